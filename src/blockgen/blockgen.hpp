@@ -1,0 +1,6 @@
+#pragma once
+// The block-of-groups generator.
+
+void MAKESPECIFIEDBLOCKOFGROUPS();
+void BLOKOFGROUPSMOREINFO();
+void RESETACTIVEGROUPSIZESCOUNTS();

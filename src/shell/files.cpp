@@ -1,0 +1,167 @@
+#include "shell/files.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "shell/console.hpp"
+#include "state/shellstate.hpp"
+
+void FILEERROR(FileProblem problem, const std::string& name, int systemError) {
+  int previous = con::currentColor();
+  con::newLine();
+  con::color(SHELL.RDCOLOR);
+  con::print(problem == FileProblem::NotFound ? " file not found: " : " cannot create: ");
+  con::print(name);
+  con::print(" (");
+  con::print(std::strerror(systemError));
+  con::printLine(")");
+  con::color(SHELL.GNCOLOR);
+  con::print(SHELL.STR1);
+  con::color(previous);
+  con::waitKey();
+  con::newLine();
+}
+
+// ---- Output ------------------------------------------------------------------
+
+OutputFile::~OutputFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool OutputFile::open(const std::string& name) {
+  name_ = name;
+  text_.clear();
+  column_ = 1;
+  fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd_ < 0) {
+    FILEERROR(FileProblem::CannotCreate, name, errno);
+    return false;
+  }
+  return true;
+}
+
+bool OutputFile::close() {
+  if (fd_ < 0) return false;
+  int failure = 0;
+  size_t done = 0;
+  while (done < text_.size() && failure == 0) {
+    ssize_t n = ::write(fd_, text_.data() + done, text_.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) failure = n < 0 ? errno : ENOSPC;
+    else done += static_cast<size_t>(n);
+  }
+  if (::close(fd_) != 0 && failure == 0) failure = errno;
+  fd_ = -1;
+  if (failure != 0) {
+    FILEERROR(FileProblem::CannotCreate, name_, failure);
+    return false;
+  }
+  return true;
+}
+
+void OutputFile::print(std::string_view text) {
+  text_ += text;
+  for (char c : text) column_ = (c == '\n') ? 1 : (c == '\r' ? 1 : column_ + 1);
+}
+
+void OutputFile::printLine(std::string_view text) {
+  print(text);
+  newLine();
+}
+
+void OutputFile::newLine() { print("\r\n"); }
+
+void OutputFile::tab(int n) {
+  if (n <= 0) {
+    newLine();
+    return;
+  }
+  if (column_ > n) newLine();
+  text_.append(static_cast<size_t>(n - column_), ' ');
+  column_ = n;
+}
+
+// ---- Input -------------------------------------------------------------------
+
+bool readWholeFile(const std::string& name, std::string& bytes, int& systemError) {
+  int fd = ::open(name.c_str(), O_RDONLY);
+  if (fd < 0) {
+    systemError = errno;
+    return false;
+  }
+  struct stat st{};
+  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    systemError = EISDIR;
+    return false;
+  }
+  bytes.clear();
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      systemError = errno;
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    bytes.append(buf, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return true;
+}
+
+bool InputFile::openQuietly(const std::string& name, int* systemError) {
+  name_ = name;
+  pos_ = 0;
+  int err = 0;
+  bool ok = readWholeFile(name, bytes_, err);
+  if (!ok) bytes_.clear();
+  if (systemError != nullptr) *systemError = err;
+  return ok;
+}
+
+bool InputFile::open(const std::string& name) {
+  int err = 0;
+  if (openQuietly(name, &err)) return true;
+  FILEERROR(FileProblem::NotFound, name, err);
+  return false;
+}
+
+std::string InputFile::readLine() {
+  std::string line;
+  while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') line += bytes_[pos_++];
+  endItem();
+  return line;
+}
+
+std::string InputFile::readChars(size_t count) {
+  std::string s = bytes_.substr(pos_, count);
+  pos_ += s.size();
+  return s;
+}
+
+int InputFile::peek() const {
+  if (pos_ >= bytes_.size()) return -1;
+  char c = bytes_[pos_];
+  if (c == '\r' || c == '\n') return -1;
+  return static_cast<unsigned char>(c);
+}
+
+// Consumes the comma, or the line end (CR, LF or CR LF), that ended an item.
+void InputFile::endItem() {
+  if (pos_ >= bytes_.size()) return;
+  char c = bytes_[pos_];
+  if (c == ',') {
+    ++pos_;
+  } else if (c == '\r') {
+    ++pos_;
+    if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+  } else if (c == '\n') {
+    ++pos_;
+  }
+}

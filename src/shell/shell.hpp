@@ -1,0 +1,32 @@
+#pragma once
+// The program shell: start-up, defaults, sign-on, main menu and the small
+// routines every subsystem uses.
+#include <string>
+
+// Printed after the banner of the sign-on and of every report.
+inline constexpr const char* AUTHORSHIPNOTICE = "(c) the PLOMAR authors";
+
+int programMain();
+void SIZESTARTTABLES();
+void INIT();
+void SIGNON();
+void MAINLOOP();
+void MAINMENU();
+void GETAKEY();
+void GBGETAKEY();
+void CHECKGOTTENKEY();
+void MIRRORSTRING();
+void SHOWDIRECTORY();
+
+// The page pause of the long listings: ends the line, shows STR1 in GNCOLOR
+// and waits with GETAKEY. True when the key was Esc (the listing stops);
+// otherwise two line ends have been printed and the listing goes on.
+bool PAGEPAUSE();
+
+// The text mirror as a function, for the routines that reverse many texts.
+std::string mirrored(std::string_view text);
+
+// Names of the ordinary files of the current directory, in byte order of the
+// names: directories, special, read-only and hidden files are left out.
+#include <vector>
+std::vector<std::string> directoryFiles();

@@ -1,0 +1,109 @@
+#pragma once
+// Module-wide tables: inclusive bounds, resizing clears, every access checked.
+#include <array>
+#include <cstdint>
+#include <new>
+#include <stdexcept>
+#include <source_location>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/fatal.hpp"
+
+template <class T>
+class Tank {
+ public:
+  Tank() = default;
+  Tank(long lo, long hi) { resize(lo, hi); }
+
+  // New bounds lo..hi, every element back to its empty value.
+  void resize(long lo, long hi, const std::source_location& where = std::source_location::current()) {
+    if (hi < lo - 1) RUNTIMEERROR(ERR_OUTOFMEMORY, where);
+    try {
+      std::vector<T> fresh(static_cast<size_t>(hi - lo + 1));
+      items_.swap(fresh);
+    } catch (const std::bad_alloc&) {
+      RUNTIMEERROR(ERR_OUTOFMEMORY, where);
+    } catch (const std::length_error&) {
+      RUNTIMEERROR(ERR_OUTOFMEMORY, where);
+    }
+    lo_ = lo;
+    hi_ = hi;
+  }
+
+  T& operator()(long i, const std::source_location& where = std::source_location::current()) {
+    if (i < lo_ || i > hi_) RUNTIMEERROR(ERR_OUTOFBOUNDS, where);
+    return items_[static_cast<size_t>(i - lo_)];
+  }
+  const T& operator()(long i, const std::source_location& where = std::source_location::current()) const {
+    if (i < lo_ || i > hi_) RUNTIMEERROR(ERR_OUTOFBOUNDS, where);
+    return items_[static_cast<size_t>(i - lo_)];
+  }
+
+  long lo() const { return lo_; }
+  long hi() const { return hi_; }
+
+ private:
+  std::vector<T> items_;
+  long lo_ = 0;
+  long hi_ = -1;
+};
+
+// A two-index table with inclusive bounds on both indices.
+template <class T>
+class Tank2 {
+ public:
+  Tank2() = default;
+  Tank2(long rlo, long rhi, long clo, long chi) { resize(rlo, rhi, clo, chi); }
+
+  void resize(long rlo, long rhi, long clo, long chi,
+              const std::source_location& where = std::source_location::current()) {
+    rlo_ = rlo; rhi_ = rhi; clo_ = clo; chi_ = chi;
+    items_.resize(rlo, rlo + (rhi - rlo + 1) * (chi - clo + 1) - 1, where);
+  }
+
+  T& operator()(long r, long c, const std::source_location& where = std::source_location::current()) {
+    if (r < rlo_ || r > rhi_ || c < clo_ || c > chi_) RUNTIMEERROR(ERR_OUTOFBOUNDS, where);
+    return items_(rlo_ + (r - rlo_) * (chi_ - clo_ + 1) + (c - clo_), where);
+  }
+  const T& operator()(long r, long c, const std::source_location& where = std::source_location::current()) const {
+    if (r < rlo_ || r > rhi_ || c < clo_ || c > chi_) RUNTIMEERROR(ERR_OUTOFBOUNDS, where);
+    return items_(rlo_ + (r - rlo_) * (chi_ - clo_ + 1) + (c - clo_), where);
+  }
+
+ private:
+  Tank<T> items_;
+  long rlo_ = 0, rhi_ = -1, clo_ = 0, chi_ = -1;
+};
+
+// A group of the block tables: at most 31 single-byte characters; a longer
+// text is cut on assignment. The empty text marks a free slot.
+class Text31 {
+ public:
+  static constexpr size_t capacity = 31;
+
+  Text31() = default;
+  Text31(std::string_view s) { assign(s); }
+  Text31& operator=(std::string_view s) { assign(s); return *this; }
+  Text31& operator=(const std::string& s) { assign(s); return *this; }
+  Text31& operator=(const char* s) { assign(std::string_view(s)); return *this; }
+
+  std::string_view view() const { return std::string_view(chars_.data(), size_); }
+  std::string str() const { return std::string(view()); }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  void clear() { size_ = 0; chars_[0] = 0; }
+
+  friend bool operator==(const Text31& a, const Text31& b) { return a.view() == b.view(); }
+  friend bool operator==(const Text31& a, std::string_view b) { return a.view() == b; }
+
+ private:
+  void assign(std::string_view s) {
+    size_ = static_cast<uint8_t>(s.size() < capacity ? s.size() : capacity);
+    for (size_t i = 0; i < size_; ++i) chars_[i] = s[i];
+    chars_[size_] = 0;
+  }
+  std::array<char, capacity + 1> chars_{};
+  uint8_t size_ = 0;
+};

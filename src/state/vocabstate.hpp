@@ -1,0 +1,35 @@
+#pragma once
+// Key state, lists and work tables of the vocabulary utilities.
+#include <cstdint>
+#include <string>
+
+#include "state/tank.hpp"
+
+struct VocabState {
+  char XKS = 0;
+  int32_t XKSASC = 0;
+  char SAVMAINCMD = 0;
+  char TKS = 0;
+  int32_t TKSASC = 0;
+  int16_t SROUTINGFLAG = 0;
+
+  Tank<std::string> FILELINESTANK;
+  Tank<std::string> FIRSTVOCABTANK;
+  Tank<std::string> SECONDVOCABTANK;
+  int32_t NLINES = 0, FIRSTVOCABN = 0, SECONDVOCABN = 0;
+
+  Tank<char> ALPHABETSYMBOLSTANK;
+  Tank<char> ALPHABETPOSITIONSTANK;
+  Tank<int32_t> ORIGINALSYMBOLSFREQSTANK;
+  Tank<std::string> DIGRAFSPECTRUMTANK;
+  Tank<std::string> RANKEDDIGRAFSTANK;
+  Tank<int32_t> DIGRAFSFREQSTANK;
+  Tank<int32_t> DIGRAFSRANKSTANK;
+  Tank<char> ALLOWEDSYMBOLSTANK;
+  Tank<char> SYMBOLSFREQRANKSTANK;
+  Tank<std::string> TRIMDVOCABTANK;
+  Tank<int32_t> GROUPSIZEFREQSTANK;
+  Tank<int32_t> TRIMDVOCABSYMBOLSFREQSTANK;
+};
+
+extern VocabState VOC;

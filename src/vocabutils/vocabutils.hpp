@@ -1,0 +1,4 @@
+#pragma once
+// The vocabulary utilities.
+
+void EXTRACTNTRIMVOCABUTILITIES();

@@ -1,0 +1,86 @@
+#include "e2e/harness.hpp"
+
+#include <algorithm>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string slurp(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  if (!f) throw std::runtime_error("cannot read " + p.string());
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+}  // namespace
+
+E2ESession::E2ESession() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "plomar-e2e-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  dir_ = pattern;
+}
+
+E2ESession::~E2ESession() {
+  std::error_code ignored;
+  std::filesystem::remove_all(dir_, ignored);
+}
+
+void E2ESession::addFile(const std::string& name, std::string_view bytes) const {
+  std::ofstream f(dir_ / name, std::ios::binary);
+  f << bytes;
+}
+
+E2EResult E2ESession::run(std::string_view keys) const {
+  // Keys go through a file so that a large script cannot block on a full pipe.
+  std::filesystem::path keysFile = dir_.parent_path() / (dir_.filename().string() + ".keys");
+  {
+    std::ofstream f(keysFile, std::ios::binary);
+    f << keys;
+  }
+  int out[2];
+  if (pipe(out) != 0) throw std::runtime_error("pipe failed");
+  pid_t pid = fork();
+  if (pid == 0) {
+    int in = open(keysFile.c_str(), O_RDONLY);
+    dup2(in, STDIN_FILENO);
+    dup2(out[1], STDOUT_FILENO);
+    dup2(out[1], STDERR_FILENO);
+    close(out[0]);
+    if (chdir(dir_.c_str()) != 0) _exit(126);
+    execl(PLOMAR_BINARY, PLOMAR_BINARY, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(out[1]);
+  E2EResult result;
+  char buf[65536];
+  ssize_t n;
+  while ((n = ::read(out[0], buf, sizeof buf)) > 0) result.output.append(buf, static_cast<size_t>(n));
+  close(out[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  std::filesystem::remove(keysFile);
+  return result;
+}
+
+std::string E2ESession::read(const std::string& name) const { return slurp(dir_ / name); }
+
+bool E2ESession::exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
+
+std::vector<std::string> E2ESession::files() const {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string expectedFile(const std::string& name) {
+  return slurp(std::filesystem::path(PLOMAR_E2E_DIR) / "expected" / name);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Whole-program sessions: build/plomar runs in a fresh temporary directory with
+// the keys piped into it; the files it writes are compared with expected files
+// kept beside this harness (tests/e2e/expected/).
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct E2EResult {
+  int exitStatus = -1;
+  std::string output;  // what the program printed (plain text)
+};
+
+class E2ESession {
+ public:
+  E2ESession();
+  ~E2ESession();
+
+  // Puts a file into the session's directory before the run.
+  void addFile(const std::string& name, std::string_view bytes) const;
+  // Runs the program with these keys on its standard input.
+  E2EResult run(std::string_view keys) const;
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+  std::vector<std::string> files() const;
+  const std::filesystem::path& dir() const { return dir_; }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+// The expected file tests/e2e/expected/<name>.
+std::string expectedFile(const std::string& name);

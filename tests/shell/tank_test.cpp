@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "shell/fatal.hpp"
+#include "state/tank.hpp"
+
+TEST(Tank, InclusiveBoundsAndResizeClears) {
+  Tank<int> t(0, 3);
+  t(3) = 7;
+  EXPECT_EQ(t(3), 7);
+  t.resize(1, 5);
+  EXPECT_EQ(t.lo(), 1);
+  EXPECT_EQ(t.hi(), 5);
+  EXPECT_EQ(t(5), 0);
+}
+
+TEST(TankDeathTest, OutOfBoundsEndsWithError6) {
+  Tank<int> t(0, 3);
+  EXPECT_EXIT(t(4) = 1, testing::ExitedWithCode(6), "");
+}
+
+TEST(Tank, TwoIndexBounds) {
+  Tank2<int> m(1, 38, 1, 5);
+  m(38, 5) = 9;
+  m(1, 1) = 1;
+  EXPECT_EQ(m(38, 5), 9);
+  EXPECT_EQ(m(1, 1), 1);
+  EXPECT_EXIT(m(39, 1) = 0, testing::ExitedWithCode(6), "");
+  EXPECT_EXIT(m(1, 6) = 0, testing::ExitedWithCode(6), "");
+}
+
+TEST(Text31, CutsAtThirtyOneCharacters) {
+  Text31 t(std::string(40, 'a') + "b");
+  EXPECT_EQ(t.size(), 31u);
+  EXPECT_EQ(t.view(), std::string(31, 'a'));
+  t = "ka";
+  EXPECT_EQ(t, std::string_view("ka"));
+  EXPECT_TRUE(Text31().empty());
+}
+
+TEST(RuntimeError, ReportNamesUnitRoutineAndLine) {
+  auto here = std::source_location::current();
+  std::string report = runtimeErrorReport(4, here);
+  EXPECT_EQ(report.rfind("\r\nAborting due to runtime error 4 (out of memory) at line ", 0), 0u);
+  EXPECT_NE(report.find(" of tank_test::TestBody()\r\n\r\n"), std::string::npos) << report;
+}

@@ -1,0 +1,70 @@
+#include "support.hpp"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "shell/shell.hpp"
+#include "state/blockanalysisstate.hpp"
+#include "state/blockgenstate.hpp"
+#include "state/runstate.hpp"
+#include "state/shellstate.hpp"
+#include "state/symbolsstate.hpp"
+#include "state/vocabstate.hpp"
+
+void resetProgramState() {
+  SHELL = ShellState{};
+  RUN = RunState{};
+  SYMB = SymbolsState{};
+  GEN = BlockGenState{};
+  ANA = BlockAnalysisState{};
+  VOC = VocabState{};
+  SIZESTARTTABLES();
+  INIT();
+}
+
+Session::Session(int width, int height) {
+  auto keys = std::make_unique<con::ScriptedKeys>();
+  auto out = std::make_unique<con::PlainSink>(-1);
+  keys_ = keys.get();
+  out_ = out.get();
+  con::install(std::move(out), std::move(keys), width, height);
+  resetProgramState();
+}
+
+Session::~Session() {
+  con::install(std::make_unique<con::PlainSink>(-1), std::make_unique<con::ScriptedKeys>(), 80, 24);
+}
+
+int Session::findRow(std::string_view needle) const {
+  for (int r = 1; r <= con::screen().height(); ++r)
+    if (row(r).find(needle) != std::string::npos) return r;
+  return 0;
+}
+
+TempDir::TempDir() {
+  previous_ = std::filesystem::current_path();
+  std::string pattern = (std::filesystem::temp_directory_path() / "plomar-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+  std::filesystem::current_path(path_);
+}
+
+TempDir::~TempDir() {
+  std::filesystem::current_path(previous_);
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void TempDir::write(const std::string& name, std::string_view bytes) const {
+  std::ofstream f(path_ / name, std::ios::binary);
+  f << bytes;
+}
+
+std::string TempDir::read(const std::string& name) const {
+  std::ifstream f(path_ / name, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}

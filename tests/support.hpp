@@ -1,0 +1,46 @@
+#pragma once
+// Test support: a scripted console with a screen model, fresh program state,
+// and temporary directories.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "shell/console.hpp"
+
+// Fresh state of every subsystem: tables sized as at start, then INIT.
+void resetProgramState();
+
+// A console of the given size whose keys come from a script and whose output
+// is kept as plain text; the program state is reset.
+class Session {
+ public:
+  explicit Session(int width = 120, int height = 60);
+  ~Session();
+
+  void type(std::string_view keys) { keys_->type(keys); }
+  void press(int32_t code) { keys_->press(code); }
+  con::ScriptedKeys& keys() { return *keys_; }
+  std::string output() const { return out_->text(); }
+  std::string row(int r) const { return con::screen().rowText(r); }
+  int colorAt(int r, int c) const { return con::screen().colorAt(r, c); }
+  // The first row whose text contains the needle, or 0.
+  int findRow(std::string_view needle) const;
+
+ private:
+  con::ScriptedKeys* keys_;
+  con::PlainSink* out_;
+};
+
+// Creates a fresh directory, makes it current, and removes it afterwards.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  const std::filesystem::path& path() const { return path_; }
+  void write(const std::string& name, std::string_view bytes) const;
+  std::string read(const std::string& name) const;
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::path previous_;
+};
