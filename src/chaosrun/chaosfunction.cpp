@@ -1,0 +1,29 @@
+#include "chaosrun/chaosfunction.hpp"
+
+#include <cmath>
+
+uint64_t MAPSTEPCOUNT = 0;
+
+int32_t floorSqrt(int32_t n) {
+  if (n <= 0) return 0;
+  int32_t r = static_cast<int32_t>(std::sqrt(static_cast<double>(n)));
+  while (static_cast<int64_t>(r) * r > n) --r;
+  while (static_cast<int64_t>(r + 1) * (r + 1) <= n) ++r;
+  return r;
+}
+
+bool chaosDraw(ChaosVars v, double K, float A, float B, int32_t IM, long maxRejections) {
+  long rejected = 0;
+  for (;;) {
+    v.CYCS = (v.CYCS == 11) ? floorSqrt(v.IT) : 11;
+    for (int32_t i = 0; i <= v.CYCS; ++i) MAPSTEP(v.Y, v.IT, K, A, B, IM);
+    MAPSTEPCOUNT += static_cast<uint64_t>(v.CYCS) + 1;
+    if (v.IT > IM + 1 || v.IT == 1) {
+      if (maxRejections > 0 && ++rejected >= maxRejections) return false;
+      continue;
+    }
+    v.IG = v.IT - 1;
+    v.IT = v.IT - 1;
+    return true;
+  }
+}
