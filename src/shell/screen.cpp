@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <unistd.h>
@@ -126,11 +127,22 @@ int ansiColor(int palette) {
 AnsiSink::AnsiSink(int fd, bool useColor) : fd_(fd), useColor_(useColor) {}
 
 void AnsiSink::put(unsigned char ch, uint8_t color) {
+  static const auto glyphs = [] {
+    std::array<std::string, 256> g;
+    for (int b = 0; b < 256; ++b) g[static_cast<size_t>(b)] = utf8(cp437Glyph(static_cast<unsigned char>(b)));
+    return g;
+  }();
   if (useColor_ && color != emittedColor_) {
-    buffer_ += "\x1b[" + std::to_string(ansiColor(color)) + "m";
+    buffer_ += "\x1b[";
+    buffer_ += std::to_string(ansiColor(color));
+    buffer_ += 'm';
     emittedColor_ = color;
   }
-  buffer_ += utf8(cp437Glyph(ch));
+  if (ch >= 32 && ch < 127) {
+    buffer_ += static_cast<char>(ch);
+  } else {
+    buffer_ += glyphs[ch];
+  }
 }
 
 void AnsiSink::clear() { buffer_ += "\x1b[H\x1b[2J"; }
