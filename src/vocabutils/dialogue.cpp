@@ -10,6 +10,7 @@
 std::string typedName(std::string_view prompt) { return LineFields(con::input(prompt)).nextText(); }
 
 void printColoured(std::string_view before, int colour, std::string_view word) {
+  con::color(SHELL.NCOLOR);
   con::print(before);
   con::color(colour);
   con::print(word);

@@ -9,7 +9,7 @@
 // INPUT with the prompt, taking one text field (a file name).
 std::string typedName(std::string_view prompt);
 
-// Prints before, then the word in the colour, then after; back to NCOLOR.
+// Prints before in NCOLOR, then the word in the colour; back to NCOLOR.
 void printColoured(std::string_view before, int colour, std::string_view word);
 
 // After a list was saved: two empty lines, the done text, and in TQCOLOR the
