@@ -34,8 +34,7 @@ void paintConcordanceIntro() {
   con::newLine();
   con::printLine(" The  vocabgroup  is extracted and the comma and everything to its right on the line is discarded.");
   con::printLine(" Duplicate vocabgroups are discarded.");
-  con::printLine(" (In QMS work the typical source-file is a published concordance of the manuscript's groups,"
-                 " with its internal header information erased.)");
+  con::printLine(" (Typical QMS source-file: a published concordance of the manuscript's groups, its header information erased.)");
   con::newLine();
   con::newLine();
   con::color(SHELL.TQCOLOR);
