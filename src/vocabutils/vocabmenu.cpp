@@ -34,7 +34,7 @@ void EXTRACTNTRIMVOCABUTILITIES() {
   for (;;) {
     XTSIGNON();
     XGETAKEY();
-    if (VOC.XKS == 0 || UTILITYKEYS.find(VOC.XKS) == std::string_view::npos) continue;
+    if (UTILITYKEYS.find(VOC.XKS) == std::string_view::npos) continue;
     if (VOC.XKS == 'L') MAKEVOCABLISTFROMTEXTFILE();
     if (VOC.XKS == 'X') EXTRACTVOCAB();
     if (VOC.XKS == 'Y') EXTRACTTRANSCRIPTION();
