@@ -18,6 +18,21 @@ struct VocabState {
   Tank<std::string> SECONDVOCABTANK;
   int32_t NLINES = 0, FIRSTVOCABN = 0, SECONDVOCABN = 0;
 
+  // File names typed in the utilities' dialogues (the matches and remainders
+  // files of "M" and "Z" are named in SHELL.DFILENAME).
+  std::string SOURCEFILENAME, DESTFILENAME;
+  std::string VOCABFILENAME1, VOCABFILENAME2;
+
+  // Matches ("M") and subtraction ("Z").
+  int32_t MAXPOSSIBLEVOCABMATCHESN = 0;  // room made for the matches
+  int32_t VOCABMATCHESN = 0;
+  int32_t SUBREMAINDERSN = 0;
+
+  // Lists from texts ("L", "G") and from a concordance ("X").
+  int32_t VOKABN = 0;
+  float VOCABULARYRATIO = 0.0f;
+  int16_t ASCSTART = 0, ASCEND = 0, ASCSTATUS = 0;  // the range typed for "C"
+
   Tank<char> ALPHABETSYMBOLSTANK;
   Tank<char> ALPHABETPOSITIONSTANK;
   Tank<int32_t> ORIGINALSYMBOLSFREQSTANK;

@@ -1,4 +1,10 @@
-// Main-menu command whose work is not available yet: the key does nothing.
+// Utilities whose work is not available yet: their keys do nothing.
 #include "vocabutils/vocabutils.hpp"
 
-void EXTRACTNTRIMVOCABUTILITIES() {}
+void EXTRACTTRANSCRIPTION() {}
+void RECTIFYTEXTCASE() {}
+void SORTXNLFILESBYGROUPSIZE() {}
+void TRIMVOCABMAIN() {}
+void COUNTNGRAPHSINVOCABULARY() {}
+void CHANGELISTINTOBLOCK() {}
+void SHUFFLEGROUPSINLIST() {}
