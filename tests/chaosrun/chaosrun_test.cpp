@@ -122,11 +122,3 @@ TEST(ChaosRun, AbandonedFirstRunLeavesNoRun) {
   EXPECT_EQ(RUN.RUNFLAG, 0);
   EXPECT_EQ(RUN.N, 0);
 }
-
-TEST(SequencingDirection, ToggleTwiceIsForward) {
-  Session s;
-  TOGGLESEQUENCINGDIRECTION();
-  EXPECT_EQ(RUN.SEQDIRFLAG, "Rev");
-  TOGGLESEQUENCINGDIRECTION();
-  EXPECT_EQ(RUN.SEQDIRFLAG, "Fwd");
-}
