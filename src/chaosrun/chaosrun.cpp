@@ -38,7 +38,7 @@ RunSetUp askRunSetUp() {
 
 }  // namespace
 
-bool MAKECHAOSRUN(double K, double X, int32_t IM, int32_t N, long maxRejections) {
+bool makeChaosRun(double K, double X, int32_t IM, int32_t N, long maxRejections) {
   Tank<int32_t> integers(0, N);
   float A = 2.0f, B = 2.0f;
   double Y = X;
@@ -73,7 +73,7 @@ bool MAKECHAOSRUN(double K, double X, int32_t IM, int32_t N, long maxRejections)
 
 void DOCHAOSRUN() {
   RunSetUp s = askRunSetUp();
-  if (MAKECHAOSRUN(s.K, s.X, s.IM, s.N, RUNMAXREJECTIONS)) return;
+  if (makeChaosRun(s.K, s.X, s.IM, s.N, RUNMAXREJECTIONS)) return;
   con::color(SHELL.RDCOLOR);
   con::printLine(" Run abandoned: " + asText(RUNMAXREJECTIONS) +
                  " candidates in a row were rejected. The previous run is kept.");

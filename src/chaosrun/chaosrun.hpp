@@ -18,7 +18,7 @@ void SAVECHAOSRUN();
 // last run (RUNFLAG counts it). The run is built aside: when a draw gives up
 // after maxRejections rejected candidates in a row (0: never), false is
 // returned and the previous run, its tables and RUNFLAG are untouched.
-bool MAKECHAOSRUN(double K, double X, int32_t IM, int32_t N, long maxRejections);
+bool makeChaosRun(double K, double X, int32_t IM, int32_t N, long maxRejections);
 
 // The frequency listing's line for integer i, without colours: index text
 // (" 01".." 09", " 10", ...), ":   ", the symbol of list row i and two blanks

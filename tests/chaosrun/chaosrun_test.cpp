@@ -118,7 +118,7 @@ TEST(ChaosRun, AnOrbitThatNeverYieldsIsAbandonedAndTheLastRunKept) {
 
 TEST(ChaosRun, AbandonedFirstRunLeavesNoRun) {
   Session s;
-  EXPECT_FALSE(MAKECHAOSRUN(4.0, 0.5, 38, 100, 1000));
+  EXPECT_FALSE(makeChaosRun(4.0, 0.5, 38, 100, 1000));
   EXPECT_EQ(RUN.RUNFLAG, 0);
   EXPECT_EQ(RUN.N, 0);
 }
