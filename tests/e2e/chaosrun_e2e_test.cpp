@@ -1,0 +1,103 @@
+// Whole-program sessions of the chaos run and its report.
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "e2e/harness.hpp"
+
+namespace {
+
+const std::string MENU =
+    " [T]Fwd [R]Run [I]Integers [Z]Symbols [F]Freqs [S]Save {G}Groups-Block (L)Load Symbols |V|Vocab "
+    "(D)Dir (E)End\r\n";
+
+size_t occurrences(const std::string& text, const std::string& needle) {
+  size_t count = 0;
+  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
+  return count;
+}
+
+// The lines of a CR LF text.
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t from = 0;
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
+    lines.push_back(text.substr(from, at - from));
+    from = at + 2;
+  }
+  if (from < text.size()) lines.push_back(text.substr(from));
+  return lines;
+}
+
+// Compares line by line, so that a difference names its line.
+void expectSameLines(const std::string& actual, const std::string& expected) {
+  std::vector<std::string> a = linesOf(actual), e = linesOf(expected);
+  for (size_t i = 0; i < std::min(a.size(), e.size()); ++i) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
+  EXPECT_EQ(a.size(), e.size());
+  EXPECT_EQ(actual, expected);
+}
+
+}  // namespace
+
+TEST(ChaosRunSession, RunAndReportAsExpected) {
+  E2ESession s;
+  E2EResult r = s.run("R4,0.3,38,100\nSrun1\n E");
+  EXPECT_EQ(r.exitStatus, 0);
+  ASSERT_TRUE(s.exists("run1CGR.txt")) << r.output;
+  std::string report = s.read("run1CGR.txt");
+  expectSameLines(report, expectedFile("run1CGR.txt"));
+  // The third layout holds the integers one per line: all in 1..38.
+  std::vector<std::string> lines = linesOf(report);
+  size_t third = 19 + 2 + 100 + 2;  // after the one-line layout, its empty line and the numbered layout
+  for (size_t i = third; i < third + 100; ++i) {
+    int v = std::stoi(lines.at(i));
+    EXPECT_GE(v, 1);
+    EXPECT_LE(v, 38);
+  }
+  EXPECT_NE(r.output.find(" Run: 1    Press a key to continue "), std::string::npos);
+}
+
+TEST(ChaosRunSession, ReversedDirectionAndIntegersBeyondTheList) {
+  // IM = 45: rows 39..45 have no symbol and map to NUL; "T" does not change the file.
+  E2ESession s;
+  E2EResult r = s.run("R3.7,0.61,45,60\nTSrun3\n E");
+  EXPECT_EQ(r.exitStatus, 0);
+  ASSERT_TRUE(s.exists("run3CGR.txt")) << r.output;
+  expectSameLines(s.read("run3CGR.txt"), expectedFile("run3CGR.txt"));
+}
+
+TEST(ChaosRunSession, SameKeysTwiceGiveIdenticalFiles) {
+  E2ESession first, second;
+  const char* keys = "R3.9,0.226,1000,300\nSsame\n R3.9,0.226,1000,300\nSagain\n E";
+  first.run(keys);
+  second.run(keys);
+  std::string a = first.read("sameCGR.txt");
+  EXPECT_GT(a.size(), 1000u);
+  EXPECT_EQ(a, second.read("sameCGR.txt"));
+  // The second run of the same session repeats the first; only the name differs.
+  std::string b = first.read("againCGR.txt");
+  EXPECT_EQ(a.substr(0, a.find(" eof: ")), b.substr(0, b.find(" eof: ")));
+}
+
+TEST(ChaosRunSession, InvalidEntriesAskAgain) {
+  E2ESession s;
+  E2EResult r = s.run("R3.4,0.3,38,100\n4.01,0.3,38,100\n4,0,38,100\n4,1,38,100\n4,0.3,1,100\n"
+                      "4,0.3,32768,100\n4,0.3,38,1\n4,0.3,38,32768\n4,0.3,38,100\nE");
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(occurrences(r.output,
+                        "\r\n Enter 3.5<=K<=4, 0<X<1, Max integer (<32768), No. of integers (<32768) : "),
+            9u);
+  EXPECT_NE(r.output.find(" Run: 1 "), std::string::npos);
+}
+
+TEST(ChaosRunSession, RunCommandsBeforeAnyRunPrintOnlyTheLoopLine) {
+  E2ESession s;
+  E2EResult r = s.run("IZFSE");
+  EXPECT_EQ(r.exitStatus, 0);
+  const std::string prompt = "\r\n Run: 0    Press a key to continue \r\n";
+  size_t at = r.output.find(prompt);
+  ASSERT_NE(at, std::string::npos);
+  std::string pass = "\r\n" + MENU + prompt;
+  EXPECT_EQ(r.output.substr(at + prompt.size()), pass + pass + pass + pass);
+  EXPECT_TRUE(s.files().empty());
+}
