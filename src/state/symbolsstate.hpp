@@ -18,6 +18,14 @@ struct SymbolsState {
   std::string SYMBMAPDFILENAME;
   std::string PHANTOMSSETDFILENAME;
 
+  // Work variables of the symbols-and-map editor and the phantoms editor.
+  std::string MAPFILENAMEPREFIX, PHANTOMFILENAMEPREFIX;
+  int16_t V1S = 0, V2S = 0;
+  int32_t MAP1L = 0, MAP2L = 0, MAP3L = 0, MAP4L = 0, MAP5L = 0;
+  uint8_t PHANTOMSTATUS = 0;
+  std::string EDITTEXT;  // the symbol or phantom typed at an editor prompt
+  int32_t I0 = 0;        // row number read back from a file (not used)
+
   std::string MAPSCANDIRECTION;   // "C" column after column, "R" row after row
   std::string MAPSCANRESUMEPOINT; // "B" from the beginning, "L" from where the last search ended
   int16_t MAPROW = 0, MAPCOL = 0, MAPROWSTART = 0, MAPCOLSTART = 0;
