@@ -53,9 +53,12 @@ bool OutputFile::close() {
     if (n <= 0) failure = n < 0 ? errno : ENOSPC;
     else done += static_cast<size_t>(n);
   }
+  struct stat st{};
+  bool regular = fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
   if (::close(fd_) != 0 && failure == 0) failure = errno;
   fd_ = -1;
   if (failure != 0) {
+    if (regular) ::unlink(name_.c_str());  // nothing half-written stays behind
     FILEERROR(FileProblem::CannotCreate, name_, failure);
     return false;
   }

@@ -17,7 +17,8 @@ void FILEERROR(FileProblem problem, const std::string& name, int systemError);
 
 // An output file. open() creates or empties it; the text is kept and written
 // by close(), which checks the write and reports a failure like a file that
-// cannot be created. Nothing is written if close() is never reached.
+// cannot be created, removing what was half-written. Nothing is written if
+// close() is never reached.
 class OutputFile {
  public:
   OutputFile() = default;
