@@ -1,6 +1,9 @@
 // The main menu, its key readers and the small shared routines.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include "shell/files.hpp"
 #include "shell/shell.hpp"
@@ -154,6 +157,24 @@ TEST(FileErrors, AFailedWriteIsNotReportedAsDone) {
   f.printLine("x");
   EXPECT_FALSE(f.close());
   EXPECT_GT(s.findRow("cannot create: /dev/full (No space left on device)"), 0);
+}
+
+// A write cut short (a file size limit stands in for a full disk) leaves no file.
+TEST(FileErrorsDeathTest, AHalfWrittenFileIsRemoved) {
+  TempDir dir;
+  auto writeTooMuch = [] {
+    Session s;
+    s.type("k");
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit{16, 16};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    OutputFile f;
+    if (!f.open("big.txt")) std::_Exit(1);
+    f.print(std::string(100, 'x'));
+    bool closed = f.close();
+    std::_Exit(!closed && !std::filesystem::exists("big.txt") ? 0 : 2);
+  };
+  EXPECT_EXIT(writeTooMuch(), testing::ExitedWithCode(0), "");
 }
 
 TEST(OutputFiles, LineEndsAndTabs) {
