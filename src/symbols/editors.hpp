@@ -2,7 +2,10 @@
 // The symbols-and-map editor and the phantoms editor, and their files.
 #include <string>
 
+#include <utility>
+
 #include "shell/inputfields.hpp"
+#include "state/symbolsstate.hpp"
 
 void ROTATESYMBOLSLIST();
 void SWAPSYMBOLS();
@@ -30,3 +33,24 @@ int editorRowColor(int row);
 LineFields editorPrompt(const char* prompt);
 // "f": the directory from row 48, column 2, then a key (GETAKEY).
 void editorDirectory();
+// The start of a table row of both editors: the label, ":" at column 8, the
+// symbol at column 13 (light blue when highlighted), ":" at column 17.
+void drawEditorRowStart(int row, int rowColor, bool highlighted);
+
+// Moves every row's entry one row down; the entry of row 38 goes to row 1.
+template <class T>
+void rotateRowsDown(Tank<T>& rows) {
+  T last = rows(SYMBOLROWS);
+  for (int i = SYMBOLROWS - 1; i >= 1; --i) rows(i + 1) = rows(i);
+  rows(1) = last;
+}
+
+// Asks for two row numbers and exchanges their entries when both lie in 1..38.
+template <class T>
+void swapAskedRows(const char* prompt, Tank<T>& rows) {
+  LineFields f = editorPrompt(prompt);
+  int first = f.nextInteger<int16_t>();
+  int second = f.nextInteger<int16_t>();
+  if (first < 1 || first > SYMBOLROWS || second < 1 || second > SYMBOLROWS) return;
+  std::swap(rows(first), rows(second));
+}

@@ -1,6 +1,4 @@
 // "L": the symbols-and-map editor.
-#include <utility>
-
 #include "shell/console.hpp"
 #include "shell/files.hpp"
 #include "shell/numberforms.hpp"
@@ -15,18 +13,7 @@ namespace {
 
 
 void drawMapRow(int r) {
-  int rowColor = editorRowColor(r);
-  con::color(rowColor);
-  con::print(editorRowLabel(r));
-  con::tab(8);
-  con::print(":");
-  if (SYMB.PHANTOMNGRAPHSSTATUSTANK(r) == 1) con::color(SHELL.BLCOLOR);
-  con::tab(13);
-  char symbol = SYMB.SYMBOLSTANK(r);
-  con::print(std::string_view(&symbol, 1));
-  con::color(rowColor);
-  con::tab(17);
-  con::print(":");
+  drawEditorRowStart(r, editorRowColor(r), SYMB.PHANTOMNGRAPHSSTATUSTANK(r) == 1);
   for (int c = 1; c <= MAPCOLUMNS; ++c) {
     if (c > 1) con::print(" : ");
     con::print(intForm(SYMB.SYMBOLSMAPTANK(r, c)));
@@ -135,18 +122,22 @@ bool validRowRange(int start, int end) {
   return start >= 1 && start <= SYMBOLROWS && end >= start && end <= SYMBOLROWS;
 }
 
-void ROTATESYMBOLSLIST() {
-  char last = SYMB.SYMBOLSTANK(SYMBOLROWS);
-  for (int i = SYMBOLROWS - 1; i >= 1; --i) SYMB.SYMBOLSTANK(i + 1) = SYMB.SYMBOLSTANK(i);
-  SYMB.SYMBOLSTANK(1) = last;
-}
+void ROTATESYMBOLSLIST() { rotateRowsDown(SYMB.SYMBOLSTANK); }
 
-void SWAPSYMBOLS() {
-  LineFields f = editorPrompt("For symbols-swap enter 1st-index, 2nd-index : ");
-  int first = f.nextInteger<int16_t>();
-  int second = f.nextInteger<int16_t>();
-  if (first < 1 || first > SYMBOLROWS || second < 1 || second > SYMBOLROWS) return;
-  std::swap(SYMB.SYMBOLSTANK(first), SYMB.SYMBOLSTANK(second));
+void SWAPSYMBOLS() { swapAskedRows("For symbols-swap enter 1st-index, 2nd-index : ", SYMB.SYMBOLSTANK); }
+
+void drawEditorRowStart(int row, int rowColor, bool highlighted) {
+  con::color(rowColor);
+  con::print(editorRowLabel(row));
+  con::tab(8);
+  con::print(":");
+  if (highlighted) con::color(SHELL.BLCOLOR);
+  con::tab(13);
+  char symbol = SYMB.SYMBOLSTANK(row);
+  con::print(std::string_view(&symbol, 1));
+  con::color(rowColor);
+  con::tab(17);
+  con::print(":");
 }
 
 // The keys are compared one after the other with the live key: the phantoms

@@ -1,6 +1,4 @@
 // "p" of the map editor: the phantoms editor.
-#include <utility>
-
 #include "shell/console.hpp"
 #include "shell/numberforms.hpp"
 #include "shell/shell.hpp"
@@ -16,17 +14,7 @@ constexpr size_t PHANTOMMAX = 30;
 void drawPhantomRow(int r) {
   int rowColor = editorRowColor(r);
   bool highlighted = SYMB.PHANTOMNGRAPHSSTATUSTANK(r) == 1;
-  con::color(rowColor);
-  con::print(editorRowLabel(r));
-  con::tab(8);
-  con::print(":");
-  if (highlighted) con::color(SHELL.BLCOLOR);
-  con::tab(13);
-  char symbol = SYMB.SYMBOLSTANK(r);
-  con::print(std::string_view(&symbol, 1));
-  con::color(rowColor);
-  con::tab(17);
-  con::print(":");
+  drawEditorRowStart(r, rowColor, highlighted);
   con::tab(21);
   if (highlighted) con::color(SHELL.RDCOLOR);
   con::print(intForm(SYMB.PHANTOMNGRAPHSSTATUSTANK(r)));
@@ -108,19 +96,9 @@ void loadPhantoms() {
 
 }  // namespace
 
-void ROTATEPHANTOMS() {
-  std::string last = SYMB.PHANTOMNGRAPHSTANK(SYMBOLROWS);
-  for (int i = SYMBOLROWS - 1; i >= 1; --i) SYMB.PHANTOMNGRAPHSTANK(i + 1) = SYMB.PHANTOMNGRAPHSTANK(i);
-  SYMB.PHANTOMNGRAPHSTANK(1) = last;
-}
+void ROTATEPHANTOMS() { rotateRowsDown(SYMB.PHANTOMNGRAPHSTANK); }
 
-void SWAPPHANTOMS() {
-  LineFields f = editorPrompt("For phantoms-swap enter 1st-index, 2nd-index : ");
-  int first = f.nextInteger<int16_t>();
-  int second = f.nextInteger<int16_t>();
-  if (first < 1 || first > SYMBOLROWS || second < 1 || second > SYMBOLROWS) return;
-  std::swap(SYMB.PHANTOMNGRAPHSTANK(first), SYMB.PHANTOMNGRAPHSTANK(second));
-}
+void SWAPPHANTOMS() { swapAskedRows("For phantoms-swap enter 1st-index, 2nd-index : ", SYMB.PHANTOMNGRAPHSTANK); }
 
 // Leaves "+" in the shared key, so the map editor only redraws.
 void CONTROLPHANTOMS() {
