@@ -110,7 +110,8 @@ RectifyOutcome rectifyInPlace(Fd& in, const std::string& source, char mode, uint
     return RectifyOutcome::Failed;
   }
   rectifyBytes(bytes, mode);
-  Fd out(::open(source.c_str(), O_WRONLY | O_TRUNC));
+  // Written over from its start: the length stays, nothing is emptied first.
+  Fd out(::open(source.c_str(), O_WRONLY));
   if (out.get() < 0) {
     FILEERROR(FileProblem::CannotCreate, source, errno);
     return RectifyOutcome::Failed;
@@ -147,14 +148,14 @@ RectifyOutcome rectifyStreaming(Fd& in, const std::string& source, const std::st
   }
   bool cut = false;
   if (readError == 0 && failure == 0 && copied == limit) cut = !readUpTo(in.get(), 1, &readError).empty();
+  struct stat st{};
+  bool regular = fstat(out.get(), &st) == 0 && S_ISREG(st.st_mode);
   int closing = out.close();
   if (failure == 0) failure = closing;
-  if (readError != 0) {
-    FILEERROR(FileProblem::NotFound, source, readError);
-    return RectifyOutcome::Failed;
-  }
-  if (failure != 0) {
-    FILEERROR(FileProblem::CannotCreate, dest, failure);
+  if (readError != 0 || failure != 0) {
+    if (regular) ::unlink(dest.c_str());  // nothing half-written stays behind
+    if (readError != 0) FILEERROR(FileProblem::NotFound, source, readError);
+    else FILEERROR(FileProblem::CannotCreate, dest, failure);
     return RectifyOutcome::Failed;
   }
   if (cut) {

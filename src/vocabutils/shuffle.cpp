@@ -23,10 +23,10 @@ struct ShuffleChaos {
   int32_t IM, IT = 0, IG = 0, CYCS = 11;
   float A = 2.0f, B = 2.0f;
 
-  ShuffleChaos(double k, double x, int32_t im) : K(k < 3.5 ? SHUFFLEDEFAULTK : k), IM(im) {
-    if (x <= 0) x = SHUFFLEDEFAULTX;
-    long double lx = x;
-    Y = static_cast<double>((lx * static_cast<long double>(K)) * (1.0L - lx));
+  ShuffleChaos(double k, double x, int32_t im) : K(k < 3.5 ? SHUFFLEDEFAULTK : k), Y(x), IM(im) {
+    if (Y <= 0) Y = SHUFFLEDEFAULTX;
+    MAPSTEP(Y, IT, K, A, B, IM);  // Y <- (X x K) x (1 - X); its candidate is not used
+    IT = 0;
   }
 
   // One position 1..IM; false after maxRejections rejected candidates in a row.

@@ -66,6 +66,7 @@ enum class RectifyOutcome { Done, Cut, Failed };
 // exist; when `dest` is the source itself, the source is read whole before it
 // is written over, and one longer than `limit` is left as it is (Failed).
 // Failures are reported on the screen (light red, then a key) before
-// returning; a missing source creates nothing.
+// returning; a missing source creates nothing, and a copy that fails half-way
+// is removed.
 RectifyOutcome rectifyFile(const std::string& source, const std::string& dest, char mode,
                            uint64_t limit = RECTIFYMAXBYTES);

@@ -60,21 +60,4 @@ TEST(TextToolsSession, EditRectifyShuffleAndBlock) {
   EXPECT_NE(r.output.find(" number of sourcefile lines =  5\r\n"), std::string::npos) << r.output;
   EXPECT_NE(r.output.find(" number of groups in the List =  18\r\n"), std::string::npos);
   EXPECT_NE(r.output.find(" Done : L\r\n"), std::string::npos);
-  // The main menu comes back after the utilities.
-  EXPECT_NE(r.output.rfind("|V|Vocab"), std::string::npos);
-}
-
-// A shuffle repeated with the same inputs gives the same list; "R" on a name
-// that does not exist creates no file.
-TEST(TextToolsSession, RepeatedShuffleAndAMissingSource) {
-  E2ESession s;
-  s.addFile("list.txt", LIST);
-  E2EResult r = s.run("VPSlist.txt\na.txt\n7\n Slist.txt\nb.txt\n7\n E"
-                      "RUnothing.txt\nout.txt\n EE");
-  EXPECT_EQ(r.exitStatus, 0);
-  EXPECT_EQ(s.read("a.txt"), s.read("b.txt"));
-  EXPECT_NE(s.read("a.txt"), LIST);
-  EXPECT_FALSE(s.exists("nothing.txt"));
-  EXPECT_FALSE(s.exists("out.txt"));
-  EXPECT_NE(r.output.find(" file not found: nothing.txt"), std::string::npos) << r.output;
 }
