@@ -7,6 +7,7 @@
 
 #include "shell/console.hpp"
 #include "shell/files.hpp"
+#include "shell/numberforms.hpp"
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "vocabutils/dialogue.hpp"
@@ -94,10 +95,17 @@ void reportLimit(const std::string& text) {
   con::newLine();
 }
 
-std::string limitText(uint64_t limit) { return std::to_string(limit); }
+std::string limitText(uint64_t limit) { return asText(static_cast<long long>(limit)); }
 
 // The source is both input and output: read whole, then written over.
 RectifyOutcome rectifyInPlace(Fd& in, const std::string& source, char mode, uint64_t limit) {
+  const std::string refusal = " " + source + " holds more than " + limitText(limit) +
+                              " bytes: it is not overwritten, nothing saved.";
+  struct stat st{};
+  if (fstat(in.get(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > limit) {
+    reportLimit(refusal);
+    return RectifyOutcome::Failed;
+  }
   int error = 0;
   std::string bytes = readUpTo(in.get(), limit + 1, &error);
   if (error != 0) {
@@ -106,7 +114,7 @@ RectifyOutcome rectifyInPlace(Fd& in, const std::string& source, char mode, uint
   }
   in.close();
   if (bytes.size() > limit) {
-    reportLimit(" " + source + " holds more than " + limitText(limit) + " bytes: it is not overwritten, nothing saved.");
+    reportLimit(refusal);
     return RectifyOutcome::Failed;
   }
   rectifyBytes(bytes, mode);

@@ -1,6 +1,8 @@
 // "Y": a small line editor for transcription-type files. Each operation reads
 // the whole source, changes every line on its own and writes the results line
 // for line to a new file, which may be the source itself.
+#include <optional>
+
 #include "shell/console.hpp"
 #include "shell/files.hpp"
 #include "shell/inputfields.hpp"
@@ -136,24 +138,26 @@ std::string typedNgraph(std::string_view prompt) {
   return ngraph;
 }
 
-// The edit the operation makes to every line, or nothing when R is cancelled.
-using LineEdit = std::string (*)(std::string_view, std::string_view, std::string_view);
-
+// An operation and what was typed for it: D's delimiters, W's symbol, or
+// R's n-graph and its replacement.
 struct Operation {
-  LineEdit edit = nullptr;
+  char key;
   std::string first, second;
 };
 
-std::string wipeEdit(std::string_view line, std::string_view symbol, std::string_view) {
-  return withoutSymbol(line, symbol);
+std::string editedLine(const Operation& op, std::string_view line) {
+  if (op.key == 'W') return withoutSymbol(line, op.first);
+  if (op.key == 'R') return withReplacedNgraph(line, op.first, op.second);
+  return withoutDelimited(line, op.first, op.second);
 }
 
-// The parameters of D, W or R, typed after the source was read.
-Operation askOperation(char key) {
+// The parameters of D, W or R, typed after the source was read; nothing when
+// R is cancelled.
+std::optional<Operation> askOperation(char key) {
   con::newLine();
   if (key == 'W') {
     VOC.XS = firstCharacter(typedName(" Enter symbol to be wiped out : "));
-    return {wipeEdit, VOC.XS, ""};
+    return Operation{key, VOC.XS, ""};
   }
   if (key == 'R') {
     std::string ngraph = typedNgraph(" Enter n-graph to be replaced : ");
@@ -161,19 +165,19 @@ Operation askOperation(char key) {
     std::string replacement = typedNgraph(" Enter replacement n-graph    : ");
     con::newLine();
     // An empty replacement would delete: W does that for single symbols.
-    if (ngraph.empty() || replacement.empty()) return {};
-    return {withReplacedNgraph, ngraph, replacement};
+    if (ngraph.empty() || replacement.empty()) return std::nullopt;
+    return Operation{key, ngraph, replacement};
   }
   LineFields f(con::input(" Enter Start-symbol, End-symbol : "));
   VOC.STARTSYMBOL = firstCharacter(f.nextText());
   VOC.ENDSYMBOL = firstCharacter(f.nextText());
-  return {withoutDelimited, VOC.STARTSYMBOL, VOC.ENDSYMBOL};
+  return Operation{key, VOC.STARTSYMBOL, VOC.ENDSYMBOL};
 }
 
 bool writeEditedLines(const std::string& name, const std::vector<std::string>& lines, const Operation& op) {
   OutputFile file;
   if (!file.open(name)) return false;
-  for (const std::string& line : lines) file.printLine(op.edit(line, op.first, op.second));
+  for (const std::string& line : lines) file.printLine(editedLine(op, line));
   return file.close();
 }
 
@@ -193,10 +197,10 @@ bool runOperation(char key) {
   con::newLine();
   con::printLine(" number of sourcefile lines = " + intForm(source.count()));
 
-  Operation op = askOperation(key);
-  if (op.edit == nullptr) return false;
+  std::optional<Operation> op = askOperation(key);
+  if (!op) return false;
   if (refusesToOverwriteCutSource(VOC.DESTFILENAME, {&source})) return false;
-  if (!writeEditedLines(VOC.DESTFILENAME, source.groups(), op)) return false;
+  if (!writeEditedLines(VOC.DESTFILENAME, source.groups(), *op)) return false;
   VOC.NLINES = source.count();
   source.readInto(VOC.FILELINESTANK);
   return true;
