@@ -97,12 +97,12 @@ void reportLimit(const std::string& text) {
 
 std::string limitText(uint64_t limit) { return asText(static_cast<long long>(limit)); }
 
-// The source is both input and output: read whole, then written over.
-RectifyOutcome rectifyInPlace(Fd& in, const std::string& source, char mode, uint64_t limit) {
+// The source (a regular file of `size` bytes) is both input and output: read
+// whole, then written over.
+RectifyOutcome rectifyInPlace(Fd& in, const std::string& source, uint64_t size, char mode, uint64_t limit) {
   const std::string refusal = " " + source + " holds more than " + limitText(limit) +
                               " bytes: it is not overwritten, nothing saved.";
-  struct stat st{};
-  if (fstat(in.get(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > limit) {
+  if (size > limit) {
     reportLimit(refusal);
     return RectifyOutcome::Failed;
   }
@@ -183,11 +183,12 @@ RectifyOutcome rectifyFile(const std::string& source, const std::string& dest, c
     return RectifyOutcome::Failed;
   }
   struct stat st{};
-  if (fstat(in.get(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    FILEERROR(FileProblem::NotFound, source, EISDIR);
+  if (fstat(in.get(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    FILEERROR(FileProblem::NotFound, source, S_ISDIR(st.st_mode) ? EISDIR : errno);
     return RectifyOutcome::Failed;
   }
-  if (sameFile(source, dest)) return rectifyInPlace(in, source, mode, limit);
+  if (S_ISREG(st.st_mode) && sameFile(source, dest))
+    return rectifyInPlace(in, source, static_cast<uint64_t>(st.st_size), mode, limit);
   return rectifyStreaming(in, source, dest, mode, limit);
 }
 
