@@ -28,6 +28,14 @@ struct VocabState {
   int32_t VOCABMATCHESN = 0;
   int32_t SUBREMAINDERSN = 0;
 
+  // Transcription edits ("Y"): the symbols typed for D and W, each empty or
+  // one character (an empty symbol matches nothing).
+  std::string STARTSYMBOL, ENDSYMBOL, XS;
+  // List into block ("B") and chaotic shuffle ("P").
+  std::string FORMATFILENAME;
+  int32_t NGROUPS = 0, FNLINES = 0;
+  uint16_t SHUFMAX = 0, NSHUF = 0;
+
   // Lists from texts ("L", "G") and from a concordance ("X").
   int32_t VOKABN = 0;
   float VOCABULARYRATIO = 0.0f;

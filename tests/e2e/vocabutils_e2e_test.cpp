@@ -55,7 +55,7 @@ TEST(VocabUtilitiesSession, ListsOfARealTextEqualTheShellTools) {
   E2ESession s;
   s.addFile("licence.txt", fileBytes(LICENCE));
   // "G" then "x" leaves its screen; "L" with its curve, then "E" leaves it;
-  // the curve's "Y" runs the (empty) "Y" utility; "E" twice ends.
+  // the curve's "Y" runs the "Y" utility, which "E" leaves; "E" twice ends.
   E2EResult r = s.run("VGPlicence.txt\ng.txt\nNxLPlicence.txt\nl.txt\nYcurve.txt\n EEE");
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(s.read("g.txt"), allGroups);
@@ -72,7 +72,7 @@ TEST(VocabUtilitiesSession, ExtractMatchSubtract) {
   E2ESession s;
   s.addFile("conc.txt", "qokeedy,f1r.3\r\nchol,f1r.4\r\nqokeedy,f2v.1\r\nshor ol,f3r.2\r\n,f4r.1\r\nchol\r\ndaiin");
   s.addFile("words.txt", "daiin\nchol\nchol\notedy\nqokeedy\n");
-  E2EResult r = s.run("VXKconc.txt\nvocab.txt\nYsizes.txt\n "
+  E2EResult r = s.run("VXKconc.txt\nvocab.txt\nYsizes.txt\n E"
                       "MPvocab.txt\nwords.txt\nmatches.txt\n "
                       "ZPwords.txt\nmatches.txt\nrest.txt\n EE");
   EXPECT_EQ(r.exitStatus, 0);
