@@ -18,7 +18,7 @@ constexpr int32_t RUNIM = 32767, RUNN = 32767;
 uint64_t largestRunSteps() {
   static const uint64_t steps = [] {
     uint64_t before = MAPSTEPCOUNT;
-    makeChaosRun(RUNK, RUNX, RUNIM, RUNN, RUNMAXREJECTIONS);
+    makeChaosRun(RUNK, RUNX, RUNIM, RUNN, MAXREJECTEDCANDIDATES);
     return MAPSTEPCOUNT - before;
   }();
   return steps;
@@ -28,7 +28,7 @@ uint64_t largestRunSteps() {
 void prepareLargestRun() {
   SIZESTARTTABLES();
   INIT();
-  makeChaosRun(RUNK, RUNX, RUNIM, RUNN, RUNMAXREJECTIONS);
+  makeChaosRun(RUNK, RUNX, RUNIM, RUNN, MAXREJECTEDCANDIDATES);
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ static void BM_ChaosRun_32767(benchmark::State& state) {
   uint64_t steps = 0;
   for (auto _ : state) {
     uint64_t before = MAPSTEPCOUNT;
-    bool made = makeChaosRun(RUNK, RUNX, RUNIM, RUNN, RUNMAXREJECTIONS);
+    bool made = makeChaosRun(RUNK, RUNX, RUNIM, RUNN, MAXREJECTEDCANDIDATES);
     benchmark::DoNotOptimize(made);
     steps = MAPSTEPCOUNT - before;
   }

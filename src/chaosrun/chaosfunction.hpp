@@ -27,6 +27,10 @@ struct ChaosVars {
   int32_t& CYCS;
 };
 
+// The run and the shuffle give up after this many rejected candidates in a
+// row: a seed whose orbit never yields an integer would loop for ever.
+constexpr long MAXREJECTEDCANDIDATES = 1000000;
+
 // Map steps made by every draw since the program started (for benchmarks).
 extern uint64_t MAPSTEPCOUNT;
 

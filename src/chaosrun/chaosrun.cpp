@@ -73,9 +73,9 @@ bool makeChaosRun(double K, double X, int32_t IM, int32_t N, long maxRejections)
 
 void DOCHAOSRUN() {
   RunSetUp s = askRunSetUp();
-  if (makeChaosRun(s.K, s.X, s.IM, s.N, RUNMAXREJECTIONS)) return;
+  if (makeChaosRun(s.K, s.X, s.IM, s.N, MAXREJECTEDCANDIDATES)) return;
   con::color(SHELL.RDCOLOR);
-  con::printLine(" Run abandoned: " + asText(RUNMAXREJECTIONS) +
+  con::printLine(" Run abandoned: " + asText(MAXREJECTEDCANDIDATES) +
                  " candidates in a row were rejected. The previous run is kept.");
   con::color(SHELL.NCOLOR);
 }

@@ -6,7 +6,6 @@
 // A seed whose orbit never yields an accepted integer (K = 4 with X = 0.5, or
 // the fixed point X = 1 - 1/K) would keep the run drawing for ever: after this
 // many rejected candidates in a row the run is abandoned.
-constexpr long RUNMAXREJECTIONS = 1000000;
 
 void DOCHAOSRUN();
 void TOGGLESEQUENCINGDIRECTION();

@@ -75,7 +75,7 @@ void paintShuffleIntro() {
 void reportSeedWithoutPositions() {
   con::newLine();
   con::color(SHELL.RDCOLOR);
-  con::printLine(" The K and X of the last run give no position in this List: " + asText(SHUFFLEMAXREJECTIONS) +
+  con::printLine(" The K and X of the last run give no position in this List: " + asText(MAXREJECTEDCANDIDATES) +
                  " candidates were rejected in a row.");
   con::printLine(" Nothing saved.");
   con::color(SHELL.GNCOLOR);
@@ -104,7 +104,7 @@ ShuffleStep shuffleList() {
   if (nshuf < 2 || nshuf > shufmax) return ShuffleStep::ToMenu;
 
   std::vector<std::string> groups = list.groups();
-  if (!chaoticShuffle(groups, RUN.K, RUN.X, nshuf, SHUFFLEMAXREJECTIONS)) {
+  if (!chaoticShuffle(groups, RUN.K, RUN.X, nshuf, MAXREJECTEDCANDIDATES)) {
     reportSeedWithoutPositions();
     return ShuffleStep::Again;
   }

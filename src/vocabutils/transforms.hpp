@@ -40,7 +40,6 @@ constexpr double SHUFFLEDEFAULTK = 4.0;
 constexpr double SHUFFLEDEFAULTX = 0.00000002;
 // A seed whose orbit yields no position is given up after this many rejected
 // candidates in a row, as a run is.
-constexpr long SHUFFLEMAXREJECTIONS = 1000000;
 
 // Makes 7 x `nshuf` swaps of two positions each, drawn one after the other by
 // a chaos function of the shuffle's own started from K and X (K below 3.5

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "chaosrun/chaosfunction.hpp"
 #include "state/runstate.hpp"
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
@@ -72,7 +73,7 @@ TEST(ChaoticShuffle, SwapsAtThePositionsARunWouldDraw) {
   for (int n : {2, 3, 38, 500}) {
     for (auto [k, x] : {std::pair{4.0, 0.00000002}, std::pair{3.9, 0.3}, std::pair{3.7, 0.123}}) {
       Groups g = numbered(n);
-      ASSERT_TRUE(chaoticShuffle(g, k, x, n, SHUFFLEMAXREJECTIONS));
+      ASSERT_TRUE(chaoticShuffle(g, k, x, n, MAXREJECTEDCANDIDATES));
       EXPECT_EQ(g, witnessShuffle(numbered(n), k, x, n)) << n << " groups, K " << k << ", X " << x;
     }
   }
