@@ -3,6 +3,7 @@
 // the List statistics file.
 #include "vocabutils/trimsort.hpp"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -82,10 +83,14 @@ bool askSaveNameAndAllowedAlphabet() {
   con::newLine();
   VOC.DESTFILENAME = typedName(" Enter save-filename for trimmed list : ");
   con::newLine();
-  // The entry needs the row below R: on the last row, make room first.
-  if (con::cursorRow() >= con::screen().height()) {
-    con::newLine();
-    con::locate(con::cursorRow() - 1, 1);
+  // The alphabet from column 56 and the entry row below it must fit above the
+  // bottom of the window, or the screen would scroll under the noted row R.
+  const int width = con::screen().width(), height = con::screen().height();
+  const int needed = (55 + static_cast<int>(VOC.ORIGINALSYMBOLSSTRING.size()) + width - 1) / width + 1;
+  const int spare = height - con::cursorRow() + 1;
+  if (needed > spare) {
+    for (int i = 0; i < needed - spare; ++i) con::newLine();
+    con::locate(std::max(1, height - needed + 1), 1);
   }
   int row = con::cursorRow();
   con::locate(row, 56);
