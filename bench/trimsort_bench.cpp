@@ -86,14 +86,14 @@ void BM_TrimList(benchmark::State& state) {
   runDialogue(state, "Pletters.txt\nNtrimmed.txt\naeiokdytlrch\n ", TRIMVOCABMAIN, "trimmed.txt");
 }
 void BM_DigraphSpectrum(benchmark::State& state) {
-  runDialogue(state, "Dletters.txt\nNspec.txt\n ", COUNTNGRAPHSINVOCABULARY, "spec.txt");
+  runDialogue(state, "Dletters.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
 }
 // Every symbol: 224 ranks, and a spectrum of 224 x 224 digraphs.
 void BM_SortListOfEverySymbol(benchmark::State& state) {
   runDialogue(state, "Pevery.txt\nsorted.txt\nN ", SORTXNLFILESBYGROUPSIZE, "sorted.txt");
 }
 void BM_DigraphSpectrumOfEverySymbol(benchmark::State& state) {
-  runDialogue(state, "Devery.txt\nNspec.txt\n ", COUNTNGRAPHSINVOCABULARY, "spec.txt");
+  runDialogue(state, "Devery.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
 }
 
 }  // namespace

@@ -153,11 +153,9 @@ std::string primeDigraphsText() {
 void computeDigraphRatios() {
   uint32_t primeTotal = 0;
   for (uint32_t count : VOC.COUNTPPDIGRAF) primeTotal += count;
-  VOC.PPDIGRAFSRATIO =
-      VOC.NSYMBOLS == 0 ? 0.0f : static_cast<float>(2.0L * primeTotal / VOC.NSYMBOLS);
-  VOC.DIGRAFSPECTRUMDENSITY = VOC.DIGRAFSPECTRUMBANDWIDTH == 0
-                                  ? 0.0f
-                                  : static_cast<float>(static_cast<long double>(VOC.DIGRAFSN) / VOC.DIGRAFSPECTRUMBANDWIDTH);
+  VOC.PPDIGRAFSRATIO = VOC.NSYMBOLS == 0 ? 0.0f : static_cast<float>(2.0L * primeTotal / VOC.NSYMBOLS);
+  const long double bandwidth = VOC.DIGRAFSPECTRUMBANDWIDTH;
+  VOC.DIGRAFSPECTRUMDENSITY = bandwidth == 0 ? 0.0f : static_cast<float>(VOC.DIGRAFSN / bandwidth);
 }
 
 void showDigraphResults() {

@@ -347,11 +347,14 @@ void GETNSYMBOLSINTRIMDVOCAB() {
 void GETTRIMDVOCABSYMBOLSFREQS() {
   SymbolCounts counts = symbolCounts(VOC.TRIMDVOCABTANK, VOC.TRIMDVOKABN);
   for (int c = 1; c <= 255; ++c) VOC.TRIMDVOCABSYMBOLSFREQSTANK(c) = 0;
-  for (int c = 32; c <= 255; ++c)
-    if (VOC.ALLOWEDSYMBOLSTANK(c) == static_cast<char>(c)) VOC.TRIMDVOCABSYMBOLSFREQSTANK(c) = counts[static_cast<size_t>(c)];
+  for (int c = 32; c <= 255; ++c) {
+    if (VOC.ALLOWEDSYMBOLSTANK(c) == static_cast<char>(c))
+      VOC.TRIMDVOCABSYMBOLSFREQSTANK(c) = counts[static_cast<size_t>(c)];
+  }
   const auto nRanks = static_cast<long>(VOC.SYMBOLSSTRING.size());
   storeRanking(VOC.TRIMDVOCABSYMBOLSFREQSTANK, nRanks);
-  VOC.MAXFREQ = nRanks == 0 ? 0 : VOC.TRIMDVOCABSYMBOLSFREQSTANK(static_cast<unsigned char>(VOC.SYMBOLSFREQRANKSTANK(1)));
+  const auto topCode = nRanks == 0 ? 0 : static_cast<unsigned char>(VOC.SYMBOLSFREQRANKSTANK(1));
+  VOC.MAXFREQ = VOC.TRIMDVOCABSYMBOLSFREQSTANK(topCode);
 }
 
 // With fewer than three allowed symbols, fewer than three source symbols or

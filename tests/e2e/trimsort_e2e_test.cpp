@@ -90,7 +90,7 @@ TEST(TrimSortSession, SortAndDigraphSpectrumOfALicenceText) {
   s.addFile("licence.txt", fileBytes(LICENCE));
   // "G" (its curve declined with "n", a key of no utility; "x" leaves "G"),
   // "S" without swap, "N" D without swap, then "E" twice.
-  E2EResult r = s.run("VGPlicence.txt\ng.txt\nnxSPg.txt\nsorted.txt\nN NDg.txt\nNspec.txt\n EE");
+  E2EResult r = s.run("VGPlicence.txt\ng.txt\nnxSPg.txt\nsorted.txt\nN NDg.txt\nNspectrum.txt\n EE");
   EXPECT_EQ(r.exitStatus, 0);
   ASSERT_EQ(s.read("g.txt"), withCrLf(commandOutput(words)));
 
@@ -130,25 +130,25 @@ TEST(TrimSortSession, SortAndDigraphSpectrumOfALicenceText) {
   }
 
   // The spectrum file: the digraphs by their appearance counts.
-  const std::string spec = s.read("spec.txt");
+  const std::string spectrumFile = s.read("spectrum.txt");
   const auto digraphRanks = rankedCounts(
       words + " | awk '{ delete seen; for (i = 1; i < length($0); i++) { d = substr($0, i, 2);"
               " if (!(d in seen)) { seen[d] = 1; c[d]++ } } } END { for (d in c) print d \"\\t\" c[d] }'");
   ASSERT_GT(digraphRanks.size(), 100u);
   const size_t alphabet = symbolRanks.size();
-  EXPECT_NE(spec.find(" Number of groups =  " + std::to_string(groups) + "\r\n\r\n Digraph Spectrum bandwidth = " +
+  EXPECT_NE(spectrumFile.find(" Number of groups =  " + std::to_string(groups) + "\r\n\r\n Digraph Spectrum bandwidth = " +
                       std::to_string(alphabet * alphabet) + "\r\n Number of non-zero-frequency digraphs = " +
                       std::to_string(digraphRanks.size()) + "\r\n"),
             std::string::npos);
   const std::string r1 = symbolRanks[0].first, r2 = symbolRanks[1].first;
   const std::vector<std::string> primeDigraphs{r1 + r1, r1 + r2, r2 + r1, r2 + r2};
-  EXPECT_NE(spec.find(" are:  " + primeDigraphs[0] + " " + primeDigraphs[1] + " " + primeDigraphs[2] + " " +
+  EXPECT_NE(spectrumFile.find(" are:  " + primeDigraphs[0] + " " + primeDigraphs[1] + " " + primeDigraphs[2] + " " +
                       primeDigraphs[3] + "\r\n"),
             std::string::npos);
   std::map<std::string, long> counts(digraphRanks.begin(), digraphRanks.end());
   std::vector<std::string> primeRows;
   for (const std::string& d : primeDigraphs) primeRows.push_back(" " + d + " : " + std::to_string(counts[d]));
-  EXPECT_EQ(tableAfter(spec, " Prime permutation digraphs Spectrum :"), primeRows);
+  EXPECT_EQ(tableAfter(spectrumFile, " Prime permutation digraphs Spectrum :"), primeRows);
 
   std::vector<std::string> expectedRanks;
   const size_t digraphDigits = std::to_string(digraphRanks.size()).size();
@@ -158,9 +158,9 @@ TEST(TrimSortSession, SortAndDigraphSpectrumOfALicenceText) {
     expectedRanks.push_back(padded(static_cast<long>(r + 1), digraphDigits) + ": " + d + " : " +
                             std::to_string(digraphRanks[r].second) + (prime ? " *" : ""));
   }
-  EXPECT_EQ(tableAfter(spec, " The non-zero-frequency digraphs and their frequencies in rank-order : "), expectedRanks);
+  EXPECT_EQ(tableAfter(spectrumFile, " The non-zero-frequency digraphs and their frequencies in rank-order : "), expectedRanks);
 
-  std::vector<std::string> spectrum = tableAfter(spec, " The digraph SPECTRUM upon the Alphabet :");
+  std::vector<std::string> spectrum = tableAfter(spectrumFile, " The digraph SPECTRUM upon the Alphabet :");
   ASSERT_EQ(spectrum.size(), alphabet * alphabet);
   long nonZero = 0;
   for (const std::string& line : spectrum) {
@@ -170,7 +170,7 @@ TEST(TrimSortSession, SortAndDigraphSpectrumOfALicenceText) {
     nonZero += counts.count(d);
   }
   EXPECT_EQ(nonZero, static_cast<long>(digraphRanks.size()));
-  EXPECT_TRUE(spec.ends_with("\r\n\r\n\r\n eof: spec.txt\r\n" + std::string(50, '-') + "\r\n"));
+  EXPECT_TRUE(spectrumFile.ends_with("\r\n\r\n\r\n eof: spectrum.txt\r\n" + std::string(50, '-') + "\r\n"));
 
   EXPECT_NE(r.output.find(" g.txt contains :  " + std::to_string(groups) + " groups,  and  " + std::to_string(symbols) +
                           " total symbols\r\n"),

@@ -11,10 +11,10 @@ namespace {
 // D on a list: the swap answer ("N", or "Y" and the two symbols).
 std::string runSpectrum(Session& s, const TempDir& dir, const std::string& list, const std::string& swap = "N") {
   dir.write("l.txt", list);
-  s.type("Dl.txt\n" + swap + "spec.txt\n ");
+  s.type("Dl.txt\n" + swap + "spectrum.txt\n ");
   COUNTNGRAPHSINVOCABULARY();
   EXPECT_TRUE(s.keys().empty());
-  return dir.read("spec.txt");
+  return dir.read("spectrum.txt");
 }
 
 // The lines of the file from the one that starts with `from` up to the next
@@ -67,7 +67,7 @@ const char* const SPECTRUM_AB_BA_AAB =
     "4: bb : 0 *\r\n"
     "\r\n"
     "\r\n"
-    " eof: spec.txt\r\n"
+    " eof: spectrum.txt\r\n"
     "--------------------------------------------------\r\n";
 
 }  // namespace
@@ -116,7 +116,7 @@ TEST(DigraphSpectrum, ScreenAndColours) {
   EXPECT_EQ(s.colorAt(13, 38), SHELL.NCOLOR);
   EXPECT_EQ(s.row(15), " The Alphabet of l.txt is : abc");
   EXPECT_EQ(s.row(17), " Swap symbols-positions in the Alphabet-string ?  Y/N :");
-  EXPECT_EQ(s.row(19), " Enter save-filename for di-graphs spectrum : spec.txt");
+  EXPECT_EQ(s.row(19), " Enter save-filename for di-graphs spectrum : spectrum.txt");
   EXPECT_EQ(s.colorAt(19, 2), SHELL.TQCOLOR);
   EXPECT_EQ(s.row(21), " Regardless of activity in the List,  by its Alphabet the 4 prime permutation digraphs are: aa ab ba bb");
   EXPECT_EQ(s.colorAt(21, 37), SHELL.NCOLOR);
@@ -139,7 +139,7 @@ TEST(DigraphSpectrum, ScreenAndColours) {
   EXPECT_EQ(s.row(30), "Done! disk-saving digraphs spectrum data.    Press a key to continue");
   EXPECT_EQ(s.colorAt(30, 1), SHELL.GNCOLOR);
   EXPECT_EQ(con::currentColor(), SHELL.NCOLOR);
-  EXPECT_NE(dir.read("spec.txt").find("\r\n3: ba : 1 *\r\n4: ca : 1\r\n"), std::string::npos);
+  EXPECT_NE(dir.read("spectrum.txt").find("\r\n3: ba : 1 *\r\n4: ca : 1\r\n"), std::string::npos);
 }
 
 // a and b tie at 2: a (the earlier position) is the first prime symbol until
@@ -198,7 +198,7 @@ TEST(DigraphSpectrum, ListWithoutSymbols) {
             " the List has no symbols: no prime permutation digraphs; the density and the Ratio are given as 0.\r\n"
             "\r\n Prime permutation digraphs frequencies Ratio =  0\r\n\r\n\r\n"
             " The non-zero-frequency digraphs and their frequencies in rank-order : \r\n\r\n\r\n\r\n"
-            " The digraph SPECTRUM upon the Alphabet :\r\n\r\n\r\n\r\n eof: spec.txt\r\n"
+            " The digraph SPECTRUM upon the Alphabet :\r\n\r\n\r\n\r\n eof: spectrum.txt\r\n"
             "--------------------------------------------------\r\n");
   EXPECT_NE(s.output().find(" The List has no symbols: no digraph spectrum and no prime permutation digraphs.\r\n"),
             std::string::npos);
@@ -229,10 +229,10 @@ TEST(DigraphSpectrum, UnwritableFileLeavesTheTablesAsTheyWere) {
   Session s;
   TempDir dir;
   dir.write("l.txt", "ab\r\n");
-  s.type("Dl.txt\nNmissing/spec.txt\nx");
+  s.type("Dl.txt\nNmissing/spectrum.txt\nx");
   COUNTNGRAPHSINVOCABULARY();
   EXPECT_TRUE(s.keys().empty());
-  EXPECT_NE(s.output().find(" cannot create: missing/spec.txt"), std::string::npos);
+  EXPECT_NE(s.output().find(" cannot create: missing/spectrum.txt"), std::string::npos);
   EXPECT_EQ(s.output().find("Done!"), std::string::npos);
   EXPECT_EQ(VOC.FIRSTVOCABTANK.hi(), 1000);
   EXPECT_EQ(VOC.DIGRAFSPECTRUMTANK.hi(), 1000);
