@@ -1,5 +1,6 @@
 #pragma once
 // Key state, lists and work tables of the vocabulary utilities.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -40,6 +41,44 @@ struct VocabState {
   int32_t VOKABN = 0;
   float VOCABULARYRATIO = 0.0f;
   int16_t ASCSTART = 0, ASCEND = 0, ASCSTATUS = 0;  // the range typed for "C"
+
+  // Trim ("T") and sort ("S"): alphabets, the output list and its statistics.
+  std::string ORIGINALSYMBOLSSTRING;  // the source alphabet, ascending codes
+  int16_t SIZEOFORIGINALSYMBOLSALPHABET = 0;
+  std::string SYMBOLSSTRING;  // the alphabet in position order, after the swap
+  std::string ALLOWEDSYMBOLSSTRING;
+  int32_t NALLOWEDSYMBOLS = 0;
+  int32_t TRIMDVOKABN = 0;
+  int32_t NSYMBOLS = 0;
+  int32_t MAXGROUPSIZE = 0, MINGROUPSIZE = 0;  // group lengths held in 32 bits
+  float AVGGROUPSIZE = 0.0f;
+  int32_t MAXFREQ = 0;
+  // The prime symbols and the prime permutation trigraphs: entry k of each
+  // array is the variable numbered k (HFREQSYMBOL1 is HFREQSYMBOL[1]); entry
+  // 0 is unused. An unset prime symbol is byte 0 with code 0.
+  std::array<char, 4> HFREQSYMBOL{};
+  std::array<int16_t, 4> HFSI{};
+  std::array<std::string, 7> PRIMEPERMTRIGRAPH;
+  std::array<int32_t, 7> PPTFREQ{};
+  int32_t PPTTOTALFREQ = 0;
+  float PRIMESYMBOLSTOTALFREQRATIO = 0.0f;
+  float PPTTOTALFREQRATIO = 0.0f;
+  double NSYMBOLSTOALPHABETRATIO = 0.0;
+  float FREQSPERCENTAGE = 0.0f;
+
+  // Digraph spectrum and n-graph counts ("N"). Spectrum indices, ranks and
+  // counts reach 224 x 224 and are held in 32 bits.
+  std::string NGRAF1;
+  int32_t NGRAFSIZE = 0;
+  int32_t COUNT = 0;
+  uint32_t DIGRAFSPECTRUMBANDWIDTH = 0;
+  uint32_t DIGRAFSN = 0;
+  float DIGRAFSPECTRUMDENSITY = 0.0f;
+  char SYMBOLOFRANK1 = 0, SYMBOLOFRANK2 = 0;
+  // PPDIGRAF11, PPDIGRAF12, PPDIGRAF21, PPDIGRAF22 in this order, and their counts.
+  std::array<std::string, 4> PPDIGRAF;
+  std::array<uint32_t, 4> COUNTPPDIGRAF{};
+  float PPDIGRAFSRATIO = 0.0f;
 
   Tank<char> ALPHABETSYMBOLSTANK;
   Tank<char> ALPHABETPOSITIONSTANK;

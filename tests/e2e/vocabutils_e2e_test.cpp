@@ -54,9 +54,10 @@ TEST(VocabUtilitiesSession, ListsOfARealTextEqualTheShellTools) {
 
   E2ESession s;
   s.addFile("licence.txt", fileBytes(LICENCE));
-  // "G" then "x" leaves its screen; "L" with its curve, then "E" leaves it;
-  // the curve's "Y" runs the "Y" utility, which "E" leaves; "E" twice ends.
-  E2EResult r = s.run("VGPlicence.txt\ng.txt\nNxLPlicence.txt\nl.txt\nYcurve.txt\n EEE");
+  // "G" then "x" leaves its screen, and the curve's "N" then runs "N", which
+  // "E" leaves; "L" with its curve, then "E" leaves it; the curve's "Y" runs
+  // the "Y" utility, which "E" leaves; "E" twice ends.
+  E2EResult r = s.run("VGPlicence.txt\ng.txt\nNxELPlicence.txt\nl.txt\nYcurve.txt\n EEE");
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(s.read("g.txt"), allGroups);
   EXPECT_EQ(s.read("l.txt"), distinct);

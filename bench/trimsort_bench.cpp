@@ -1,0 +1,105 @@
+// "S", "T" and "N" D on 32000-line lists, whole dialogues through a scripted
+// console: reading, the statistics or the spectrum, the screen and the file.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "shell/console.hpp"
+#include "shell/shell.hpp"
+#include "vocabutils/vocabutils.hpp"
+
+namespace {
+
+constexpr int LINES = 32000;
+
+uint32_t nextRandom(uint32_t& seed) {
+  seed = seed * 1664525u + 1013904223u;
+  return seed >> 8;
+}
+
+// Pseudo-words of 1..12 letters out of `symbols`.
+std::string randomList(const std::string& symbols, uint32_t seed) {
+  std::string list;
+  for (int i = 0; i < LINES; ++i) {
+    uint32_t size = 1 + nextRandom(seed) % 12;
+    for (uint32_t k = 0; k < size; ++k) list += symbols[nextRandom(seed) % symbols.size()];
+    list += "\r\n";
+  }
+  return list;
+}
+
+void writeFile(const std::filesystem::path& name, const std::string& bytes) {
+  std::ofstream f(name, std::ios::binary);
+  f << bytes;
+}
+
+std::filesystem::path benchDir;
+
+void removeBenchDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(benchDir, ignored);
+}
+
+// A fresh directory (removed at exit) with a list over 15 letters and a list
+// over all 224 symbols of codes 32..255.
+void prepareLists() {
+  if (!benchDir.empty()) return;
+  std::string dir = (std::filesystem::temp_directory_path() / "plomar-trimbench-XXXXXX").string();
+  if (mkdtemp(dir.data()) == nullptr) std::abort();
+  benchDir = dir;
+  std::atexit(removeBenchDir);
+  writeFile(benchDir / "letters.txt", randomList("aeiokdytlrchqsn", 38));
+  std::string every;
+  for (int c = 32; c <= 255; ++c) every.push_back(static_cast<char>(c));
+  writeFile(benchDir / "every.txt", randomList(every, 4));
+}
+
+// Runs a utility with the keys of its whole dialogue in the list directory,
+// on fresh tables and a fresh console; the working directory is given back.
+// A dialogue that went out of step or saved nothing is reported as an error.
+void runDialogue(benchmark::State& state, const std::string& keys, void (*utility)(), const char* saved) {
+  prepareLists();
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(benchDir);
+  con::install(std::make_unique<con::PlainSink>(-1), std::make_unique<con::ScriptedKeys>(), 120, 60);
+  SIZESTARTTABLES();
+  INIT();
+  auto& script = static_cast<con::ScriptedKeys&>(con::keys());
+  std::filesystem::remove(saved);
+  for (auto _ : state) {
+    script.type(keys);
+    utility();
+  }
+  if (!script.empty() || !std::filesystem::exists(saved)) state.SkipWithError("the dialogue saved nothing");
+  std::filesystem::current_path(previous);
+}
+
+void BM_SortList(benchmark::State& state) {
+  runDialogue(state, "Pletters.txt\nsorted.txt\nN ", SORTXNLFILESBYGROUPSIZE, "sorted.txt");
+}
+void BM_TrimList(benchmark::State& state) {
+  runDialogue(state, "Pletters.txt\nNtrimmed.txt\naeiokdytlrch\n ", TRIMVOCABMAIN, "trimmed.txt");
+}
+void BM_DigraphSpectrum(benchmark::State& state) {
+  runDialogue(state, "Dletters.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
+}
+// Every symbol: 224 ranks, and a spectrum of 224 x 224 digraphs.
+void BM_SortListOfEverySymbol(benchmark::State& state) {
+  runDialogue(state, "Pevery.txt\nsorted.txt\nN ", SORTXNLFILESBYGROUPSIZE, "sorted.txt");
+}
+void BM_DigraphSpectrumOfEverySymbol(benchmark::State& state) {
+  runDialogue(state, "Devery.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
+}
+
+}  // namespace
+
+BENCHMARK(BM_SortList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrimList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DigraphSpectrum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortListOfEverySymbol)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DigraphSpectrumOfEverySymbol)->Unit(benchmark::kMillisecond);
