@@ -62,8 +62,10 @@ void TempDir::write(const std::string& name, std::string_view bytes) const {
   f << bytes;
 }
 
-std::string TempDir::read(const std::string& name) const {
-  std::ifstream f(path_ / name, std::ios::binary);
+std::string TempDir::read(const std::string& name) const { return readFile((path_ / name).string()); }
+
+std::string TempDir::readFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
   std::ostringstream s;
   s << f.rdbuf();
   return s.str();

@@ -39,6 +39,7 @@ class TempDir {
   const std::filesystem::path& path() const { return path_; }
   void write(const std::string& name, std::string_view bytes) const;
   std::string read(const std::string& name) const;
+  static std::string readFile(const std::string& path);
 
  private:
   std::filesystem::path path_;

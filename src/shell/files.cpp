@@ -27,17 +27,47 @@ void FILEERROR(FileProblem problem, const std::string& name, int systemError) {
 
 // ---- Output ------------------------------------------------------------------
 
+// The text goes into a hidden file beside the target, which takes the
+// target's name only when everything was written: a failed write leaves the
+// earlier file of that name as it was. Special files (devices, pipes) are
+// written directly.
 OutputFile::~OutputFile() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ < 0) return;
+  ::close(fd_);
+  if (!direct_) ::unlink(tempName_.c_str());
 }
 
 bool OutputFile::open(const std::string& name) {
   name_ = name;
   text_.clear();
   column_ = 1;
-  fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd_ < 0) {
-    FILEERROR(FileProblem::CannotCreate, name, errno);
+  struct stat st{};
+  bool exists = ::stat(name.c_str(), &st) == 0;
+  direct_ = exists && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+  int problem = 0;
+  if (direct_) {
+    fd_ = ::open(name.c_str(), O_WRONLY | O_TRUNC);
+    if (fd_ < 0) problem = errno;
+  } else if (exists && S_ISDIR(st.st_mode)) {
+    problem = EISDIR;
+  } else if (exists && ::access(name.c_str(), W_OK) != 0) {
+    problem = errno;
+  } else {
+    auto slash = name.find_last_of('/');
+    std::string dir = slash == std::string::npos ? "." : name.substr(0, slash + 1);
+    tempName_ = dir + (slash == std::string::npos ? "/" : "") + ".plomar-XXXXXX";
+    fd_ = ::mkstemp(tempName_.data());
+    if (fd_ < 0) {
+      problem = errno;
+    } else {
+      mode_t mask = ::umask(0);
+      ::umask(mask);
+      ::fchmod(fd_, exists ? (st.st_mode & 07777) : (0666 & ~mask));
+    }
+  }
+  if (problem != 0) {
+    fd_ = -1;
+    FILEERROR(FileProblem::CannotCreate, name, problem);
     return false;
   }
   return true;
@@ -53,12 +83,13 @@ bool OutputFile::close() {
     if (n <= 0) failure = n < 0 ? errno : ENOSPC;
     else done += static_cast<size_t>(n);
   }
-  struct stat st{};
-  bool regular = fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
   if (::close(fd_) != 0 && failure == 0) failure = errno;
   fd_ = -1;
+  if (!direct_) {
+    if (failure == 0 && ::rename(tempName_.c_str(), name_.c_str()) != 0) failure = errno;
+    if (failure != 0) ::unlink(tempName_.c_str());
+  }
   if (failure != 0) {
-    if (regular) ::unlink(name_.c_str());  // nothing half-written stays behind
     FILEERROR(FileProblem::CannotCreate, name_, failure);
     return false;
   }

@@ -15,10 +15,11 @@ enum class FileProblem { NotFound, CannotCreate };
 // file name and the system's reason, then waits for a key (which no menu sees).
 void FILEERROR(FileProblem problem, const std::string& name, int systemError);
 
-// An output file. open() creates or empties it; the text is kept and written
-// by close(), which checks the write and reports a failure like a file that
-// cannot be created, removing what was half-written. Nothing is written if
-// close() is never reached.
+// An output file. open() checks that the file can be created; the text is
+// kept and written by close(), which checks the write and reports a failure
+// like a file that cannot be created. The file takes its new content only
+// when everything was written: after a failure, or when close() is never
+// reached, an earlier file of that name stays as it was.
 class OutputFile {
  public:
   OutputFile() = default;
@@ -39,7 +40,9 @@ class OutputFile {
  private:
   std::string name_;
   std::string text_;
+  std::string tempName_;
   int fd_ = -1;
+  bool direct_ = false;
   int column_ = 1;
 };
 

@@ -159,21 +159,31 @@ TEST(FileErrors, AFailedWriteIsNotReportedAsDone) {
   EXPECT_GT(s.findRow("cannot create: /dev/full (No space left on device)"), 0);
 }
 
-// A write cut short (a file size limit stands in for a full disk) leaves no file.
+// A write cut short (a file size limit stands in for a full disk) leaves no
+// new file and keeps an earlier file of the same name as it was.
 TEST(FileErrorsDeathTest, AHalfWrittenFileIsRemoved) {
   TempDir dir;
   auto writeTooMuch = [] {
     Session s;
-    s.type("k");
+    s.type("kk");  // one key for each reported failure
     std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit limit{16, 16};
     setrlimit(RLIMIT_FSIZE, &limit);
     OutputFile f;
-    if (!f.open("big.txt")) std::_Exit(1);
+    if (!f.open("old.txt")) std::_Exit(1);
     f.print(std::string(100, 'x'));
     bool closed = f.close();
-    std::_Exit(!closed && !std::filesystem::exists("big.txt") ? 0 : 2);
+    OutputFile g;
+    if (!g.open("big.txt")) std::_Exit(1);
+    g.print(std::string(100, 'x'));
+    bool closedToo = g.close();
+    bool oldKept = TempDir::readFile("old.txt") == "earlier";
+    if (closed || closedToo) std::_Exit(2);
+    if (!oldKept) std::_Exit(3);
+    if (std::filesystem::exists("big.txt")) std::_Exit(4);
+    std::_Exit(std::filesystem::directory_iterator(".")->path().filename() == "old.txt" ? 0 : 5);
   };
+  dir.write("old.txt", "earlier");
   EXPECT_EXIT(writeTooMuch(), testing::ExitedWithCode(0), "");
 }
 
