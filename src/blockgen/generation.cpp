@@ -119,18 +119,3 @@ void ABORTBLOKGENERATION() {
   GEN.GENERATINGBLOKINPROGRESSFLAG = 0;
   GEN.KEPTGBKEYS.clear();
 }
-
-GenAdvance RUNBLOKGENERATIONTOEND() {
-  STARTBLOKGENERATION();
-  for (;;) {
-    GenAdvance a = ADVANCEBLOKGENERATION();
-    if (a == GenAdvance::Complete) {
-      FINISHBLOKGENERATION();
-      return a;
-    }
-    if (a == GenAdvance::Cancelled) {
-      ABORTBLOKGENERATION();
-      return a;
-    }
-  }
-}

@@ -41,7 +41,3 @@ void FINISHBLOKGENERATION();
 // offered any more (HAVEBLOKFLAG 0) and the generation ends. The tank keeps
 // what it holds.
 void ABORTBLOKGENERATION();
-
-// Starts a generation and advances it until the block is complete (then
-// finishes it) or a draw is cancelled (then aborts it).
-GenAdvance RUNBLOKGENERATIONTOEND();

@@ -87,23 +87,6 @@ TEST(GeneratorFunctions, MapRouteWithTheDefaultMapRepeatsTheDirectSymbols) {
   EXPECT_EQ(direct, mapped);
 }
 
-TEST(GeneratorFunctions, HighestMapIntegerBoundsGCF4) {
-  Session s;
-  specs();
-  GEN.HIGHESTOKMAPINTEGER = 20000;
-  INIT_GCF1_GCF2_GCF3();
-  INIT_GCF4();
-  Stream reference(GEN.X1, GEN.K1, 20000);
-  int32_t largest = 0;
-  for (int i = 0; i < 2000; ++i) {
-    ASSERT_TRUE(GENERATESYMBOLSMAPINTEGER());
-    ASSERT_EQ(GEN.SYMBOLSMAPINTEGER, reference.next());
-    largest = std::max(largest, GEN.SYMBOLSMAPINTEGER);
-  }
-  EXPECT_LE(largest, 20000);
-  EXPECT_GT(largest, 38);
-}
-
 TEST(GeneratorFunctions, TwoSizesOnlyEverGiveOne) {
   Session s;
   specs();
