@@ -1,6 +1,6 @@
 #pragma once
 // The block-of-groups generator.
+#include "blockgen/groupsbloktank.hpp"
 
 void MAKESPECIFIEDBLOCKOFGROUPS();
 void BLOKOFGROUPSMOREINFO();
-void RESETACTIVEGROUPSIZESCOUNTS();

@@ -1,10 +1,14 @@
 #pragma once
 // Block specifications, generator chaos functions, the groups-block tank,
-// monitor and back door.
+// the generation loop, monitor and back door.
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 
 #include "state/tank.hpp"
+
+class OutputFile;
 
 constexpr int MAXGROUPSIZE = 31;
 
@@ -25,25 +29,63 @@ struct BlockGenState {
   int16_t OKTOMAKEGROUPSFLAG1 = 0, OKTOMAKEGROUPSFLAG2 = 0, OKTOMAKEGROUPSFLAG3 = 0,
           OKTOMAKEGROUPSFLAG4 = 0;
 
-  // Scaling constants of the generator chaos functions.
+  // The generator chaos functions: GCF1 symbols (list rows), GCF2 group
+  // sizes, GCF3 tank slots, GCF4 map integers (stepped with K1, A1, B1).
   float A1 = 0, B1 = 0, A2 = 0, B2 = 0, A3 = 0, B3 = 0, A4 = 0, B4 = 0;
+  double Y1 = 0, Y2 = 0, Y3 = 0, Y4 = 0;
+  int32_t IT1 = 0, IT2 = 0, IT3 = 0, IT4 = 0;
+  int32_t IM1 = 0, IM2 = 0, IM3 = 0, IM4 = 0;
+  int32_t IG1 = 0, IG2 = 0, IG3 = 0, IG4 = 0;
+  int32_t CYCS1 = 0, CYCS2 = 0, CYCS3 = 0, CYCS4 = 0;
+  int32_t SYMBOLSVECTOR = 0;     // list row of the symbol just drawn; 0 = map integer not found
+  int32_t PROTOGROUPSIZE = 0;    // size drawn for the group being built
+  int32_t BLOKVECTOR = 0;        // tank slot just drawn
+  int32_t SYMBOLSMAPINTEGER = 0; // map integer just drawn
 
-  // The tank and the finished block.
+  // The tank and the finished block. The reference forms (one reference
+  // symbol per generating step) are not cut to 31 characters: NUL symbols and
+  // empty phantoms make them longer than their groups, and every step counts.
   Tank<Text31> GROUPSBLOKTANK;
   Tank<Text31> BLOKGROUPSTANK;
   Tank<Text31> MIRRORBLOKGROUPSTANK;
-  Tank<Text31> IGNOREPHANTOMSGROUPSBLOKTANK;
-  Tank<Text31> IGNOREPHANTOMSBLOKGROUPSTANK;
+  Tank<std::string> IGNOREPHANTOMSGROUPSBLOKTANK;
+  Tank<std::string> IGNOREPHANTOMSBLOKGROUPSTANK;
   Tank<int32_t> ACTIVEGROUPSIZESCOUNTSTANK{0, MAXGROUPSIZE};
+  int32_t PROGRESSINDICATOR = 0;     // occupied slots as of the last recount
+  int32_t BLOKGROUPSGRANDSIZE = 0;   // characters in the occupied slots
+  float AVGGROUPSIZE = 0;
+  int32_t REMOVEDGROUPSCOUNT = 0;
+  int32_t LOBLOKVECTOR = 0, HIBLOKVECTOR = 0, HILOBLOKVECTORSPAN = 0;
+  // Kept up to date by every store and free, so that a recount needs no rescan.
+  int32_t TANKOCCUPIEDSLOTS = 0;
+  int32_t TANKOCCUPIEDCHARS = 0;
 
-  // Generation loop, monitor and back door.
+  // Generation loop.
+  std::string PROTOGROUP;                // the group being built, phantoms substituted
+  std::string IGNOREPHANTOMSPROTOGROUP;  // the same in reference symbols
+  int32_t GROWNTOSIZE = 0;
   int16_t HAVEBLOKFLAG = 0;
+  uint8_t GENERATINGBLOKINPROGRESSFLAG = 0;
   int16_t SINGLESTEPFLAG = 0;
+  int32_t ASCGBKS = 0;
+  bool FIRSTPASSPENDING = false;  // the first pass of a generation makes no recount of its own
+
+  // Way out of the draws: the command loop sets CANCELHOOK (true = stop); the
+  // engine asks it every CANCELLOOKSTEPS map steps inside its draw loops.
+  bool (*CANCELHOOK)() = nullptr;
+  uint64_t STEPSATLASTCANCELLOOK = 0;
+  // Keys other than Esc read by the keyboard cancel hook, kept for the
+  // per-group poll.
+  std::deque<int32_t> KEPTGBKEYS;
+
+  // Monitor and back door.
   uint8_t RT_MONITORFLAG = 0;
   std::string RT_MONITORYORN;
   int16_t PROGMONSTARTSCREENROW = 0, PROGMONKXSCREENCOLUMN = 0;
   uint8_t BACKDOORACCESSFLAG = 0;
   int16_t BDSTATUSCOLOR = 0;
+  // File number 2 of a generation while the back door records.
+  std::shared_ptr<OutputFile> BACKDOORRECORDFILE;
 };
 
 extern BlockGenState GEN;

@@ -1,6 +1,0 @@
-#include "blockgen/blockgen.hpp"
-#include "state/blockgenstate.hpp"
-
-void RESETACTIVEGROUPSIZESCOUNTS() {
-  for (int s = 1; s <= MAXGROUPSIZE; ++s) GEN.ACTIVEGROUPSIZESCOUNTSTANK(s) = 0;
-}
