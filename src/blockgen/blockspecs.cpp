@@ -9,6 +9,7 @@
 #include "shell/inputfields.hpp"
 #include "state/blockgenstate.hpp"
 #include "state/shellstate.hpp"
+#include "state/symbolsstate.hpp"
 
 int32_t tankSlotsFor(int32_t hiBlokSize, float expansionFactor) {
   long double slots = static_cast<long double>(expansionFactor) * static_cast<long double>(hiBlokSize);
@@ -161,4 +162,27 @@ void GETSPECSFORBLOCKOFGROUPS() {
     case 'W': toggleSymbolsMap(); break;
     default: getBlockSize(); break;
   }
+}
+
+void TAKEBLOKSETUPSNAPSHOT() {
+  BlockSetup& b = GEN.BLOKSETUP;
+  b.LOBLOKSIZE = GEN.LOBLOKSIZE;
+  b.HIBLOKSIZE = GEN.HIBLOKSIZE;
+  b.LOGROUPSIZE = GEN.LOGROUPSIZE;
+  b.HIGROUPSIZE = GEN.HIGROUPSIZE;
+  for (int s = 0; s <= MAXGROUPSIZE; ++s) b.ACTIVEGROUPSIZES[static_cast<size_t>(s)] = GEN.ACTIVEGROUPSIZESTANK(s);
+  b.LOAVGGROUPSIZE = GEN.LOAVGGROUPSIZE;
+  b.HIAVGGROUPSIZE = GEN.HIAVGGROUPSIZE;
+  b.K1 = GEN.K1;
+  b.X1 = GEN.X1;
+  b.K2 = GEN.K2;
+  b.X2 = GEN.X2;
+  b.K3 = GEN.K3;
+  b.X3 = GEN.X3;
+  b.USESYMBOLSMAPFLAG = GEN.USESYMBOLSMAPFLAG;
+  b.HIGHESTOKMAPINTEGER = GEN.HIGHESTOKMAPINTEGER;
+  b.MAPSCANDIRECTION = SYMB.MAPSCANDIRECTION;
+  b.MAPSCANRESUMEPOINT = SYMB.MAPSCANRESUMEPOINT;
+  b.SYMBMAPDFILENAME = SYMB.SYMBMAPDFILENAME;
+  b.PHANTOMSSETDFILENAME = SYMB.PHANTOMSSETDFILENAME;
 }

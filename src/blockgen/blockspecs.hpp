@@ -15,3 +15,7 @@ void FINDACTIVELOANDHIGROUPSIZES();
 // with the 32-bit factor 1.2 (slightly above 1.2, so a multiple of 5 is not
 // one short).
 int32_t tankSlotsFor(int32_t hiBlokSize, float expansionFactor);
+
+// Keeps the specifications, the map settings and the map and phantoms file
+// names in GEN.BLOKSETUP; called when a generation starts.
+void TAKEBLOKSETUPSNAPSHOT();

@@ -1,6 +1,7 @@
 #pragma once
 // Block specifications, generator chaos functions, the groups-block tank,
 // the generation loop, monitor and back door.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -11,6 +12,20 @@
 class OutputFile;
 
 constexpr int MAXGROUPSIZE = 31;
+
+// The set-up a block was generated with, taken when its generation starts:
+// the reports describe the block by these values, not by values typed later.
+struct BlockSetup {
+  int32_t LOBLOKSIZE = 0, HIBLOKSIZE = 0;
+  int16_t LOGROUPSIZE = 0, HIGROUPSIZE = 0;
+  std::array<int16_t, MAXGROUPSIZE + 1> ACTIVEGROUPSIZES{};
+  float LOAVGGROUPSIZE = 0, HIAVGGROUPSIZE = 0;
+  double K1 = 0, X1 = 0, K2 = 0, X2 = 0, K3 = 0, X3 = 0;
+  std::string USESYMBOLSMAPFLAG;
+  int32_t HIGHESTOKMAPINTEGER = 0;
+  std::string MAPSCANDIRECTION, MAPSCANRESUMEPOINT;
+  std::string SYMBMAPDFILENAME, PHANTOMSSETDFILENAME;
+};
 
 struct BlockGenState {
   // Specifications.
@@ -77,6 +92,9 @@ struct BlockGenState {
   // Keys other than Esc read by the keyboard cancel hook, kept for the
   // per-group poll.
   std::deque<int32_t> KEPTGBKEYS;
+
+  // The set-up of the block in the block tables (or of the generation running).
+  BlockSetup BLOKSETUP;
 
   // Monitor and back door.
   uint8_t RT_MONITORFLAG = 0;

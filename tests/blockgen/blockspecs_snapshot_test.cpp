@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "blockgen/blockspecs.hpp"
+#include "state/blockgenstate.hpp"
+#include "state/symbolsstate.hpp"
+#include "support.hpp"
+
+TEST(BlockSetupSnapshot, KeepsTheValuesOfItsMoment) {
+  Session s;
+  GEN.LOBLOKSIZE = 20;
+  GEN.HIBLOKSIZE = 30;
+  GEN.ACTIVEGROUPSIZESTANK(3) = 1;
+  GEN.K2 = 3.9;
+  SYMB.SYMBMAPDFILENAME = "aMAP.TXT";
+  TAKEBLOKSETUPSNAPSHOT();
+  GEN.LOBLOKSIZE = 2;
+  GEN.ACTIVEGROUPSIZESTANK(3) = 0;
+  SYMB.SYMBMAPDFILENAME = "";
+  EXPECT_EQ(GEN.BLOKSETUP.LOBLOKSIZE, 20);
+  EXPECT_EQ(GEN.BLOKSETUP.HIBLOKSIZE, 30);
+  EXPECT_EQ(GEN.BLOKSETUP.ACTIVEGROUPSIZES[3], 1);
+  EXPECT_EQ(GEN.BLOKSETUP.K2, 3.9);
+  EXPECT_EQ(GEN.BLOKSETUP.MAPSCANDIRECTION, "C");
+  EXPECT_EQ(GEN.BLOKSETUP.SYMBMAPDFILENAME, "aMAP.TXT");
+}
