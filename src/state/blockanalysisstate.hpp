@@ -36,7 +36,14 @@ struct BlockAnalysisState {
   int32_t GBVSMAXFREQ = 0, GBVSMINFREQ = 0;
   float GBSYMBFREQRATIO = 0;
 
-  Tank<Text31> VOCABMATCHESTANK;
+  // Comparison of the vocabulary with a file vocabulary ("U").
+  std::string FILEVOCABULARYNAME;
+  int32_t FILEVOCABN = 0;                 // F, groups read from the file (GROUPSWORKTANK 1..F)
+  int32_t VOCABMATCHESCOUNT = 0;          // M
+  Tank<Text31> VOCABMATCHESTANK;          // 1..M, vocabulary order
+  float MATCHESPERBLOKVOCAB = 0;          // M / V
+  float MATCHESPERFILEVOCAB = 0;          // M / F
+  int32_t COUNTDOWN = 0;                  // vocabulary groups still to compare
 };
 
 extern BlockAnalysisState ANA;
