@@ -1,0 +1,238 @@
+// "K" and "M": the block on screen, and the block text rules they share with
+// the report.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "blockanalysis/blockfixtures.hpp"
+#include "blockanalysis/reports.hpp"
+#include "state/blockgenstate.hpp"
+#include "state/shellstate.hpp"
+#include "support.hpp"
+
+namespace {
+
+using Groups = std::vector<std::string>;
+
+const Groups PARAGRAPHBLOCK{"ka", "#ab", "mo", "cd*", "ka", "te"};
+
+// Distinct groups: the prefix followed by two letters counting up.
+Groups distinctGroups(int count, const std::string& prefix, const std::string& suffix = "") {
+  Groups out;
+  for (int i = 0; i < count; ++i)
+    out.push_back(prefix + static_cast<char>('a' + i / 26) + static_cast<char>('a' + i % 26) + suffix);
+  return out;
+}
+
+void useSizes(std::vector<int> sizes) {
+  GenSetup setup;
+  setup.activeSizes = std::move(sizes);
+  applySetup(setup);
+}
+
+void show(char key) {
+  SHELL.GBKS = key;
+  SHOWBLOKOFGROUPS();
+}
+
+size_t at(const std::string& text, const std::string& needle, size_t from = 0) {
+  size_t p = text.find(needle, from);
+  EXPECT_NE(p, std::string::npos) << needle;
+  return p;
+}
+
+size_t count(const std::string& text, const std::string& needle) {
+  size_t n = 0;
+  for (size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + 1)) ++n;
+  return n;
+}
+
+TEST(ParagraphMark, FirstTriggeringCharacterDecides) {
+  EXPECT_EQ(paragraphMark("#ab", "#", "*", false), ParagraphMark::Starts);
+  EXPECT_EQ(paragraphMark("ab*", "#", "*", false), ParagraphMark::Ends);
+  EXPECT_EQ(paragraphMark("a*#", "#", "*", false), ParagraphMark::Ends);
+  EXPECT_EQ(paragraphMark("ab", "#", "*", true), ParagraphMark::None);
+  // One symbol for both: the forward text starts, the mirrored text ends.
+  EXPECT_EQ(paragraphMark("a#b", "#", "#", false), ParagraphMark::Starts);
+  EXPECT_EQ(paragraphMark("a#b", "#", "#", true), ParagraphMark::Ends);
+  // An empty symbol matches nothing, not even a group holding character 0.
+  EXPECT_EQ(paragraphMark(std::string("a\0b", 3), "", "", false), ParagraphMark::None);
+  EXPECT_EQ(paragraphMark("ab*", "", "*", true), ParagraphMark::Ends);
+}
+
+TEST(BlockText, ParagraphsAndSeparatorsForwardAndMirrored) {
+  Session s;
+  useSizes({2, 3});
+  constructBlock(PARAGRAPHBLOCK);
+  EXPECT_EQ(blockText(GEN.BLOKGROUPSTANK, 6, false), "ka #ab mo cd* ka te ");  // triggering off by default
+  GEN.PARAGRFDOFLAG = "Y";
+  EXPECT_EQ(blockText(GEN.BLOKGROUPSTANK, 6, false), "ka \r\n\r\n#ab mo cd*\r\n\r\n ka te ");
+  EXPECT_EQ(blockText(GEN.MIRRORBLOKGROUPSTANK, 6, true), "et ak *dc\r\n\r\n om \r\n\r\nba# ak ");
+  GEN.GROUPSEPCODE1 = 0;
+  GEN.GROUPSEPCODE2 = 44;
+  EXPECT_EQ(blockText(GEN.BLOKGROUPSTANK, 2, false), "ka,\r\n\r\n#ab,");
+}
+
+TEST(BlockDisplay, ForwardShowsRepeatedGroupsInYellowAndParagraphs) {
+  Session s;
+  useSizes({2, 3});
+  GEN.PARAGRFDOFLAG = "Y";
+  constructBlock(PARAGRAPHBLOCK);
+  s.type("x");
+  show('K');
+  EXPECT_EQ(s.row(28), "ka");
+  EXPECT_EQ(s.row(29), "");
+  EXPECT_EQ(s.row(30), "#ab mo cd*");
+  EXPECT_EQ(s.row(31), "");
+  EXPECT_EQ(s.row(32), " ka te");
+  EXPECT_EQ(s.colorAt(28, 1), SHELL.YLCOLOR);
+  EXPECT_EQ(s.colorAt(28, 2), SHELL.YLCOLOR);
+  EXPECT_EQ(s.colorAt(30, 1), SHELL.NCOLOR);
+  EXPECT_EQ(s.colorAt(32, 2), SHELL.YLCOLOR);
+  EXPECT_EQ(s.colorAt(32, 5), SHELL.NCOLOR);
+  EXPECT_EQ(s.row(34), " Press a key to continue");
+  EXPECT_EQ(s.colorAt(34, 2), SHELL.GNCOLOR);
+  EXPECT_EQ(con::cursorRow(), 36);
+  EXPECT_TRUE(s.keys().empty());
+}
+
+TEST(BlockDisplay, MirroredEndsParagraphsFirstAndHighlightsNothing) {
+  Session s;
+  useSizes({2, 3});
+  GEN.PARAGRFDOFLAG = "Y";
+  constructBlock(PARAGRAPHBLOCK);
+  s.type("x");
+  show('M');
+  EXPECT_EQ(s.row(28), "et ak *dc");
+  EXPECT_EQ(s.row(30), " om");
+  EXPECT_EQ(s.row(32), "ba# ak");
+  EXPECT_EQ(s.colorAt(28, 4), SHELL.NCOLOR);
+  EXPECT_EQ(s.colorAt(32, 5), SHELL.NCOLOR);
+}
+
+TEST(BlockDisplay, UnderscoreSeparatorColours) {
+  Session s;
+  useSizes({2, 3});
+  GEN.GROUPSEPCODE1 = 95;
+  constructBlock({"ka", "mo", "ka"});
+  s.type("xx");
+  show('K');
+  EXPECT_EQ(s.row(28), "ka_mo_ka_");
+  EXPECT_EQ(s.colorAt(28, 3), SHELL.TQCOLOR);
+  EXPECT_EQ(s.colorAt(28, 4), SHELL.NCOLOR);
+  con::cls();
+  show('M');
+  EXPECT_EQ(s.row(28), "ak_om_ak_");
+  EXPECT_EQ(s.colorAt(28, 3), SHELL.RDCOLOR);
+}
+
+TEST(BlockDisplay, OneGroupPerLineIgnoresParagraphsAndPausesAfter43Lines) {
+  Session s;
+  useSizes({3});
+  GEN.GROUPSEPCODE1 = 13;
+  GEN.GROUPSEPCODE2 = 10;
+  GEN.SHOWGROUPSFORMATFLAG = 1;
+  GEN.PARAGRFDOFLAG = "Y";
+  Groups groups = distinctGroups(43, "#");
+  constructBlock(groups);
+  s.type("xx");
+  show('K');
+  EXPECT_EQ(s.row(52), " Press a key to continue");
+  EXPECT_EQ(s.colorAt(52, 2), SHELL.YLCOLOR);
+  EXPECT_EQ(s.row(55), " Press a key to continue");
+  EXPECT_EQ(s.colorAt(55, 2), SHELL.GNCOLOR);
+  // From row 28, one group a row: group 33 reached the last row, then the
+  // line ends after groups 33 to 43 and the three before the pause scrolled
+  // 14 rows. The prompts overwrote groups 39 and 42.
+  EXPECT_EQ(s.row(18), "#ae");
+  EXPECT_EQ(s.row(51), "#bl");
+  EXPECT_EQ(s.row(53), "#bn");
+  EXPECT_EQ(s.row(56), "#bq");
+  EXPECT_EQ(s.row(57), "");
+  EXPECT_TRUE(s.keys().empty());
+}
+
+TEST(BlockDisplay, EscAtAPauseEndsTheListingWithTheClosingPrompt) {
+  Session s;
+  useSizes({3});
+  GEN.GROUPSEPCODE1 = 13;
+  GEN.GROUPSEPCODE2 = 10;
+  GEN.SHOWGROUPSFORMATFLAG = 1;
+  constructBlock(distinctGroups(50, "x"));
+  s.press(con::KEY_ESC);
+  s.type("x");
+  show('K');
+  std::string out = s.output();
+  EXPECT_LT(at(out, "xbq"), at(out, " Press a key to continue "));
+  EXPECT_EQ(out.find("xbr"), std::string::npos);
+  EXPECT_EQ(count(out, " Press a key to continue "), 2u);
+  EXPECT_TRUE(s.keys().empty());
+}
+
+TEST(BlockDisplay, CharacterPagesCountGroupsAndParagraphBreaks) {
+  Session s;
+  useSizes({3});
+  // 612 groups of 3 characters count 3060.
+  constructBlock(distinctGroups(620, "a"));
+  s.type("xx");
+  show('K');
+  std::string out = s.output();
+  size_t pause = at(out, " Press a key to continue ");
+  EXPECT_LT(at(out, "axn "), pause);  // group 612
+  EXPECT_GT(at(out, "axo "), pause);  // group 613
+  EXPECT_TRUE(s.keys().empty());
+}
+
+TEST(BlockDisplay, ParagraphBreaksCount180AndEndGroupsNoLength) {
+  Session s;
+  useSizes({3});
+  GEN.PARAGRFDOFLAG = "Y";
+  // Starting groups count 185 each: the 17th reaches 3145.
+  constructBlock(distinctGroups(20, "#"));
+  s.type("xx");
+  show('K');
+  std::string out = s.output();
+  size_t pause = at(out, " Press a key to continue ");
+  EXPECT_LT(at(out, "#aq "), pause);
+  EXPECT_GT(at(out, "#ar "), pause);
+
+  // Ending groups count 180 each: the 17th reaches 3060.
+  Session t;
+  useSizes({3});
+  GEN.PARAGRFDOFLAG = "Y";
+  constructBlock(distinctGroups(20, "", "*"));
+  t.type("xx");
+  show('K');
+  out = t.output();
+  pause = at(out, " Press a key to continue ");
+  EXPECT_LT(at(out, "aq*"), pause);
+  EXPECT_GT(at(out, "ar*"), pause);
+}
+
+TEST(BlockDisplay, MirroredPausesInRedAndKeepsItsVariantAfterTheKey) {
+  Session s;
+  useSizes({3});
+  GEN.GROUPSEPCODE1 = 13;
+  GEN.GROUPSEPCODE2 = 10;
+  GEN.SHOWGROUPSFORMATFLAG = 1;
+  constructBlock(distinctGroups(45, "x"));
+  s.type("Kx");
+  show('M');
+  EXPECT_EQ(SHELL.GBKS, 'x');
+  std::string out = s.output();
+  size_t pause = at(out, " Press a key to continue ");
+  EXPECT_LT(at(out, "cax"), pause);  // mirrored group 43: block group 3 "xac" reversed
+  EXPECT_GT(at(out, "bax"), pause);  // group 44 still mirrored
+  EXPECT_EQ(out.find("xab"), std::string::npos);
+  EXPECT_EQ(s.colorAt(52, 2), SHELL.RDCOLOR);
+}
+
+TEST(BlockDisplay, NothingWithoutABlock) {
+  Session s;
+  show('K');
+  show('M');
+  EXPECT_EQ(s.output(), "");
+}
+
+}  // namespace
