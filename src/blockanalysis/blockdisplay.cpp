@@ -46,12 +46,25 @@ bool pageIsFull() {
   return SHELL.SCRNCHRSCOUNT >= PAGECHARS;
 }
 
+// On a window taller than the pause row, the next page goes back up over
+// rows that still hold the end of this one: they are blanked first, so that
+// no group shows beside fragments of others.
+void blankRowsBelow(int row) {
+  const int width = con::screen().width();
+  for (int r = row + 1; r <= con::screen().height(); ++r) {
+    con::locate(r, 1);
+    con::print(std::string(static_cast<size_t>(width), ' '));
+  }
+  con::locate(row + 1, 1);
+}
+
 // True when the key at the pause was Esc.
 bool pausePage(const Variant& v) {
   con::newLine();
   con::newLine();
   con::newLine();
   con::locate(PAUSEROW, 1);
+  const bool wentUp = con::cursorRow() == PAUSEROW;
   con::color(v.pauseColor);
   con::print(SHELL.STR1);
   con::color(SHELL.NCOLOR);
@@ -59,6 +72,7 @@ bool pausePage(const Variant& v) {
   SHELL.SCRNLINESCOUNT = 0;
   GBGETAKEY();
   con::newLine();
+  if (wentUp) blankRowsBelow(PAUSEROW);
   return SHELL.GBKSASC == con::KEY_ESC;
 }
 
