@@ -1,14 +1,17 @@
 // The block text: paragraph triggering and group separators.
 #include "blockanalysis/reports.hpp"
-#include "shell/files.hpp"
 #include "state/blockgenstate.hpp"
 
 namespace {
 
 bool isSymbol(char c, std::string_view symbol) { return !symbol.empty() && c == symbol.front(); }
 
-void appendCode(std::string& text, int32_t code) {
-  if (code != 0) text += static_cast<char>(code);
+// GROUPSEPCODE1, then GROUPSEPCODE2, each only when not 0.
+std::string groupSeparators() {
+  std::string text;
+  if (GEN.GROUPSEPCODE1 != 0) text += static_cast<char>(GEN.GROUPSEPCODE1);
+  if (GEN.GROUPSEPCODE2 != 0) text += static_cast<char>(GEN.GROUPSEPCODE2);
+  return text;
 }
 
 }  // namespace
@@ -32,13 +35,6 @@ ParagraphMark paragraphMarkOf(std::string_view group, bool mirroredText) {
   return paragraphMark(group, GEN.PARAGRFSTARTSYMBOL, GEN.PARAGRFENDSYMBOL, mirroredText);
 }
 
-std::string groupSeparators() {
-  std::string text;
-  appendCode(text, GEN.GROUPSEPCODE1);
-  appendCode(text, GEN.GROUPSEPCODE2);
-  return text;
-}
-
 std::string blockText(const Tank<Text31>& list, int32_t n, bool mirroredText) {
   const std::string separators = groupSeparators();
   std::string text;
@@ -51,13 +47,4 @@ std::string blockText(const Tank<Text31>& list, int32_t n, bool mirroredText) {
     text += separators;
   }
   return text;
-}
-
-std::vector<std::string> readVocabularyFields(InputFile& file, size_t cap) {
-  std::vector<std::string> fields;
-  while (fields.size() < cap) {
-    fields.push_back(file.nextText());
-    if (file.eof()) break;
-  }
-  return fields;
 }

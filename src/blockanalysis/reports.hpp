@@ -3,11 +3,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "state/tank.hpp"
 
-class InputFile;
 class OutputFile;
 
 // "K" / "M": the block forward or mirrored on screen (variant from GBKS).
@@ -37,20 +35,6 @@ ParagraphMark paragraphMark(std::string_view group, std::string_view startSymbol
 // The same with the current settings; None when triggering is off.
 ParagraphMark paragraphMarkOf(std::string_view group, bool mirroredText);
 
-// The separators written after every group: GROUPSEPCODE1, then
-// GROUPSEPCODE2, each only when not 0.
-std::string groupSeparators();
-
 // The block text of the report: groups 1..n of the list, each with its
 // paragraph line ends and separators, no line end of its own.
 std::string blockText(const Tank<Text31>& list, int32_t n, bool mirroredText);
-
-// ---- File vocabulary ---------------------------------------------------------
-
-// The most groups read from a file vocabulary.
-constexpr int32_t FILEVOCABMAX = 32000;
-
-// The fields of a file, one after the other with the field rules of line
-// entry, until the end of the file or `cap` fields. An empty file gives one
-// empty field.
-std::vector<std::string> readVocabularyFields(InputFile& file, size_t cap = FILEVOCABMAX);

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "blockanalysis/reports.hpp"
 #include "blockanalysis/setuplines.hpp"
@@ -23,6 +24,7 @@ constexpr int COUNTDOWNROW = 39;
 constexpr int COUNTDOWNCOLUMN = 15;
 constexpr int COUNTDOWNWIDTH = 15;
 constexpr int RATIOCOLUMN = 35;
+constexpr size_t FILEVOCABMAX = 32000;
 
 void printExplanation() {
   con::locate(EXPLANATIONROW, 1);
@@ -38,6 +40,18 @@ void showCountdown() {
   con::print(std::string(COUNTDOWNWIDTH, ' '));
   con::locate(COUNTDOWNROW, COUNTDOWNCOLUMN);
   con::print(intForm(ANA.COUNTDOWN));
+}
+
+// The fields of the file, one after the other with the field rules of line
+// entry, until its end or the 32000th field. An empty file gives one empty
+// field.
+std::vector<std::string> readVocabularyFields(InputFile& file) {
+  std::vector<std::string> fields;
+  while (fields.size() < FILEVOCABMAX) {
+    fields.push_back(file.nextText());
+    if (file.eof()) break;
+  }
+  return fields;
 }
 
 // GROUPSWORKTANK(1..F) from the file, each field cut to 31 characters. False,

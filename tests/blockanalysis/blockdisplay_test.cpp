@@ -62,19 +62,6 @@ TEST(ParagraphMark, FirstTriggeringCharacterDecides) {
   EXPECT_EQ(paragraphMark("ab*", "", "*", true), ParagraphMark::Ends);
 }
 
-TEST(BlockText, ParagraphsAndSeparatorsForwardAndMirrored) {
-  Session s;
-  useSizes({2, 3});
-  constructBlock(PARAGRAPHBLOCK);
-  EXPECT_EQ(blockText(GEN.BLOKGROUPSTANK, 6, false), "ka #ab mo cd* ka te ");  // triggering off by default
-  GEN.PARAGRFDOFLAG = "Y";
-  EXPECT_EQ(blockText(GEN.BLOKGROUPSTANK, 6, false), "ka \r\n\r\n#ab mo cd*\r\n\r\n ka te ");
-  EXPECT_EQ(blockText(GEN.MIRRORBLOKGROUPSTANK, 6, true), "et ak *dc\r\n\r\n om \r\n\r\nba# ak ");
-  GEN.GROUPSEPCODE1 = 0;
-  GEN.GROUPSEPCODE2 = 44;
-  EXPECT_EQ(blockText(GEN.BLOKGROUPSTANK, 2, false), "ka,\r\n\r\n#ab,");
-}
-
 TEST(BlockDisplay, ForwardShowsRepeatedGroupsInYellowAndParagraphs) {
   Session s;
   useSizes({2, 3});
@@ -98,20 +85,6 @@ TEST(BlockDisplay, ForwardShowsRepeatedGroupsInYellowAndParagraphs) {
   EXPECT_TRUE(s.keys().empty());
 }
 
-TEST(BlockDisplay, MirroredEndsParagraphsFirstAndHighlightsNothing) {
-  Session s;
-  useSizes({2, 3});
-  GEN.PARAGRFDOFLAG = "Y";
-  constructBlock(PARAGRAPHBLOCK);
-  s.type("x");
-  show('M');
-  EXPECT_EQ(s.row(28), "et ak *dc");
-  EXPECT_EQ(s.row(30), " om");
-  EXPECT_EQ(s.row(32), "ba# ak");
-  EXPECT_EQ(s.colorAt(28, 4), SHELL.NCOLOR);
-  EXPECT_EQ(s.colorAt(32, 5), SHELL.NCOLOR);
-}
-
 TEST(BlockDisplay, UnderscoreSeparatorColours) {
   Session s;
   useSizes({2, 3});
@@ -126,6 +99,7 @@ TEST(BlockDisplay, UnderscoreSeparatorColours) {
   show('M');
   EXPECT_EQ(s.row(28), "ak_om_ak_");
   EXPECT_EQ(s.colorAt(28, 3), SHELL.RDCOLOR);
+  EXPECT_EQ(s.colorAt(28, 1), SHELL.NCOLOR);  // no repeated group in yellow
 }
 
 // Keys that keep the screen rows as they stand at each key wait.

@@ -224,30 +224,6 @@ TEST_F(BlockReport, SeparatorCodes13And10PutEveryGroupOnItsOwnLine) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), " Groups separation codes :  13, 10"), lines.end());
 }
 
-TEST_F(BlockReport, NoNonUniqueGroupsLeaveNothingBetweenTheHeadingAndTheSizes) {
-  GEN.PARAGRFDOFLAG = "N";
-  constructBlock({"ka", "mo", "te", "abc"});
-  saveReport(s, "u");
-  Lines lines = crlfLines(dir.read("uCGB.txt"));
-  auto heading = std::find(lines.begin(), lines.end(), " Non-Unique group-types : and their frequencies : ");
-  ASSERT_NE(heading, lines.end());
-  EXPECT_EQ(Lines(heading + 1, heading + 5), (Lines{"", "", "", " Number of groups vs group-size :"}));
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "ka mo te abc "), lines.end());
-}
-
-TEST_F(BlockReport, MapUseAddsTheScanSettings) {
-  GEN.USESYMBOLSMAPFLAG = "Y";
-  GEN.HIGHESTOKMAPINTEGER = 200;
-  constructBlock(PARAGRAPHBLOCK);
-  saveReport(s, "map");
-  Lines lines = crlfLines(dir.read("mapCGB.txt"));
-  auto use = std::find(lines.begin(), lines.end(), " Use symbols-map ? : Y 200");
-  ASSERT_NE(use, lines.end());
-  EXPECT_EQ(*(use + 1), " Map-scan direction priority: C");
-  EXPECT_EQ(*(use + 2), " Map-scan resume point: B");
-  EXPECT_EQ(*(use + 3), "");
-}
-
 TEST_F(BlockReport, DirectoryOnlyForDAndWithoutABlock) {
   dir.write("a.txt", "x");
   s.type("x");
