@@ -7,7 +7,11 @@
 
 int32_t WatchingKeys::wait() {
   snapshots.push_back(WaitSnapshot{con::screen(), GEN.TANKOCCUPIEDSLOTS});
-  return ScriptedKeys::wait();
+  int32_t key = ScriptedKeys::wait();
+  auto polls = pollsAfterWait.find(snapshots.size() - 1);
+  if (polls != pollsAfterWait.end())
+    for (int32_t code : polls->second) pressDuringPoll(code);
+  return key;
 }
 
 void RecordingSink::flush() {

@@ -3,6 +3,7 @@
 // snapshot of the screen before every wait, and a terminal sink (without
 // colour codes) that keeps what each flush wrote. Program state is reset.
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,9 @@ class WatchingKeys : public con::ScriptedKeys {
  public:
   int32_t wait() override;
   std::vector<WaitSnapshot> snapshots;
+  // Keys offered to the polls once the wait numbered `wait` (from 0) has
+  // returned: the polls of a later generation, not of an earlier one.
+  std::map<size_t, std::vector<int32_t>> pollsAfterWait;
 };
 
 class RecordingSink : public con::AnsiSink {
@@ -37,6 +41,7 @@ class BlockConsole {
   void type(std::string_view keys) { keys_->type(keys); }
   void press(int32_t code) { keys_->press(code); }
   void pressDuringPoll(int32_t code) { keys_->pressDuringPoll(code); }
+  void pressDuringPollAfterWait(size_t wait, int32_t code) { keys_->pollsAfterWait[wait].push_back(code); }
   const std::vector<WaitSnapshot>& waits() const { return keys_->snapshots; }
   const std::vector<std::string>& flushes() const { return sink_->flushes; }
   // Everything written so far, cursor movements included.
