@@ -168,7 +168,7 @@ void generate(bool singleStep) {
 // commands before it: a command that waits for a key passes that key on to
 // the later checks. A generation ends the pass. True at "E".
 bool runMenuKeys() {
-  const char& key = SHELL.GBKS;
+  const char& key = SHELL.GBKS;  // each check sees the key as it stands then
   if (key == '*') BACKDOOR();
   if (key == 'o') BLOKOFGROUPSMOREINFO();
   if (key == 'k') MAPSCANINFO();
