@@ -27,6 +27,13 @@ struct BlockSetup {
   std::string SYMBMAPDFILENAME, PHANTOMSSETDFILENAME;
 };
 
+// The texts the monitor's number fields show, so that a pass of a generation
+// repaints only the fields that changed. An empty text is a blank field.
+struct MonitorShown {
+  std::string groups, size, group, average, grandSize;
+  std::array<std::string, MAXGROUPSIZE + 1> counts;
+};
+
 struct BlockGenState {
   // Specifications.
   int16_t BLOKMAX = 0;
@@ -100,10 +107,18 @@ struct BlockGenState {
   uint8_t RT_MONITORFLAG = 0;
   std::string RT_MONITORYORN;
   int16_t PROGMONSTARTSCREENROW = 0, PROGMONKXSCREENCOLUMN = 0;
+  MonitorShown MONITORSHOWN;
   uint8_t BACKDOORACCESSFLAG = 0;
   int16_t BDSTATUSCOLOR = 0;
+  double BACKDOORACCESSKEY = 0;
+  double UTILDOUBLE1 = 0, UTILDOUBLE2 = 0;
+  std::string VNOSFILEPREFIX, VNOSSAVEFILENAME;
   // File number 2 of a generation while the back door records.
   std::shared_ptr<OutputFile> BACKDOORRECORDFILE;
+
+  // The generating-integers file of a finished block.
+  int32_t NUMBEROFGROUPSBLOKSAVENUMBERS = 0;
+  int32_t COUNTDOWN = 0;
 };
 
 extern BlockGenState GEN;

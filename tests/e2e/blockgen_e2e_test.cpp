@@ -1,0 +1,75 @@
+// Whole-program sessions of the block generator: a block specified, generated
+// and saved as its generating integers and its vocabulary.
+#include <gtest/gtest.h>
+
+#include "e2e/harness.hpp"
+
+namespace {
+
+const std::string SPECIFY = "GB20,30\nG3,6,1\nV4,5\nX4,1e-15\n3.9999,1e-22\n3.99999,0.3\n";
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t from = 0;
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
+    lines.push_back(text.substr(from, at - from));
+    from = at + 2;
+  }
+  if (from < text.size()) lines.push_back(text.substr(from));
+  return lines;
+}
+
+void expectSameLines(const std::string& actual, const std::string& expected) {
+  std::vector<std::string> a = linesOf(actual), e = linesOf(expected);
+  for (size_t i = 0; i < std::min(a.size(), e.size()); ++i) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
+  EXPECT_EQ(a.size(), e.size());
+  EXPECT_EQ(actual, expected);
+}
+
+}  // namespace
+
+TEST(BlockSession, GenerateAndSaveIntegersAndVocabulary) {
+  E2ESession s;
+  // "H", then "Y" and a prefix for each file; a blank for each "Done" pause.
+  E2EResult r = s.run(SPECIFY + "HYblk1\n Yblk1\n EE");
+  EXPECT_EQ(r.exitStatus, 0);
+  ASSERT_TRUE(s.exists("blk1IGB.txt")) << r.output;
+  ASSERT_TRUE(s.exists("blk1VOCGB.txt")) << r.output;
+  expectSameLines(s.read("blk1IGB.txt"), expectedFile("blk1IGB.txt"));
+  expectSameLines(s.read("blk1VOCGB.txt"), expectedFile("blk1VOCGB.txt"));
+
+  // The header's counts agree with the integer section.
+  std::vector<std::string> lines = linesOf(s.read("blk1IGB.txt"));
+  ASSERT_GT(lines.size(), 20u);
+  int groups = std::stoi(lines[10].substr(27)), integers = std::stoi(lines[11].substr(27));
+  int numbers = std::stoi(lines[12].substr(27));
+  int zeros = 0, others = 0;
+  for (int i = 15; i < 15 + numbers; ++i) (lines[static_cast<size_t>(i)] == "0" ? zeros : others) += 1;
+  EXPECT_EQ(zeros, groups - 1);
+  EXPECT_EQ(others, integers);
+  EXPECT_NE(lines[static_cast<size_t>(15 + numbers - 1)], "0");
+  EXPECT_EQ(lines[static_cast<size_t>(15 + numbers)], "");
+}
+
+TEST(BlockSession, SameKeysTwiceGiveIdenticalFiles) {
+  E2ESession first, second;
+  const std::string keys = SPECIFY + "HYsame\n Ysame\n EE";
+  first.run(keys);
+  second.run(keys);
+  for (const char* name : {"sameIGB.txt", "sameVOCGB.txt"}) {
+    ASSERT_TRUE(first.exists(name)) << name;
+    EXPECT_EQ(first.read(name), second.read(name)) << name;
+  }
+  // The same block as the expected session, under another prefix.
+  EXPECT_EQ(first.read("sameVOCGB.txt"), expectedFile("blk1VOCGB.txt"));
+}
+
+TEST(BlockSession, GenerateWithASpecificationMissingDoesNothing) {
+  E2ESession s;
+  // No "X": the fourth flag stays 0.
+  E2EResult r = s.run("GB20,30\nG3,6,1\nV4,5\nHEE");
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.output.find("Done !"), std::string::npos);
+  EXPECT_EQ(r.output.find("Save the"), std::string::npos);
+  EXPECT_TRUE(s.files().empty());
+}
