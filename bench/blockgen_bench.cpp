@@ -9,7 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "blockanalysis/blockanalysis.hpp"
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "blockgen/generation.hpp"
 #include "blockgen/groupsbloktank.hpp"
 #include "chaosrun/chaosfunction.hpp"

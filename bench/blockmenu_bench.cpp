@@ -11,7 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include "blockgen/blockmenu.hpp"
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "shell/console.hpp"
 #include "shell/shell.hpp"
 #include "state/blockanalysisstate.hpp"

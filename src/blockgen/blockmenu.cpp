@@ -8,7 +8,7 @@
 #include "blockanalysis/reports.hpp"
 #include "blockgen/blockgen.hpp"
 #include "blockgen/blockscreens.hpp"
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "blockgen/generation.hpp"
 #include "blockgen/generationkeys.hpp"
 #include "blockgen/groupsbloktank.hpp"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "blockanalysis/blockanalysis.hpp"
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "blockgen/generation.hpp"
 #include "shell/shell.hpp"
 #include "state/blockgenstate.hpp"

@@ -1,6 +1,6 @@
 #include "blockgen/generationsetup.hpp"
 
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "chaosrun/chaosfunction.hpp"
 #include "state/blockgenstate.hpp"
 #include "state/symbolsstate.hpp"

@@ -4,7 +4,7 @@
 
 #include "blockanalysis/blockanalysis.hpp"
 #include "blockgen/blockmenu.hpp"
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "state/blockanalysisstate.hpp"
 #include "state/blockgenstate.hpp"
 #include "state/shellstate.hpp"

@@ -1,7 +1,7 @@
 // The block specifications: prompts, validation and the OK flags.
 #include <gtest/gtest.h>
 
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "state/blockgenstate.hpp"
 #include "state/shellstate.hpp"
 #include "support.hpp"

@@ -2,7 +2,7 @@
 // The block specifications asked for on the block menu.
 #include <cstdint>
 
-// Asks for the specification of the last block-menu key (GBKS): "G", "V",
+// Asks for one block specification, chosen by the last block-menu key (GBKS): "G", "V",
 // "X", "C", "T", "W", and "B" for "B" or any other key. Prompts at row
 // PROGMONSTARTSCREENROW + 14, column 1; never waits for a key after the entry.
 void GETSPECSFORBLOCKOFGROUPS();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 #include "state/blockgenstate.hpp"
 #include "state/symbolsstate.hpp"
 #include "support.hpp"

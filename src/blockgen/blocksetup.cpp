@@ -1,7 +1,7 @@
 // Block specifications: one key, one prompt, validation and the OK flag.
 // A rejected entry returns at once with its flag at 0; values read before the
 // rejecting test keep what was typed.
-#include "blockgen/blockspecs.hpp"
+#include "blockgen/blocksetup.hpp"
 
 #include <cmath>
 
