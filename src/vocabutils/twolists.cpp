@@ -31,6 +31,25 @@ void finalPause() {
   TGETAKEY();
 }
 
+// " Proceed/Exit    P/E ? : " in green; true for "P".
+bool proceedAsked() {
+  con::color(SHELL.GNCOLOR);
+  con::printLine(" Proceed/Exit    P/E ? : ");
+  con::color(SHELL.NCOLOR);
+  TGETAKEY();
+  if (VOC.TKS != 'P') return false;
+  con::newLine();
+  con::newLine();
+  return true;
+}
+
+// The two typed lists, each with its size shown.
+bool readBothLists(ListReader& first, ListReader& second) {
+  con::newLine();
+  con::printLine(" Wait ... ");
+  return readListShowingSize(first, VOC.VOCABFILENAME1) && readListShowingSize(second, VOC.VOCABFILENAME2);
+}
+
 }  // namespace
 
 // The two lists, the matches and their counts reach the tables only once the
@@ -44,25 +63,14 @@ void VOCABSMATCHESUTILITY() {
   printColoured(" Compare two ", SHELL.YLCOLOR, "Vocabularies");
   printColoured(" and output their ", SHELL.GNCOLOR, "matches");
   con::newLine();
-  con::color(SHELL.GNCOLOR);
   con::newLine();
   con::newLine();
-  con::printLine(" Proceed/Exit    P/E ? : ");
-  con::color(SHELL.NCOLOR);
-  TGETAKEY();
-  if (VOC.TKS != 'P') return;
-
-  con::newLine();
-  con::newLine();
+  if (!proceedAsked()) return;
   VOC.VOCABFILENAME1 = typedName(" Enter filename of 1st Vocabulary : ");
   VOC.VOCABFILENAME2 = typedName(" Enter filename of 2nd Vocabulary : ");
   SHELL.DFILENAME = typedName(" Enter save-filename for matches  : ");
-  con::newLine();
-  con::printLine(" Wait ... ");
-
   ListReader first, second;
-  if (!readListShowingSize(first, VOC.VOCABFILENAME1)) return;
-  if (!readListShowingSize(second, VOC.VOCABFILENAME2)) return;
+  if (!readBothLists(first, second)) return;
   std::vector<std::string> matches = listMatches(first.groups(), second.groups());
   if (refusesToOverwriteCutSource(SHELL.DFILENAME, {&first, &second})) return;
   if (!writeListFile(SHELL.DFILENAME, matches)) return;
@@ -102,23 +110,12 @@ void SUBTRACTLISTS() {
   con::printLine("     like multiples to subtract them all. If desired, this operation can be repeated to address that case.");
   con::newLine();
   con::newLine();
-  con::color(SHELL.GNCOLOR);
-  con::printLine(" Proceed/Exit    P/E ? : ");
-  con::color(SHELL.NCOLOR);
-  TGETAKEY();
-  if (VOC.TKS != 'P') return;
-
-  con::newLine();
-  con::newLine();
+  if (!proceedAsked()) return;
   VOC.VOCABFILENAME1 = typedName(" Enter filename of 1st List : ");
   VOC.VOCABFILENAME2 = typedName(" Enter filename of 2nd List : ");
   SHELL.DFILENAME = typedName(" Enter output save-filename : ");
-  con::newLine();
-  con::printLine(" Wait ... ");
-
   ListReader first, second;
-  if (!readListShowingSize(first, VOC.VOCABFILENAME1)) return;
-  if (!readListShowingSize(second, VOC.VOCABFILENAME2)) return;
+  if (!readBothLists(first, second)) return;
   std::vector<std::string> remaining = first.groups();
   subtractList(remaining, second.groups());
   std::vector<std::string> remainders = nonEmptyGroups(remaining);
