@@ -8,24 +8,6 @@ namespace {
 
 const std::string SPECIFY = "GB20,30\nG3,6,1\nV4,5\nX4,1e-15\n3.9999,1e-22\n3.99999,0.3\n";
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + 2;
-  }
-  if (from < text.size()) lines.push_back(text.substr(from));
-  return lines;
-}
-
-void expectSameLines(const std::string& actual, const std::string& expected) {
-  std::vector<std::string> a = linesOf(actual), e = linesOf(expected);
-  for (size_t i = 0; i < std::min(a.size(), e.size()); ++i) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
-  EXPECT_EQ(a.size(), e.size());
-  EXPECT_EQ(actual, expected);
-}
-
 }  // namespace
 
 TEST(BlockSession, GenerateAndSaveIntegersAndVocabulary) {

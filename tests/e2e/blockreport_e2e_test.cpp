@@ -12,16 +12,6 @@ namespace {
 
 const std::string SPECIFY = "GB20,30\nG3,6,1\nV4,5\nX4,1e-15\n3.9999,1e-22\n3.99999,0.3\n";
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + 2;
-  }
-  return lines;
-}
-
 // The lines of the block text between its heading and the next heading.
 std::vector<std::string> section(const std::vector<std::string>& report, const std::string& heading,
                                  const std::string& next) {

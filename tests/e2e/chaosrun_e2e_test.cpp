@@ -17,26 +17,6 @@ size_t occurrences(const std::string& text, const std::string& needle) {
   return count;
 }
 
-// The lines of a CR LF text.
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + 2;
-  }
-  if (from < text.size()) lines.push_back(text.substr(from));
-  return lines;
-}
-
-// Compares line by line, so that a difference names its line.
-void expectSameLines(const std::string& actual, const std::string& expected) {
-  std::vector<std::string> a = linesOf(actual), e = linesOf(expected);
-  for (size_t i = 0; i < std::min(a.size(), e.size()); ++i) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
-  EXPECT_EQ(a.size(), e.size());
-  EXPECT_EQ(actual, expected);
-}
-
 }  // namespace
 
 TEST(ChaosRunSession, RunAndReportAsExpected) {

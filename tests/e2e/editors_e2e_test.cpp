@@ -8,16 +8,6 @@
 
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  size_t start = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", start)) {
-    out.push_back(text.substr(start, at - start));
-    start = at + 2;
-  }
-  return out;
-}
-
 // The symbol line of row r in a MAP.TXT.
 std::string mapSymbol(const std::vector<std::string>& map, int r) { return map.at(static_cast<size_t>(8 * (r - 1) + 1)); }
 
@@ -40,7 +30,7 @@ TEST(EditorSession, ChangeSymbolsValidatesRanges) {
   E2ESession s;
   E2EResult r = s.run("Lc3,5,x\nc0,5,y\nc5,3,y\nc3,40,y\nsed1\ne" "E");
   EXPECT_EQ(r.exitStatus, 0);
-  auto map = lines(s.read("ed1MAP.TXT"));
+  auto map = linesOf(s.read("ed1MAP.TXT"));
   ASSERT_EQ(map.size(), 304u);
   std::string rows;
   for (int row = 1; row <= 6; ++row) rows += mapSymbol(map, row);
@@ -51,11 +41,11 @@ TEST(EditorSession, RotateAndEmptyMap) {
   E2ESession s;
   E2EResult r = s.run("R4,0.3,38,100\n" "Ltm1,38,0,0,0,0,0\nsed2\ne" "Sz\n " "E");
   EXPECT_EQ(r.exitStatus, 0);
-  auto map = lines(s.read("ed2MAP.TXT"));
+  auto map = linesOf(s.read("ed2MAP.TXT"));
   EXPECT_EQ(mapSymbol(map, 1), "*");
   EXPECT_EQ(mapSymbol(map, 2), "_");
   EXPECT_EQ(map.at(2), " 0");
-  auto report = lines(s.read("zCGR.txt"));
+  auto report = linesOf(s.read("zCGR.txt"));
   EXPECT_EQ(lineAfter(report, " FORWARD  sequence :", 2), std::string(100, '\0'));
   EXPECT_EQ(lineAfter(report, " REVERSED  sequence :", 2), std::string(100, '\0'));
   EXPECT_EQ(lineAfter(report, " INTEGERS MAPPED TO SYMBOLS AND N-GRAPH PHANTOMS", 2),
@@ -71,8 +61,8 @@ TEST(EditorSession, ActivePhantomReplacesEverySymbolInTheRunReport) {
   ASSERT_NE(phantoms, std::string::npos);
   EXPECT_NE(r.output.find(" Index : Symbol : COL-1", phantoms), std::string::npos);
 
-  auto plain = lines(expectedFile("run1CGR.txt"));
-  auto withPhantom = lines(s.read("thCGR.txt"));
+  auto plain = linesOf(expectedFile("run1CGR.txt"));
+  auto withPhantom = linesOf(s.read("thCGR.txt"));
   std::string forward = lineAfter(plain, " FORWARD  sequence :", 2);
   std::string reversed = lineAfter(plain, " REVERSED  sequence :", 2);
   ASSERT_NE(forward.find('e'), std::string::npos);
@@ -89,12 +79,12 @@ TEST(EditorSession, SaveAndLoadRoundTrip) {
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(s.read("rtMAP.TXT"), s.read("rt2MAP.TXT"));
   EXPECT_EQ(s.read("rtPHNTM.TXT"), s.read("rt2PHNTM.TXT"));
-  auto map = lines(s.read("rt2MAP.TXT"));
+  auto map = linesOf(s.read("rt2MAP.TXT"));
   EXPECT_EQ(mapSymbol(map, 1), " ");
   EXPECT_EQ(mapSymbol(map, 2), ",");
   EXPECT_EQ(mapSymbol(map, 3), "t");
   EXPECT_EQ(map.at(8 * 3 + 6), " 31999");
-  auto phantoms = lines(s.read("rt2PHNTM.TXT"));
+  auto phantoms = linesOf(s.read("rt2PHNTM.TXT"));
   EXPECT_EQ(phantoms.at(5 * 35 + 2), " 1");
   EXPECT_EQ(phantoms.at(5 * 35 + 3), "e = 2.718...");  // typed: the field rules skip the leading blank
 }

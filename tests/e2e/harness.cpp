@@ -1,6 +1,9 @@
 #include "e2e/harness.hpp"
 
 #include <algorithm>
+#include <cstdio>
+
+#include <gtest/gtest.h>
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
@@ -83,4 +86,44 @@ std::vector<std::string> E2ESession::files() const {
 
 std::string expectedFile(const std::string& name) {
   return slurp(std::filesystem::path(PLOMAR_E2E_DIR) / "expected" / name);
+}
+
+std::string fileBytes(const std::string& path) { return slurp(path); }
+
+std::string commandOutput(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+  pclose(pipe);
+  return out;
+}
+
+std::string withCrLf(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+std::vector<std::string> linesOf(const std::string& text, const std::string& end) {
+  std::vector<std::string> lines;
+  size_t from = 0;
+  for (size_t at = text.find(end); at != std::string::npos; at = text.find(end, from)) {
+    lines.push_back(text.substr(from, at - from));
+    from = at + end.size();
+  }
+  if (from < text.size()) lines.push_back(text.substr(from));
+  return lines;
+}
+
+void expectSameLines(const std::string& actual, const std::string& expected) {
+  std::vector<std::string> a = linesOf(actual), e = linesOf(expected);
+  for (size_t i = 0; i < std::min(a.size(), e.size()); ++i) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
+  EXPECT_EQ(a.size(), e.size());
+  EXPECT_EQ(actual, expected);
 }

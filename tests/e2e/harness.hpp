@@ -32,3 +32,14 @@ class E2ESession {
 
 // The expected file tests/e2e/expected/<name>.
 std::string expectedFile(const std::string& name);
+
+// The bytes of a file anywhere.
+std::string fileBytes(const std::string& path);
+// What a shell command prints on its standard output.
+std::string commandOutput(const std::string& command);
+// LF line ends made CR LF.
+std::string withCrLf(const std::string& text);
+// The lines of a text, each without its line end (and a last piece without one).
+std::vector<std::string> linesOf(const std::string& text, const std::string& end = "\r\n");
+// Compares two texts line by line, so that a difference names its line.
+void expectSameLines(const std::string& actual, const std::string& expected);

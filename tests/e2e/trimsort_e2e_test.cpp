@@ -16,43 +16,13 @@ namespace {
 
 const char* LICENCE = "/usr/share/common-licenses/GPL-2";
 
-std::string commandOutput(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-  pclose(pipe);
-  return out;
-}
-
-std::vector<std::string> lines(const std::string& text, const std::string& end = "\n") {
-  std::vector<std::string> out;
-  size_t start = 0;
-  for (size_t at = text.find(end); at != std::string::npos; at = text.find(end, start)) {
-    out.push_back(text.substr(start, at - start));
-    start = at + end.size();
-  }
-  return out;
-}
-
-std::string withCrLf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 // The lines of a CR LF file after the line `header` and the empty line below
 // it, up to the next empty line.
 std::vector<std::string> tableAfter(const std::string& file, const std::string& header) {
   size_t start = file.find("\r\n" + header + "\r\n\r\n");
   if (start == std::string::npos) return {};
   start += header.size() + 6;
-  return lines(file.substr(start, file.find("\r\n\r\n", start) + 2 - start), "\r\n");
+  return linesOf(file.substr(start, file.find("\r\n\r\n", start) + 2 - start));
 }
 
 std::string padded(long v, size_t digits) {
@@ -63,18 +33,11 @@ std::string padded(long v, size_t digits) {
 // "key<TAB>count" lines of the shell, highest count first, then byte order.
 std::vector<std::pair<std::string, long>> rankedCounts(const std::string& command) {
   std::vector<std::pair<std::string, long>> ranked;
-  for (const std::string& line : lines(commandOutput(command + " | LC_ALL=C sort -t'\t' -k2,2nr -k1,1"))) {
+  for (const std::string& line : linesOf(commandOutput(command + " | LC_ALL=C sort -t'\t' -k2,2nr -k1,1"), "\n")) {
     size_t tab = line.find('\t');
     ranked.emplace_back(line.substr(0, tab), std::stol(line.substr(tab + 1)));
   }
   return ranked;
-}
-
-std::string fileBytes(const char* name) {
-  std::ifstream f(name, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
 }
 
 }  // namespace
@@ -106,7 +69,7 @@ TEST(TrimSortSession, SortAndDigraphSpectrumOfALicenceText) {
   // Group sizes: " 01 :  88" and so on.
   std::vector<std::string> sizes;
   for (const std::string& line :
-       lines(commandOutput(words + " | awk '{ print length($0) }' | sort -n | uniq -c | awk '{ print $2 \"\\t\" $1 }'"))) {
+       linesOf(commandOutput(words + " | awk '{ print length($0) }' | sort -n | uniq -c | awk '{ print $2 \"\\t\" $1 }'"), "\n")) {
     size_t tab = line.find('\t');
     sizes.push_back(" " + padded(std::stol(line.substr(0, tab)), 2) + " :  " + line.substr(tab + 1));
   }

@@ -12,33 +12,6 @@ namespace {
 
 const char* LICENCE = "/usr/share/common-licenses/GPL-3";
 
-std::string commandOutput(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-  pclose(pipe);
-  return out;
-}
-
-std::string withCrLf(const std::string& lines) {
-  std::string out;
-  for (char c : lines) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
-std::string fileBytes(const char* name) {
-  std::ifstream f(name, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
 }  // namespace
 
 // A text nobody here wrote: "G" gives its words as the shell's tools cut them,
