@@ -12,23 +12,12 @@
 
 #include "shell/console.hpp"
 #include "shell/shell.hpp"
+#include "support.hpp"
 #include "vocabutils/vocabutils.hpp"
 
 namespace {
 
 constexpr int LINES = 32000;
-
-std::filesystem::path benchDir;
-
-void removeBenchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(benchDir, ignored);
-}
-
-void writeFile(const std::string& name, const std::string& bytes) {
-  std::ofstream f(name, std::ios::binary);
-  f << bytes;
-}
 
 // A transcription-like line of six dotted groups after a tag.
 std::string taggedLine(uint32_t& seed) {
@@ -42,51 +31,37 @@ std::string taggedLine(uint32_t& seed) {
   return line;
 }
 
-// Inputs in a fresh directory (removed at exit), the tables and defaults.
-void prepare() {
-  if (!benchDir.empty()) return;
-  std::string dir = (std::filesystem::temp_directory_path() / "plomar-bench-XXXXXX").string();
-  if (mkdtemp(dir.data()) == nullptr) std::abort();
-  benchDir = dir;
-  std::atexit(removeBenchDir);
-  std::filesystem::current_path(benchDir);
-  uint32_t seed = 38;
-  std::string text, list;
-  for (int i = 0; i < LINES; ++i) {
-    text += taggedLine(seed) + "\r\n";
-    list += "g" + std::to_string(i) + "\r\n";
-  }
-  writeFile("tr.txt", text);
-  writeFile("list.txt", list);
-  con::install(std::make_unique<con::PlainSink>(-1), std::make_unique<con::ScriptedKeys>(), 120, 60);
-  SIZESTARTTABLES();
-  INIT();
-}
-
-void runDialogue(benchmark::State& state, const char* keys, void (*utility)()) {
-  prepare();
-  std::filesystem::current_path(benchDir);  // other benchmarks work in their own directories
-  auto& script = static_cast<con::ScriptedKeys&>(con::keys());
-  for (auto _ : state) {
-    script.type(keys);
-    utility();
-  }
+// The inputs, in a fresh directory.
+const std::filesystem::path& inputs() {
+  static const std::filesystem::path dir = [] {
+    std::filesystem::path d = benchDirectory();
+    uint32_t seed = 38;
+    std::string text, list;
+    for (int i = 0; i < LINES; ++i) {
+      text += taggedLine(seed) + "\r\n";
+      list += "g" + std::to_string(i) + "\r\n";
+    }
+    writeBenchFile(d / "tr.txt", text);
+    writeBenchFile(d / "list.txt", list);
+    return d;
+  }();
+  return dir;
 }
 
 void BM_TranscriptionDelete(benchmark::State& state) {
-  runDialogue(state, "Dtr.txt\nd.txt\n<,>\n E", EXTRACTTRANSCRIPTION);
+  runDialogue(state, inputs(), "Dtr.txt\nd.txt\n<,>\n E", EXTRACTTRANSCRIPTION, "d.txt");
 }
 void BM_TranscriptionReplace(benchmark::State& state) {
-  runDialogue(state, "Rtr.txt\nr.txt\n.\n \n E", EXTRACTTRANSCRIPTION);
+  runDialogue(state, inputs(), "Rtr.txt\nr.txt\n.\n \n E", EXTRACTTRANSCRIPTION, "r.txt");
 }
 void BM_ListIntoFormattedBlock(benchmark::State& state) {
-  runDialogue(state, "Flist.txt\nb.txt\ntr.txt\n E", CHANGELISTINTOBLOCK);
+  runDialogue(state, inputs(), "Flist.txt\nb.txt\ntr.txt\n E", CHANGELISTINTOBLOCK, "b.txt");
 }
 void BM_ShuffleLargest(benchmark::State& state) {
-  runDialogue(state, "Slist.txt\ns.txt\n32000\n E", SHUFFLEGROUPSINLIST);
+  runDialogue(state, inputs(), "Slist.txt\ns.txt\n32000\n E", SHUFFLEGROUPSINLIST, "s.txt");
 }
 void BM_RectifyCase(benchmark::State& state) {
-  runDialogue(state, "Utr.txt\nu.txt\n ", RECTIFYTEXTCASE);
+  runDialogue(state, inputs(), "Utr.txt\nu.txt\n ", RECTIFYTEXTCASE, "u.txt");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "shell/console.hpp"
 #include "shell/shell.hpp"
+#include "support.hpp"
 #include "vocabutils/vocabutils.hpp"
 
 namespace {
@@ -33,67 +34,35 @@ std::string randomList(const std::string& symbols, uint32_t seed) {
   return list;
 }
 
-void writeFile(const std::filesystem::path& name, const std::string& bytes) {
-  std::ofstream f(name, std::ios::binary);
-  f << bytes;
-}
-
-std::filesystem::path benchDir;
-
-void removeBenchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(benchDir, ignored);
-}
-
 // A fresh directory (removed at exit) with a list over 15 letters and a list
 // over all 224 symbols of codes 32..255.
-void prepareLists() {
-  if (!benchDir.empty()) return;
-  std::string dir = (std::filesystem::temp_directory_path() / "plomar-trimbench-XXXXXX").string();
-  if (mkdtemp(dir.data()) == nullptr) std::abort();
-  benchDir = dir;
-  std::atexit(removeBenchDir);
-  writeFile(benchDir / "letters.txt", randomList("aeiokdytlrchqsn", 38));
-  std::string every;
-  for (int c = 32; c <= 255; ++c) every.push_back(static_cast<char>(c));
-  writeFile(benchDir / "every.txt", randomList(every, 4));
-}
-
-// Runs a utility with the keys of its whole dialogue in the list directory,
-// on fresh tables and a fresh console; the working directory is given back.
-// A dialogue that went out of step or saved nothing is reported as an error.
-void runDialogue(benchmark::State& state, const std::string& keys, void (*utility)(), const char* saved) {
-  prepareLists();
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(benchDir);
-  con::install(std::make_unique<con::PlainSink>(-1), std::make_unique<con::ScriptedKeys>(), 120, 60);
-  SIZESTARTTABLES();
-  INIT();
-  auto& script = static_cast<con::ScriptedKeys&>(con::keys());
-  std::filesystem::remove(saved);
-  for (auto _ : state) {
-    script.type(keys);
-    utility();
-  }
-  if (!script.empty() || !std::filesystem::exists(saved)) state.SkipWithError("the dialogue saved nothing");
-  std::filesystem::current_path(previous);
+const std::filesystem::path& lists() {
+  static const std::filesystem::path dir = [] {
+    std::filesystem::path d = benchDirectory();
+    writeBenchFile(d / "letters.txt", randomList("aeiokdytlrchqsn", 38));
+    std::string every;
+    for (int c = 32; c <= 255; ++c) every.push_back(static_cast<char>(c));
+    writeBenchFile(d / "every.txt", randomList(every, 4));
+    return d;
+  }();
+  return dir;
 }
 
 void BM_SortList(benchmark::State& state) {
-  runDialogue(state, "Pletters.txt\nsorted.txt\nN ", SORTXNLFILESBYGROUPSIZE, "sorted.txt");
+  runDialogue(state, lists(), "Pletters.txt\nsorted.txt\nN ", SORTXNLFILESBYGROUPSIZE, "sorted.txt");
 }
 void BM_TrimList(benchmark::State& state) {
-  runDialogue(state, "Pletters.txt\nNtrimmed.txt\naeiokdytlrch\n ", TRIMVOCABMAIN, "trimmed.txt");
+  runDialogue(state, lists(), "Pletters.txt\nNtrimmed.txt\naeiokdytlrch\n ", TRIMVOCABMAIN, "trimmed.txt");
 }
 void BM_DigraphSpectrum(benchmark::State& state) {
-  runDialogue(state, "Dletters.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
+  runDialogue(state, lists(), "Dletters.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
 }
 // Every symbol: 224 ranks, and a spectrum of 224 x 224 digraphs.
 void BM_SortListOfEverySymbol(benchmark::State& state) {
-  runDialogue(state, "Pevery.txt\nsorted.txt\nN ", SORTXNLFILESBYGROUPSIZE, "sorted.txt");
+  runDialogue(state, lists(), "Pevery.txt\nsorted.txt\nN ", SORTXNLFILESBYGROUPSIZE, "sorted.txt");
 }
 void BM_DigraphSpectrumOfEverySymbol(benchmark::State& state) {
-  runDialogue(state, "Devery.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
+  runDialogue(state, lists(), "Devery.txt\nNspectrum.txt\n ", COUNTNGRAPHSINVOCABULARY, "spectrum.txt");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "shell/console.hpp"
 #include "shell/shell.hpp"
+#include "support.hpp"
 #include "vocabutils/vocabutils.hpp"
 
 namespace {
@@ -30,67 +31,41 @@ std::string word(uint32_t& seed, uint32_t kinds) {
   return w;
 }
 
-void writeFile(const std::string& name, const std::string& bytes) {
-  std::ofstream f(name, std::ios::binary);
-  f << bytes;
-}
-
-std::filesystem::path benchDir;
-
-void removeBenchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(benchDir, ignored);
-}
-
-// A fresh directory with the inputs (removed at exit), and the program's
-// tables and defaults.
-void prepare() {
-  if (!benchDir.empty()) return;
-  std::string dir = (std::filesystem::temp_directory_path() / "plomar-bench-XXXXXX").string();
-  if (mkdtemp(dir.data()) == nullptr) std::abort();
-  benchDir = dir;
-  std::atexit(removeBenchDir);
-  std::filesystem::current_path(benchDir);
-  uint32_t seed = 38;
-  std::string text, conc, first, second;
-  for (int i = 0; i < LINES; ++i) {
-    for (int k = 0; k < 6; ++k) text += word(seed, 20000) + (k < 5 ? " " : ".\r\n");
-    conc += word(seed, 20000) + ",f" + std::to_string(i) + "r.1\r\n";
-    first += word(seed, 20000) + "\r\n";
-    second += word(seed, 20000) + "\r\n";
-  }
-  writeFile("text.txt", text);
-  writeFile("conc.txt", conc);
-  writeFile("first.txt", first);
-  writeFile("second.txt", second);
-  con::install(std::make_unique<con::PlainSink>(-1), std::make_unique<con::ScriptedKeys>(), 120, 60);
-  SIZESTARTTABLES();
-  INIT();
-}
-
-void runDialogue(benchmark::State& state, const char* keys, void (*utility)()) {
-  prepare();
-  auto& script = static_cast<con::ScriptedKeys&>(con::keys());
-  for (auto _ : state) {
-    script.type(keys);
-    utility();
-  }
+// The inputs, in a fresh directory.
+const std::filesystem::path& inputs() {
+  static const std::filesystem::path dir = [] {
+    std::filesystem::path d = benchDirectory();
+    uint32_t seed = 38;
+    std::string text, conc, first, second;
+    for (int i = 0; i < LINES; ++i) {
+      for (int k = 0; k < 6; ++k) text += word(seed, 20000) + (k < 5 ? " " : ".\r\n");
+      conc += word(seed, 20000) + ",f" + std::to_string(i) + "r.1\r\n";
+      first += word(seed, 20000) + "\r\n";
+      second += word(seed, 20000) + "\r\n";
+    }
+    writeBenchFile(d / "text.txt", text);
+    writeBenchFile(d / "conc.txt", conc);
+    writeBenchFile(d / "first.txt", first);
+    writeBenchFile(d / "second.txt", second);
+    return d;
+  }();
+  return dir;
 }
 
 void BM_MakeVocabularyList(benchmark::State& state) {
-  runDialogue(state, "Ptext.txt\nvocab.txt\nNE", MAKEVOCABLISTFROMTEXTFILE);
+  runDialogue(state, inputs(), "Ptext.txt\nvocab.txt\nNE", MAKEVOCABLISTFROMTEXTFILE, "vocab.txt");
 }
 void BM_MakeGroupsList(benchmark::State& state) {
-  runDialogue(state, "Ptext.txt\ngroups.txt\nNE", MAKEGROUPSLISTFROMTEXTFILE);
+  runDialogue(state, inputs(), "Ptext.txt\ngroups.txt\nNE", MAKEGROUPSLISTFROMTEXTFILE, "groups.txt");
 }
 void BM_ExtractConcordanceVocabulary(benchmark::State& state) {
-  runDialogue(state, "Kconc.txt\nconcvocab.txt\nN", EXTRACTVOCAB);
+  runDialogue(state, inputs(), "Kconc.txt\nconcvocab.txt\nN", EXTRACTVOCAB, "concvocab.txt");
 }
 void BM_VocabularyMatches(benchmark::State& state) {
-  runDialogue(state, "Pfirst.txt\nsecond.txt\nmatches.txt\n ", VOCABSMATCHESUTILITY);
+  runDialogue(state, inputs(), "Pfirst.txt\nsecond.txt\nmatches.txt\n ", VOCABSMATCHESUTILITY, "matches.txt");
 }
 void BM_SubtractLists(benchmark::State& state) {
-  runDialogue(state, "Pfirst.txt\nsecond.txt\nrest.txt\n ", SUBTRACTLISTS);
+  runDialogue(state, inputs(), "Pfirst.txt\nsecond.txt\nrest.txt\n ", SUBTRACTLISTS, "rest.txt");
 }
 
 }  // namespace
