@@ -21,8 +21,6 @@ namespace {
 
 constexpr int EXPLANATIONROW = 29;
 constexpr int COUNTDOWNROW = 39;
-constexpr int COUNTDOWNCOLUMN = 15;
-constexpr int COUNTDOWNWIDTH = 15;
 constexpr int RATIOCOLUMN = 35;
 constexpr size_t FILEVOCABMAX = 32000;
 
@@ -33,13 +31,6 @@ void printExplanation() {
   con::printLine(" the Vocabulary files saved by PLOMAR, except that the list need not be sorted as to group-sizes. Each group in");
   con::printLine(" the Block's Vocabulary is compared with the file-Vocabulary, and if a match is found the group is stored for");
   con::printLine(" saving. Basic comparison results are provided, whether or not a more detailed matches-file will be disk-saved.");
-}
-
-void showCountdown() {
-  con::locate(COUNTDOWNROW, COUNTDOWNCOLUMN);
-  con::print(std::string(COUNTDOWNWIDTH, ' '));
-  con::locate(COUNTDOWNROW, COUNTDOWNCOLUMN);
-  con::print(intForm(ANA.COUNTDOWN));
 }
 
 // The fields of the file, one after the other with the field rules of line
@@ -82,7 +73,7 @@ void matchVocabularies() {
   for (int32_t v = 1; v <= ANA.VOCABN; ++v) {
     if (fileGroups.contains(ANA.GBLOKVOCABTANK(v).view())) ANA.VOCABMATCHESTANK(++M) = ANA.GBLOKVOCABTANK(v);
     ANA.COUNTDOWN -= 1;
-    showCountdown();
+    SHOWCOUNTDOWN(COUNTDOWNROW, ANA.COUNTDOWN);
   }
   ANA.VOCABMATCHESCOUNT = M;
   ANA.MATCHESPERBLOKVOCAB = ratio(M, ANA.VOCABN);
@@ -179,10 +170,8 @@ void COMPAREFORMATCHINGVOCABULARIES() {
   con::newLine();
   ANA.FILEVOCABULARYNAME = LineFields(con::input(" Enter file-Vocabulary name : ")).nextText();
 
-  con::locate(COUNTDOWNROW, 1);
-  con::print(" Wait ..... ");
   ANA.COUNTDOWN = ANA.VOCABN;
-  showCountdown();
+  STARTCOUNTDOWN(COUNTDOWNROW, ANA.COUNTDOWN);
   if (!readFileVocabulary()) return;
   matchVocabularies();
   printFigures();

@@ -34,13 +34,6 @@ void explainResolution() {
   con::newLine();
 }
 
-void showCountdown() {
-  con::locate(COUNTDOWNROW, 15);
-  con::print(std::string(15, ' '));
-  con::locate(COUNTDOWNROW, 15);
-  con::print(intForm(GEN.COUNTDOWN));
-}
-
 void writeHeader(OutputFile& file, int32_t groups, int32_t integers) {
   writeReportHeader(file);
   file.newLine();
@@ -59,10 +52,8 @@ void writeHeader(OutputFile& file, int32_t groups, int32_t integers) {
 
 bool RECOVERBLOKGENERATINGINTEGERS() {
   const int32_t N = GEN.PROGRESSINDICATOR;
-  con::locate(COUNTDOWNROW, 1);
-  con::print(" Wait ..... ");
   GEN.COUNTDOWN = N;
-  showCountdown();
+  STARTCOUNTDOWN(COUNTDOWNROW, GEN.COUNTDOWN);
   int32_t integers = 0;
   for (int32_t i = 1; i <= N; ++i) integers += static_cast<int32_t>(GEN.IGNOREPHANTOMSBLOKGROUPSTANK(i).size());
   GEN.NUMBEROFGROUPSBLOKSAVENUMBERS = integers + N - 1;
@@ -74,7 +65,7 @@ bool RECOVERBLOKGENERATINGINTEGERS() {
     for (char step : GEN.IGNOREPHANTOMSBLOKGROUPSTANK(i)) file.printLine(asText(referenceNumber(step)));
     if (i < N) file.printLine("0");
     GEN.COUNTDOWN -= 1;
-    showCountdown();
+    SHOWCOUNTDOWN(COUNTDOWNROW, GEN.COUNTDOWN);
   }
   file.newLine();
   file.newLine();

@@ -125,6 +125,19 @@ std::string mirrored(std::string_view text) { return std::string(text.rbegin(), 
 
 void MIRRORSTRING() { SHELL.MVSTR0 = mirrored(SHELL.VSTR0); }
 
+void STARTCOUNTDOWN(int row, int32_t value) {
+  con::locate(row, 1);
+  con::print(" Wait ..... ");
+  SHOWCOUNTDOWN(row, value);
+}
+
+void SHOWCOUNTDOWN(int row, int32_t value) {
+  con::locate(row, 15);
+  con::print(std::string(15, ' '));
+  con::locate(row, 15);
+  con::print(intForm(value));
+}
+
 bool PAGEPAUSE() {
   con::newLine();
   con::color(SHELL.GNCOLOR);

@@ -1,6 +1,7 @@
 #pragma once
 // The program shell: start-up, defaults, sign-on, main menu and the small
 // routines every subsystem uses.
+#include <cstdint>
 #include <string>
 
 // Printed after the banner of the sign-on and of every report.
@@ -22,6 +23,11 @@ void SHOWDIRECTORY();
 // and waits with GETAKEY. True when the key was Esc (the listing stops);
 // otherwise two line ends have been printed and the listing goes on.
 bool PAGEPAUSE();
+
+// The countdown of the long file jobs: " Wait ..... " at column 1 of the row,
+// and the number of items still to do at column 15 (15 columns blanked first).
+void STARTCOUNTDOWN(int row, int32_t value);
+void SHOWCOUNTDOWN(int row, int32_t value);
 
 // The text mirror as a function, for the routines that reverse many texts.
 std::string mirrored(std::string_view text);
