@@ -120,11 +120,5 @@ void SHOWBLOKOFGROUPS() {
     showGroup(v.groups(i).view(), v, repeated);
     if (pageIsFull() && pausePage(v)) break;
   }
-  con::newLine();
-  con::newLine();
-  con::color(SHELL.GNCOLOR);
-  con::printLine(SHELL.STR1);
-  con::color(SHELL.NCOLOR);
-  con::newLine();
-  GBGETAKEY();
+  GBCLOSINGPROMPT();
 }

@@ -30,16 +30,6 @@ void colorOfFrequency(int32_t freq, int32_t highest, int32_t lowest) {
   if (freq == lowest) con::color(SHELL.BLCOLOR);
 }
 
-void closingPrompt() {
-  con::newLine();
-  con::newLine();
-  con::color(SHELL.GNCOLOR);
-  con::printLine(SHELL.STR1);
-  con::color(SHELL.NCOLOR);
-  con::newLine();
-  GBGETAKEY();
-}
-
 // The second colons line up at column D + 6, D the digits of the largest
 // frequency.
 void listSymbolFrequencies() {
@@ -83,7 +73,7 @@ void GETSYMBOLSFREQOFGROUPSBLOKVOCABULARY() {
   con::newLine();
   COUNTSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
   listSymbolFrequencies();
-  closingPrompt();
+  GBCLOSINGPROMPT();
 }
 
 void SHOWNONUNIQUEGROUPS() {
@@ -111,5 +101,5 @@ void SHOWNONUNIQUEGROUPS() {
     if (typesPagePause()) return;
     lines = 0;
   }
-  closingPrompt();
+  GBCLOSINGPROMPT();
 }

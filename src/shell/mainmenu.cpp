@@ -125,6 +125,16 @@ std::string mirrored(std::string_view text) { return std::string(text.rbegin(), 
 
 void MIRRORSTRING() { SHELL.MVSTR0 = mirrored(SHELL.VSTR0); }
 
+void GBCLOSINGPROMPT() {
+  con::newLine();
+  con::newLine();
+  con::color(SHELL.GNCOLOR);
+  con::printLine(SHELL.STR1);
+  con::color(SHELL.NCOLOR);
+  con::newLine();
+  GBGETAKEY();
+}
+
 void STARTCOUNTDOWN(int row, int32_t value) {
   con::locate(row, 1);
   con::print(" Wait ..... ");

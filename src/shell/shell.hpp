@@ -24,6 +24,10 @@ void SHOWDIRECTORY();
 // otherwise two line ends have been printed and the listing goes on.
 bool PAGEPAUSE();
 
+// The closing prompt of the block's listings: two line ends, STR1 in GNCOLOR
+// on its own line, an empty line, then a key with GBGETAKEY.
+void GBCLOSINGPROMPT();
+
 // The countdown of the long file jobs: " Wait ..... " at column 1 of the row,
 // and the number of items still to do at column 15 (15 columns blanked first).
 void STARTCOUNTDOWN(int row, int32_t value);
