@@ -13,6 +13,12 @@
 #include "state/symbolsstate.hpp"
 #include "state/vocabstate.hpp"
 
+size_t occurrences(std::string_view text, std::string_view needle) {
+  size_t count = 0;
+  for (size_t at = text.find(needle); at != std::string_view::npos; at = text.find(needle, at + 1)) ++count;
+  return count;
+}
+
 void resetProgramState() {
   SHELL = ShellState{};
   RUN = RunState{};

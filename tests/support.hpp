@@ -7,6 +7,9 @@
 
 #include "shell/console.hpp"
 
+// How many times the needle stands in the text (overlapping places count).
+size_t occurrences(std::string_view text, std::string_view needle);
+
 // Fresh state of every subsystem: tables sized as at start, then INIT.
 void resetProgramState();
 

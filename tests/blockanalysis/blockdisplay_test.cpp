@@ -43,12 +43,6 @@ size_t at(const std::string& text, const std::string& needle, size_t from = 0) {
   return p;
 }
 
-size_t count(const std::string& text, const std::string& needle) {
-  size_t n = 0;
-  for (size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + 1)) ++n;
-  return n;
-}
-
 TEST(ParagraphMark, FirstTriggeringCharacterDecides) {
   EXPECT_EQ(paragraphMark("#ab", "#", "*", false), ParagraphMark::Starts);
   EXPECT_EQ(paragraphMark("ab*", "#", "*", false), ParagraphMark::Ends);
@@ -162,7 +156,7 @@ TEST(BlockDisplay, EscAtAPauseEndsTheListingWithTheClosingPrompt) {
   std::string out = s.output();
   EXPECT_LT(at(out, "xbq"), at(out, " Press a key to continue "));
   EXPECT_EQ(out.find("xbr"), std::string::npos);
-  EXPECT_EQ(count(out, " Press a key to continue "), 2u);
+  EXPECT_EQ(occurrences(out, " Press a key to continue "), 2u);
   EXPECT_TRUE(s.keys().empty());
 }
 

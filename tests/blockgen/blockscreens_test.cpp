@@ -263,10 +263,9 @@ TEST(ProgressMonitor, APassWritesOnlyTheChangedFields) {
     con::flush();
     ASSERT_EQ(c.flushes().size(), before + 1);
     const std::string& written = c.flushes().back();
-    int countFields = 0;
-    for (const char* column : {";68H", ";80H", ";92H"})
-      for (size_t at = written.find(column); at != std::string::npos; at = written.find(column, at + 1)) ++countFields;
-    EXPECT_EQ(countFields, 1) << "pass " << pass << ": " << written;
+    size_t countFields = 0;
+    for (const char* column : {";68H", ";80H", ";92H"}) countFields += occurrences(written, column);
+    EXPECT_EQ(countFields, 1u) << "pass " << pass << ": " << written;
     bool sizeWritten = written.find("\x1b[20;22H") != std::string::npos;
     EXPECT_EQ(sizeWritten, GEN.PROTOGROUPSIZE != lastSize) << "pass " << pass;
     lastSize = GEN.PROTOGROUPSIZE;

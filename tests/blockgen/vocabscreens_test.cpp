@@ -34,12 +34,6 @@ void makeBlock(const std::vector<std::string>& groups) {
   GEN.HAVEBLOKFLAG = 1;
 }
 
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
 }  // namespace
 
 TEST(FrequencyScreen, NothingWithoutABlock) {

@@ -22,12 +22,6 @@ void setRun(int32_t IM, const std::vector<int32_t>& integers) {
   RUN.RUNFLAG = 1;
 }
 
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
 const std::string HEADER =
     " Int: Symb Freq Freq%       (Freqs. accurate only for integers, incl. index; symbols listed for convenience)";
 

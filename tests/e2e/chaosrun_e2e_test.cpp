@@ -4,18 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "e2e/harness.hpp"
+#include "support.hpp"
 
 namespace {
 
 const std::string MENU =
     " [T]Fwd [R]Run [I]Integers [Z]Symbols [F]Freqs [S]Save {G}Groups-Block (L)Load Symbols |V|Vocab "
     "(D)Dir (E)End\r\n";
-
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
 
 }  // namespace
 

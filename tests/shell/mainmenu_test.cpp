@@ -52,10 +52,7 @@ TEST(MainMenu, InvalidKeysAreIgnoredSilently) {
   MAINLOOP();
   EXPECT_EQ(RUN.SEQDIRFLAG, "Fwd");  // "T" twice
   // Three menus: before the first T, before the second, before E.
-  std::string out = s.output();
-  size_t count = 0;
-  for (size_t at = out.find(" Run: 0"); at != std::string::npos; at = out.find(" Run: 0", at + 1)) ++count;
-  EXPECT_EQ(count, 3u);
+  EXPECT_EQ(occurrences(s.output(), " Run: 0"), 3u);
 }
 
 TEST(MainMenu, KeyReadInsideACommandActsOnTheLaterCommands) {

@@ -23,12 +23,6 @@ std::string storedSequence() {
   return s;
 }
 
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
 void activate(int row, const std::string& phantom) {
   SYMB.PHANTOMNGRAPHSTANK(row) = phantom;
   SYMB.PHANTOMNGRAPHSSTATUSTANK(row) = 1;

@@ -6,16 +6,6 @@
 #include "support.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-namespace {
-
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
-}  // namespace
-
 TEST(UtilitiesMenu, ScreenLinesAndColours) {
   Session s;
   XTSIGNON();
