@@ -19,6 +19,19 @@ size_t occurrences(std::string_view text, std::string_view needle) {
   return count;
 }
 
+void setRun(int32_t IM, const std::vector<int32_t>& integers) {
+  RUN.IM = IM;
+  RUN.N = static_cast<int32_t>(integers.size());
+  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
+  long double sum = 0;
+  for (int32_t i = 1; i <= RUN.N; ++i) {
+    RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
+    sum += integers[static_cast<size_t>(i - 1)];
+  }
+  RUN.RUNAVG = RUN.N > 0 ? static_cast<double>(sum / RUN.N) : 0.0;
+  RUN.RUNFLAG = 1;
+}
+
 void resetProgramState() {
   SHELL = ShellState{};
   RUN = RunState{};

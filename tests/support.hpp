@@ -4,11 +4,16 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/console.hpp"
 
 // How many times the needle stands in the text (overlapping places count).
 size_t occurrences(std::string_view text, std::string_view needle);
+
+// A run set up by hand, as "R" would leave it: the integers, their count and
+// average, and the run flag.
+void setRun(int32_t IM, const std::vector<int32_t>& integers);
 
 // Fresh state of every subsystem: tables sized as at start, then INIT.
 void resetProgramState();

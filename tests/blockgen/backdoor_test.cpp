@@ -47,14 +47,6 @@ double keyFromIntegers() {
   return key;
 }
 
-void setRun(int32_t IM, const std::vector<int32_t>& integers) {
-  RUN.IM = IM;
-  RUN.N = static_cast<int32_t>(integers.size());
-  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
-  for (int32_t i = 1; i <= RUN.N; ++i) RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
-  RUN.RUNFLAG = 1;
-}
-
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
   size_t from = 0;

@@ -8,20 +8,6 @@
 
 namespace {
 
-// A run set up by hand, as "R" would leave it.
-void setRun(int32_t IM, const std::vector<int32_t>& integers) {
-  RUN.IM = IM;
-  RUN.N = static_cast<int32_t>(integers.size());
-  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
-  long double sum = 0;
-  for (int32_t i = 1; i <= RUN.N; ++i) {
-    RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
-    sum += integers[static_cast<size_t>(i - 1)];
-  }
-  RUN.RUNAVG = static_cast<double>(sum / RUN.N);
-  RUN.RUNFLAG = 1;
-}
-
 const std::string HEADER =
     " Int: Symb Freq Freq%       (Freqs. accurate only for integers, incl. index; symbols listed for convenience)";
 

@@ -9,14 +9,6 @@
 
 namespace {
 
-void setRun(int32_t IM, const std::vector<int32_t>& integers) {
-  RUN.IM = IM;
-  RUN.N = static_cast<int32_t>(integers.size());
-  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
-  for (int32_t i = 1; i <= RUN.N; ++i) RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
-  RUN.RUNFLAG = 1;
-}
-
 std::string storedSequence() {
   std::string s;
   for (int32_t i = 1; i <= RUN.N; ++i) s += SYMB.SYMBOLSSEQUENCETANK(i);
