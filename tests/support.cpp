@@ -32,6 +32,11 @@ void setRun(int32_t IM, const std::vector<int32_t>& integers) {
   RUN.RUNFLAG = 1;
 }
 
+void clearSymbolsMap() {
+  for (int r = 1; r <= SYMBOLROWS; ++r)
+    for (int c = 1; c <= MAPCOLUMNS; ++c) SYMB.SYMBOLSMAPTANK(r, c) = 0;
+}
+
 void resetProgramState() {
   SHELL = ShellState{};
   RUN = RunState{};

@@ -15,6 +15,9 @@ size_t occurrences(std::string_view text, std::string_view needle);
 // average, and the run flag.
 void setRun(int32_t IM, const std::vector<int32_t>& integers);
 
+// Zeros every cell of the symbols map: no integer maps to a symbol.
+void clearSymbolsMap();
+
 // Fresh state of every subsystem: tables sized as at start, then INIT.
 void resetProgramState();
 

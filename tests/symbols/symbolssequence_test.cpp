@@ -81,8 +81,7 @@ TEST(SymbolsSequence, PhantomGoesByTheFirstRowHoldingTheSymbol) {
 
 TEST(SymbolsSequence, TwoCellsUnderRowPriorityAndLastResume) {
   Session s;
-  for (int r = 1; r <= SYMBOLROWS; ++r)
-    for (int c = 1; c <= MAPCOLUMNS; ++c) SYMB.SYMBOLSMAPTANK(r, c) = 0;
+  clearSymbolsMap();
   SYMB.SYMBOLSMAPTANK(2, 1) = 7;
   SYMB.SYMBOLSMAPTANK(9, 3) = 7;
   SYMB.MAPSCANDIRECTION = "R";
