@@ -37,6 +37,17 @@ void clearSymbolsMap() {
     for (int c = 1; c <= MAPCOLUMNS; ++c) SYMB.SYMBOLSMAPTANK(r, c) = 0;
 }
 
+std::vector<std::string> linesOf(const std::string& text, const std::string& end) {
+  std::vector<std::string> lines;
+  size_t from = 0;
+  for (size_t at = text.find(end); at != std::string::npos; at = text.find(end, from)) {
+    lines.push_back(text.substr(from, at - from));
+    from = at + end.size();
+  }
+  if (from < text.size()) lines.push_back(text.substr(from));
+  return lines;
+}
+
 void resetProgramState() {
   SHELL = ShellState{};
   RUN = RunState{};

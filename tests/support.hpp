@@ -18,6 +18,9 @@ void setRun(int32_t IM, const std::vector<int32_t>& integers);
 // Zeros every cell of the symbols map: no integer maps to a symbol.
 void clearSymbolsMap();
 
+// The lines of a text, each without its line end (and a last piece without one).
+std::vector<std::string> linesOf(const std::string& text, const std::string& end = "\r\n");
+
 // Fresh state of every subsystem: tables sized as at start, then INIT.
 void resetProgramState();
 

@@ -52,13 +52,7 @@ void generatePhantomBlock() {
   SYMB.PHANTOMNGRAPHSSTATUSTANK(31) = 1;  // "tion"
   GEN.USESYMBOLSMAPFLAG = "Y";
   GEN.HIGHESTOKMAPINTEGER = 38;
-  GenSetup setup;
-  setup.loBlock = 150;
-  setup.hiBlock = 200;
-  setup.activeSizes = {2, 3};
-  setup.loAvg = 2.0f;
-  setup.hiAvg = 3.0f;
-  generateBlock(setup);
+  generateBlock({.loBlock = 150, .hiBlock = 200, .activeSizes = {2, 3}, .loAvg = 2.0f, .hiAvg = 3.0f});
 }
 
 TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {

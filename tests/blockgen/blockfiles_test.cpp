@@ -31,16 +31,6 @@ void setReferenceForms(const std::vector<std::string>& forms) {
   for (size_t i = 0; i < forms.size(); ++i) GEN.IGNOREPHANTOMSBLOKGROUPSTANK(static_cast<long>(i + 1)) = forms[i];
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + 2;
-  }
-  return lines;
-}
-
 }  // namespace
 
 TEST(IntegersFile, StepsAsReferenceNumbersGroupsSeparatedByZero) {

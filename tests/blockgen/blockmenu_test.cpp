@@ -262,11 +262,7 @@ TEST(GenerationFromMenu, EscAbortsAndWithdrawsTheLastBlock) {
 // long: the first group can never be built. Esc still ends the generation.
 TEST(GenerationFromMenu, EscStopsAGroupThatCanNeverBeBuilt) {
   BlockConsole c;
-  GenSetup setup;
-  setup.activeSizes = {1, 2};
-  setup.loAvg = 1.001f;
-  setup.hiAvg = 2.0f;
-  applySetup(setup);
+  applySetup({.activeSizes = {1, 2}, .loAvg = 1.001f, .hiAvg = 2.0f});
   for (int r = 1; r <= SYMBOLROWS; ++r) SYMB.PHANTOMNGRAPHSSTATUSTANK(r) = 1;
   c.type("HE");
   c.pressDuringPoll(con::KEY_ESC);

@@ -215,13 +215,7 @@ TEST(ProgressMonitor, NumbersInTheirFieldsWipedAndBlanked) {
 // must still show what a full repaint shows.
 TEST(ProgressMonitor, ChangedNumbersShowWhatAFullRepaintShows) {
   Session s;
-  GenSetup setup;
-  setup.loBlock = 30;
-  setup.hiBlock = 40;
-  setup.activeSizes = {1, 2, 3, 4, 5, 6, 7, 8};
-  setup.loAvg = 6.0f;
-  setup.hiAvg = 6.2f;
-  applySetup(setup);
+  applySetup({.loBlock = 30, .hiBlock = 40, .activeSizes = {1, 2, 3, 4, 5, 6, 7, 8}, .loAvg = 6.0f, .hiAvg = 6.2f});
   con::cls();
   STARTBLOKGENERATION();
   WIPEOLDPROGRESSNUMBERSFMSCRN();

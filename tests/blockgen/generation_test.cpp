@@ -221,13 +221,7 @@ TEST(Generation, SameSetUpSameBlockAndSameDraws) {
 
 TEST(Generation, NulSymbolsAddNothingButKeepTheirSteps) {
   Session s;
-  GenSetup setup;
-  setup.activeSizes = {30, 31};
-  setup.loAvg = 30.0f;
-  setup.hiAvg = 31.0f;
-  setup.loBlock = 10;
-  setup.hiBlock = 14;
-  applySetup(setup);
+  applySetup({.loBlock = 10, .hiBlock = 14, .activeSizes = {30, 31}, .loAvg = 30.0f, .hiAvg = 31.0f});
   for (int r = 1; r <= 6; ++r) SYMB.SYMBOLSTANK(r) = 0;
   SYMB.PHANTOMNGRAPHSTANK(7) = "";
   activatePhantoms({7});
@@ -247,13 +241,7 @@ TEST(Generation, NulSymbolsAddNothingButKeepTheirSteps) {
 // reached; groups are added and removed for as long as it runs.
 TEST(Generation, UnreachableAverageAddsAndRemovesForEver) {
   Session s;
-  GenSetup setup;
-  setup.activeSizes = {1, 2};
-  setup.loAvg = 1.5f;
-  setup.hiAvg = 2.0f;
-  setup.loBlock = 10;
-  setup.hiBlock = 30;
-  applySetup(setup);
+  applySetup({.loBlock = 10, .hiBlock = 30, .activeSizes = {1, 2}, .loAvg = 1.5f, .hiAvg = 2.0f});
   STARTBLOKGENERATION();
   int removals = 0;
   for (int pass = 0; pass < 3000; ++pass) {
@@ -269,11 +257,7 @@ TEST(Generation, UnreachableAverageAddsAndRemovesForEver) {
 // built. The cancel hook stops the draws, and the abort withdraws the block.
 TEST(Generation, ImpossibleGroupIsLeftThroughTheCancelHook) {
   Session s;
-  GenSetup setup;
-  setup.activeSizes = {1, 2};
-  setup.loAvg = 1.001f;
-  setup.hiAvg = 2.0f;
-  applySetup(setup);
+  applySetup({.activeSizes = {1, 2}, .loAvg = 1.001f, .hiAvg = 2.0f});
   for (int r = 1; r <= SYMBOLROWS; ++r) {
     SYMB.PHANTOMNGRAPHSTANK(r) = "xy";
     SYMB.PHANTOMNGRAPHSSTATUSTANK(r) = 1;

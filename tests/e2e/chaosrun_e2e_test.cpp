@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "e2e/harness.hpp"
-#include "support.hpp"
 
 namespace {
 

@@ -110,17 +110,6 @@ std::string withCrLf(const std::string& text) {
   return out;
 }
 
-std::vector<std::string> linesOf(const std::string& text, const std::string& end) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find(end); at != std::string::npos; at = text.find(end, from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + end.size();
-  }
-  if (from < text.size()) lines.push_back(text.substr(from));
-  return lines;
-}
-
 void expectSameLines(const std::string& actual, const std::string& expected) {
   std::vector<std::string> a = linesOf(actual), e = linesOf(expected);
   for (size_t i = 0; i < std::min(a.size(), e.size()); ++i) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;

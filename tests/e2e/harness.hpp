@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support.hpp"
+
 struct E2EResult {
   int exitStatus = -1;
   std::string output;  // what the program printed (plain text)
@@ -39,7 +41,5 @@ std::string fileBytes(const std::string& path);
 std::string commandOutput(const std::string& command);
 // LF line ends made CR LF.
 std::string withCrLf(const std::string& text);
-// The lines of a text, each without its line end (and a last piece without one).
-std::vector<std::string> linesOf(const std::string& text, const std::string& end = "\r\n");
 // Compares two texts line by line, so that a difference names its line.
 void expectSameLines(const std::string& actual, const std::string& expected);

@@ -32,17 +32,6 @@ std::string runTrim(Session& s, const TempDir& dir, const std::string& list, con
   return dir.read("trimmed.txt");
 }
 
-// The lines of a file written with CR LF line ends.
-std::vector<std::string> linesOf(const std::string& file) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end = file.find("\r\n"); end != std::string::npos; end = file.find("\r\n", start)) {
-    lines.push_back(file.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
 // The line of the file that starts with the text, or "".
 std::string lineStarting(const std::string& file, const std::string& start) {
   for (const std::string& line : linesOf(file))
