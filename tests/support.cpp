@@ -48,6 +48,12 @@ std::vector<std::string> linesOf(const std::string& text, const std::string& end
   return lines;
 }
 
+std::string crlfText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
 void resetProgramState() {
   SHELL = ShellState{};
   RUN = RunState{};

@@ -21,6 +21,9 @@ void clearSymbolsMap();
 // The lines of a text, each without its line end (and a last piece without one).
 std::vector<std::string> linesOf(const std::string& text, const std::string& end = "\r\n");
 
+// The lines joined, each ended by CR LF.
+std::string crlfText(const std::vector<std::string>& lines);
+
 // Fresh state of every subsystem: tables sized as at start, then INIT.
 void resetProgramState();
 

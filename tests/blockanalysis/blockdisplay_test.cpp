@@ -26,10 +26,14 @@ Groups distinctGroups(int count, const std::string& prefix, const std::string& s
   return out;
 }
 
-void useSizes(std::vector<int> sizes) {
-  GenSetup setup;
-  setup.activeSizes = std::move(sizes);
-  applySetup(setup);
+void useSizes(std::vector<int> sizes) { applySetup({.activeSizes = std::move(sizes)}); }
+
+// Groups of size 3 separated by CR LF: one group a line.
+void oneGroupPerLine() {
+  useSizes({3});
+  GEN.GROUPSEPCODE1 = 13;
+  GEN.GROUPSEPCODE2 = 10;
+  GEN.SHOWGROUPSFORMATFLAG = 1;
 }
 
 void show(char key) {
@@ -113,10 +117,7 @@ TEST(BlockDisplay, OneGroupPerLineIgnoresParagraphsAndPausesAfter43Lines) {
   auto keys = std::make_unique<ScreenAtEachKey>();
   ScreenAtEachKey& screens = *keys;
   con::install(std::make_unique<con::PlainSink>(-1), std::move(keys), 120, 60);
-  useSizes({3});
-  GEN.GROUPSEPCODE1 = 13;
-  GEN.GROUPSEPCODE2 = 10;
-  GEN.SHOWGROUPSFORMATFLAG = 1;
+  oneGroupPerLine();
   GEN.PARAGRFDOFLAG = "Y";
   constructBlock(distinctGroups(43, "#"));
   screens.type("xx");
@@ -145,10 +146,7 @@ TEST(BlockDisplay, OneGroupPerLineIgnoresParagraphsAndPausesAfter43Lines) {
 
 TEST(BlockDisplay, EscAtAPauseEndsTheListingWithTheClosingPrompt) {
   Session s;
-  useSizes({3});
-  GEN.GROUPSEPCODE1 = 13;
-  GEN.GROUPSEPCODE2 = 10;
-  GEN.SHOWGROUPSFORMATFLAG = 1;
+  oneGroupPerLine();
   constructBlock(distinctGroups(50, "x"));
   s.press(con::KEY_ESC);
   s.type("x");
@@ -202,10 +200,7 @@ TEST(BlockDisplay, ParagraphBreaksCount180AndEndGroupsNoLength) {
 
 TEST(BlockDisplay, MirroredPausesInRedAndKeepsItsVariantAfterTheKey) {
   Session s;
-  useSizes({3});
-  GEN.GROUPSEPCODE1 = 13;
-  GEN.GROUPSEPCODE2 = 10;
-  GEN.SHOWGROUPSFORMATFLAG = 1;
+  oneGroupPerLine();
   constructBlock(distinctGroups(45, "x"));
   s.type("Kx");
   show('M');

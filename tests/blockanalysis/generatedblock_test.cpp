@@ -22,8 +22,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 std::vector<std::string> splitAt(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::stringstream in(text);
@@ -35,13 +33,6 @@ Lines::const_iterator find(const Lines& lines, const std::string& line) {
   auto it = std::find(lines.begin(), lines.end(), line);
   EXPECT_NE(it, lines.end()) << line;
   return it;
-}
-
-std::string saveReport(Session& s, TempDir& dir, const std::string& prefix) {
-  s.type("x" + prefix + "\nx");
-  SHELL.GBKS = 'S';
-  DIRANDSAVEFORBLOCKOFGROUPS();
-  return dir.read(prefix + "CGB.txt");
 }
 
 // Phantoms on three rows and the symbols map in use, so that groups and
@@ -59,7 +50,7 @@ TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {
   Session s;
   TempDir dir;
   generatePhantomBlock();
-  const Lines before = crlfLines(saveReport(s, dir, "before"));
+  const Lines before = linesOf(saveReport(s, "before"));
 
   const Lines specifications{" SPECIFICATIONS for generating the Block of Groups :",
                              "",
@@ -138,7 +129,7 @@ TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {
 
   // After "F": only the frequency section differs.
   COUNTSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
-  const Lines after = crlfLines(saveReport(s, dir, "before"));
+  const Lines after = linesOf(saveReport(s, "before"));
   const int32_t A = ANA.GBLOKVOCABALPHABETSYMBOLSN;
   ASSERT_GT(A, 3);
   ASSERT_EQ(after.size(), before.size() + static_cast<size_t>(A));
@@ -184,7 +175,7 @@ TEST(GeneratedBlockComparison, OwnVocabularyFileMatchesEveryGroup) {
   EXPECT_EQ(s.row(42), sizeText + std::string(34 - sizeText.size(), ' ') + "matches / block =  1");
   EXPECT_EQ(s.row(43).substr(34), "matches / file  =  1");
 
-  const Lines lines = crlfLines(dir.read("ownMVOCGB.txt"));
+  const Lines lines = linesOf(dir.read("ownMVOCGB.txt"));
   EXPECT_EQ(*find(lines, " Use symbols-map ? : Y 38"), " Use symbols-map ? : Y 38");
   auto listed = find(lines, " The " + intForm(V) + " matching groups are :") + 2;
   for (int32_t v = 1; v <= V; ++v, ++listed) EXPECT_EQ(*listed, ANA.GBLOKVOCABTANK(v).str());
