@@ -4,7 +4,11 @@
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "support.hpp"
+#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
+
+using Matches = UtilityTest;
+using Subtract = UtilityTest;
 
 namespace {
 
@@ -29,9 +33,7 @@ std::string runSubtract(Session& s, const TempDir& dir, const std::string& first
 
 }  // namespace
 
-TEST(Matches, ScreenAndTheMatchesInFirstListOrder) {
-  Session s;
-  TempDir dir;
+TEST_F(Matches, ScreenAndTheMatchesInFirstListOrder) {
   EXPECT_EQ(runMatches(s, dir, "ka\r\nmo\r\nte\r\n", "te\nka"), "ka\r\nte\r\n");
   EXPECT_EQ(s.row(2), " (M) Compare two Vocabularies and output their matches");
   EXPECT_EQ(s.colorAt(2, 2), SHELL.TQCOLOR);
@@ -56,35 +58,27 @@ TEST(Matches, ScreenAndTheMatchesInFirstListOrder) {
   EXPECT_EQ(VOC.FILELINESTANK(2), "te");
 }
 
-TEST(Matches, NoMatchWritesAnEmptyFile) {
-  Session s;
-  TempDir dir;
+TEST_F(Matches, NoMatchWritesAnEmptyFile) {
   EXPECT_EQ(runMatches(s, dir, "Ka\r\nmo\r\n", "ka\r\n"), "");
   EXPECT_NE(s.output().find(" The number of matches =  0\r\n"), std::string::npos);
 }
 
 // Room is made for every group of the first list: one that repeats a group of
 // the second list matches each time.
-TEST(Matches, RepeatsOfTheFirstListAllFindRoom) {
-  Session s;
-  TempDir dir;
+TEST_F(Matches, RepeatsOfTheFirstListAllFindRoom) {
   EXPECT_EQ(runMatches(s, dir, "ka\nka\nka\n", "ka\n"), "ka\r\nka\r\nka\r\n");
   EXPECT_EQ(VOC.VOCABMATCHESN, 3);
   EXPECT_EQ(VOC.MAXPOSSIBLEVOCABMATCHESN, 3);
   EXPECT_EQ(VOC.FILELINESTANK.hi(), 3);
 }
 
-TEST(Matches, AnyKeyButPReturnsAtOnce) {
-  Session s;
-  TempDir dir;
+TEST_F(Matches, AnyKeyButPReturnsAtOnce) {
   s.type("p");
   VOCABSMATCHESUTILITY();
   EXPECT_EQ(s.output().find("Enter filename"), std::string::npos);
 }
 
-TEST(Matches, AMissingListLeavesTheTablesAsTheyWere) {
-  Session s;
-  TempDir dir;
+TEST_F(Matches, AMissingListLeavesTheTablesAsTheyWere) {
   dir.write("first.txt", "ka\n");
   VOC.FIRSTVOCABN = 7;
   s.type("Pfirst.txt\nabsent.txt\nmatches.txt\n ");
@@ -97,9 +91,7 @@ TEST(Matches, AMissingListLeavesTheTablesAsTheyWere) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "matches.txt"));
 }
 
-TEST(Subtract, ScreenAndTheFirstOccurrenceRemoved) {
-  Session s;
-  TempDir dir;
+TEST_F(Subtract, ScreenAndTheFirstOccurrenceRemoved) {
   EXPECT_EQ(runSubtract(s, dir, "ka\nmo\nka\nte\n", "ka\n"), "mo\r\nka\r\nte\r\n");
   EXPECT_EQ(s.row(2),
             " (Z) Subtract 2nd List from 1st List and output the remainder of the 1st.  List maximums : 32000 groups each");
@@ -121,9 +113,7 @@ TEST(Subtract, ScreenAndTheFirstOccurrenceRemoved) {
   EXPECT_EQ(VOC.FILELINESTANK.hi(), 3);
 }
 
-TEST(Subtract, NothingRemainsNothingWritten) {
-  Session s;
-  TempDir dir;
+TEST_F(Subtract, NothingRemainsNothingWritten) {
   dir.write("rest.txt", "old");
   EXPECT_EQ(runSubtract(s, dir, "ka\nmo\n", "mo\nka\n"), "old");
   EXPECT_NE(s.output().find("\r\n\r\n There are ZERO remainders - no output saved to disk.\r\n\r\n Press a key to continue \r\n"),

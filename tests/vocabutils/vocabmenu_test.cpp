@@ -4,10 +4,12 @@
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "support.hpp"
+#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-TEST(UtilitiesMenu, ScreenLinesAndColours) {
-  Session s;
+using UtilitiesMenu = UtilityTest;
+
+TEST_F(UtilitiesMenu, ScreenLinesAndColours) {
   XTSIGNON();
   EXPECT_EQ(s.row(1), "");
   EXPECT_EQ(s.row(2),
@@ -30,8 +32,7 @@ TEST(UtilitiesMenu, ScreenLinesAndColours) {
   EXPECT_EQ(con::cursorRow(), 38);
 }
 
-TEST(UtilitiesMenu, KeyReadersSetTheirOwnKeys) {
-  Session s;
+TEST_F(UtilitiesMenu, KeyReadersSetTheirOwnKeys) {
   s.type("Mt");
   XGETAKEY();
   TGETAKEY();
@@ -43,8 +44,7 @@ TEST(UtilitiesMenu, KeyReadersSetTheirOwnKeys) {
   EXPECT_EQ(SHELL.KS, 0);
 }
 
-TEST(UtilitiesMenu, InvalidKeysRepaintAndEReturns) {
-  Session s;
+TEST_F(UtilitiesMenu, InvalidKeysRepaintAndEReturns) {
   VOC.SROUTINGFLAG = 1;
   s.type("mx");
   s.press(con::specialKey(72));
@@ -55,9 +55,7 @@ TEST(UtilitiesMenu, InvalidKeysRepaintAndEReturns) {
   EXPECT_TRUE(s.keys().empty());
 }
 
-TEST(UtilitiesMenu, DirectoryThenPause) {
-  Session s;
-  TempDir dir;
+TEST_F(UtilitiesMenu, DirectoryThenPause) {
   dir.write("one.txt", "1");
   s.type("DEE");  // the "E" at the pause is discarded; the menu is painted again
   EXTRACTNTRIMVOCABUTILITIES();
@@ -70,9 +68,7 @@ TEST(UtilitiesMenu, DirectoryThenPause) {
 
 // The curve answer stays in XKS: after "G" the later comparisons of the same
 // pass see it ("D" lists the directory, "N" would count n-graphs).
-TEST(UtilitiesMenu, CurveAnswerActsOnTheLaterKeys) {
-  Session s;
-  TempDir dir;
+TEST_F(UtilitiesMenu, CurveAnswerActsOnTheLaterKeys) {
   dir.write("t.txt", "a b");
   s.type("GPt.txt\nl.txt\nD");  // "D" answers the curve question
   s.type("x");                  // leaves the "G" screen
@@ -88,9 +84,7 @@ TEST(UtilitiesMenu, CurveAnswerActsOnTheLaterKeys) {
   EXPECT_EQ(VOC.TKS, 'E');
 }
 
-TEST(UtilitiesMenu, CurveAnswerEEndsTheUtilities) {
-  Session s;
-  TempDir dir;
+TEST_F(UtilitiesMenu, CurveAnswerEEndsTheUtilities) {
   dir.write("t.txt", "a b");
   s.type("LPt.txt\nl.txt\nEq");
   EXTRACTNTRIMVOCABUTILITIES();  // returns: "E" is still in XKS
