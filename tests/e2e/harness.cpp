@@ -70,6 +70,7 @@ E2EResult E2ESession::run(std::string_view keys) const {
   waitpid(pid, &status, 0);
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   std::filesystem::remove(keysFile);
+  EXPECT_EQ(result.exitStatus, 0) << result.output;
   return result;
 }
 

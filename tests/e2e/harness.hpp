@@ -21,7 +21,8 @@ class E2ESession {
 
   // Puts a file into the session's directory before the run.
   void addFile(const std::string& name, std::string_view bytes) const;
-  // Runs the program with these keys on its standard input.
+  // Runs the program with these keys on its standard input; every session
+  // must end with status 0 (checked here).
   E2EResult run(std::string_view keys) const;
   std::string read(const std::string& name) const;
   bool exists(const std::string& name) const;
@@ -31,6 +32,10 @@ class E2ESession {
  private:
   std::filesystem::path dir_;
 };
+
+// "G" and the block specification of the expected block files: 20 to 30
+// groups of sizes 3 to 6, average 4 to 5, and three K, X pairs.
+inline const std::string BLOCKSPECIFICATION = "GB20,30\nG3,6,1\nV4,5\nX4,1e-15\n3.9999,1e-22\n3.99999,0.3\n";
 
 // The expected file tests/e2e/expected/<name>.
 std::string expectedFile(const std::string& name);
