@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "shell/console.hpp"
 
 // How many times the needle stands in the text (overlapping places count).
@@ -61,4 +63,12 @@ class TempDir {
  private:
   std::filesystem::path path_;
   std::filesystem::path previous_;
+};
+
+// A test with a fresh console and program state, in a fresh current
+// directory for the files it reads and writes.
+class SessionTest : public testing::Test {
+ protected:
+  Session s;
+  TempDir dir;
 };

@@ -113,11 +113,8 @@ const Lines TEXTS{
 
 Lines trailer(const std::string& name) { return {" eof: " + name, std::string(50, '-')}; }
 
-class BlockReport : public ::testing::Test {
+class BlockReport : public SessionTest {
  protected:
-  Session s;
-  TempDir dir;
-
   void SetUp() override {
     applySetup(smallSetup());
     GEN.PARAGRFDOFLAG = "Y";

@@ -20,6 +20,9 @@
 #include "support.hpp"
 #include "vocabutils/listfile.hpp"
 
+using GeneratedBlockReport = SessionTest;
+using GeneratedBlockComparison = SessionTest;
+
 namespace {
 
 std::vector<std::string> splitAt(const std::string& text, char separator) {
@@ -46,9 +49,7 @@ void generatePhantomBlock() {
   generateBlock({.loBlock = 150, .hiBlock = 200, .activeSizes = {2, 3}, .loAvg = 2.0f, .hiAvg = 3.0f});
 }
 
-TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {
-  Session s;
-  TempDir dir;
+TEST_F(GeneratedBlockReport, BeforeAndAfterFreqs) {
   generatePhantomBlock();
   const Lines before = linesOf(saveReport(s, "before"));
 
@@ -160,9 +161,7 @@ TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {
   EXPECT_EQ(after[static_cast<size_t>(at + 2 + A + 2)], " " + alphabet);
 }
 
-TEST(GeneratedBlockComparison, OwnVocabularyFileMatchesEveryGroup) {
-  Session s;
-  TempDir dir;
+TEST_F(GeneratedBlockComparison, OwnVocabularyFileMatchesEveryGroup) {
   generatePhantomBlock();
   ASSERT_TRUE(writeListFile("ownVOCGB.txt", ANA.GBLOKVOCABTANK, ANA.VOCABN));
   s.type("ownVOCGB.txt\nYown\nx");

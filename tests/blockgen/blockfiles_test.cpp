@@ -14,6 +14,8 @@
 #include "state/symbolsstate.hpp"
 #include "support.hpp"
 
+using IntegersFile = SessionTest;
+
 namespace {
 
 const std::string HEADER =
@@ -33,9 +35,7 @@ void setReferenceForms(const std::vector<std::string>& forms) {
 
 }  // namespace
 
-TEST(IntegersFile, StepsAsReferenceNumbersGroupsSeparatedByZero) {
-  TempDir dir;
-  Session s;
+TEST_F(IntegersFile, StepsAsReferenceNumbersGroupsSeparatedByZero) {
   // Default list "_etaon...": e is 2, o is 5, t is 3, _ is 1.
   setReferenceForms({"eo", "tt_"});
   SHELL.DFILENAME = "twoIGB.txt";
@@ -62,9 +62,7 @@ TEST(IntegersFile, StepsAsReferenceNumbersGroupsSeparatedByZero) {
                                         trailer("oneIGB.txt"));
 }
 
-TEST(IntegersFile, ExplanationDoneAndAFileThatCannotBeCreated) {
-  TempDir dir;
-  Session s;
+TEST_F(IntegersFile, ExplanationDoneAndAFileThatCannotBeCreated) {
   setReferenceForms({"eo", "tt_"});
   s.type("blk\n ");
   SAVEGROUPSBLOKINTEGERSSEQUENCE();

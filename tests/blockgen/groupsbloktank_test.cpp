@@ -10,6 +10,8 @@
 #include "state/blockgenstate.hpp"
 #include "support.hpp"
 
+using GroupsTank = SessionTest;
+
 namespace {
 
 void tankOf(int32_t slots) {
@@ -43,9 +45,7 @@ std::vector<int32_t> occupiedSlots() {
 
 }  // namespace
 
-TEST(GroupsTank, EmptyAndTheTwelveSlotExample) {
-  Session s;
-  TempDir dir;
+TEST_F(GroupsTank, EmptyAndTheTwelveSlotExample) {
   GEN.BACKDOORACCESSFLAG = 1;
   ASSERT_TRUE(OPENBACKDOORRECORDFILE("xVGB.TXT"));
   tankOf(12);
@@ -74,8 +74,7 @@ TEST(GroupsTank, EmptyAndTheTwelveSlotExample) {
   EXPECT_EQ(GEN.GROUPSBLOKTANK(7), "xyz");  // the tank stays as it was
 }
 
-TEST(GroupsTank, ReferenceFormsAreNotCut) {
-  Session s;
+TEST_F(GroupsTank, ReferenceFormsAreNotCut) {
   tankOf(4);
   std::string reference(40, 't');
   STOREGROUPINBLOKTANK(2, "the", reference);

@@ -12,17 +12,15 @@
 
 namespace {
 
-// A fresh console and directory; run() sets up the run 3, 1, 2, 3 with IM = 3
-// (average 2.25) made with K = 4 from X = 0.3.
-class RunReport : public testing::Test {
+// run() sets up the run 3, 1, 2, 3 with IM = 3 (average 2.25) made with K = 4
+// from X = 0.3.
+class RunReport : public SessionTest {
  protected:
   void run() {
     RUN.K = 4.0;
     RUN.X = 0.3;
     setRun(3, {3, 1, 2, 3});
   }
-  Session s;
-  TempDir dir;
 };
 
 // Integer 2 maps to nothing, "t" has the active phantom "the", the scan goes

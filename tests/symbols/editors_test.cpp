@@ -22,14 +22,9 @@ std::string symbols(int first, int last) {
   return out;
 }
 
-// A fresh console and directory for the editors' files.
-class EditorFiles : public testing::Test {
- protected:
-  Session s;
-  TempDir dir;
-};
-
 }  // namespace
+
+using EditorFiles = SessionTest;
 
 TEST(MapEditor, ScreenLayoutAndColours) {
   Session s;

@@ -4,10 +4,9 @@
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "support.hpp"
-#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-using Concordance = UtilityTest;
+using Concordance = SessionTest;
 
 TEST_F(Concordance, IntroScreen) {
   s.type("k");

@@ -6,9 +6,8 @@
 
 #include "support.hpp"
 #include "vocabutils/listfile.hpp"
-#include "vocabutils/utilityfixture.hpp"
 
-using ListWriting = UtilityTest;
+using ListWriting = SessionTest;
 
 using Groups = std::vector<std::string>;
 

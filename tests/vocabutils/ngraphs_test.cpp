@@ -4,11 +4,10 @@
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "support.hpp"
-#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-using DigraphSpectrum = UtilityTest;
-using NgraphCount = UtilityTest;
+using DigraphSpectrum = SessionTest;
+using NgraphCount = SessionTest;
 
 namespace {
 

@@ -15,10 +15,9 @@
 #include "state/vocabstate.hpp"
 #include "support.hpp"
 #include "vocabutils/transforms.hpp"
-#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-using ChaoticShuffleSession = UtilityTest;
+using ChaoticShuffleSession = SessionTest;
 
 using Groups = std::vector<std::string>;
 

@@ -4,10 +4,9 @@
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "support.hpp"
-#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-using TextLists = UtilityTest;
+using TextLists = SessionTest;
 
 TEST_F(TextLists, ScreenAndStatusTable) {
   s.type("E");

@@ -12,8 +12,8 @@ using namespace std::string_literals;
 
 namespace {
 
-// A fresh console and directory for "S" and "T".
-class ListCommand : public testing::Test {
+// "S" and "T" with their keys on a source list written into the directory.
+class ListCommand : public SessionTest {
  protected:
   // "S" on a source list: the swap answer ("N", or "Y" and the two symbols).
   std::string runSort(const std::string& list, const std::string& swap = "N") {
@@ -34,9 +34,6 @@ class ListCommand : public testing::Test {
     EXPECT_TRUE(s.keys().empty());
     return dir.read("trimmed.txt");
   }
-
-  Session s;
-  TempDir dir;
 };
 using SortList = ListCommand;
 using TrimList = ListCommand;

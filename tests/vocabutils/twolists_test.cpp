@@ -4,11 +4,10 @@
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "support.hpp"
-#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-using Matches = UtilityTest;
-using Subtract = UtilityTest;
+using Matches = SessionTest;
+using Subtract = SessionTest;
 
 namespace {
 

@@ -4,10 +4,9 @@
 #include "state/shellstate.hpp"
 #include "state/vocabstate.hpp"
 #include "support.hpp"
-#include "vocabutils/utilityfixture.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-using UtilitiesMenu = UtilityTest;
+using UtilitiesMenu = SessionTest;
 
 TEST_F(UtilitiesMenu, ScreenLinesAndColours) {
   XTSIGNON();
