@@ -47,7 +47,6 @@ TEST(BlockMenuScreen, StartValues) {
   EXPECT_EQ(s.colorAt(9, 6), SHELL.NCOLOR);
   for (int c = 96; c <= 103; ++c) EXPECT_EQ(s.colorAt(9, c), SHELL.BLCOLOR) << c;
   EXPECT_EQ(s.row(10), MENULINE10);
-  EXPECT_EQ(MENULINE10.size(), 113u);
   EXPECT_EQ(s.colorAt(10, 105), SHELL.YLCOLOR);  // "(" of "(F)"
   EXPECT_EQ(s.colorAt(10, 106), SHELL.NCOLOR);
   EXPECT_EQ(s.colorAt(10, 107), SHELL.YLCOLOR);

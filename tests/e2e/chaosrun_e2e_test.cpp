@@ -51,16 +51,6 @@ TEST(ChaosRunSession, SameKeysTwiceGiveIdenticalFiles) {
   EXPECT_EQ(a.substr(0, a.find(" eof: ")), b.substr(0, b.find(" eof: ")));
 }
 
-TEST(ChaosRunSession, InvalidEntriesAskAgain) {
-  E2ESession s;
-  E2EResult r = s.run("R3.4,0.3,38,100\n4.01,0.3,38,100\n4,0,38,100\n4,1,38,100\n4,0.3,1,100\n"
-                      "4,0.3,32768,100\n4,0.3,38,1\n4,0.3,38,32768\n4,0.3,38,100\nE");
-  EXPECT_EQ(occurrences(r.output,
-                        "\r\n Enter 3.5<=K<=4, 0<X<1, Max integer (<32768), No. of integers (<32768) : "),
-            9u);
-  EXPECT_NE(r.output.find(" Run: 1 "), std::string::npos);
-}
-
 TEST(ChaosRunSession, RunCommandsBeforeAnyRunPrintOnlyTheLoopLine) {
   E2ESession s;
   E2EResult r = s.run("IZFSE");
