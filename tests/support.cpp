@@ -13,6 +13,47 @@
 #include "state/symbolsstate.hpp"
 #include "state/vocabstate.hpp"
 
+size_t occurrences(std::string_view text, std::string_view needle) {
+  size_t count = 0;
+  for (size_t at = text.find(needle); at != std::string_view::npos; at = text.find(needle, at + 1)) ++count;
+  return count;
+}
+
+void setRun(int32_t IM, const std::vector<int32_t>& integers) {
+  RUN.IM = IM;
+  RUN.N = static_cast<int32_t>(integers.size());
+  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
+  long double sum = 0;
+  for (int32_t i = 1; i <= RUN.N; ++i) {
+    RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
+    sum += integers[static_cast<size_t>(i - 1)];
+  }
+  RUN.RUNAVG = RUN.N > 0 ? static_cast<double>(sum / RUN.N) : 0.0;
+  RUN.RUNFLAG = 1;
+}
+
+void clearSymbolsMap() {
+  for (int r = 1; r <= SYMBOLROWS; ++r)
+    for (int c = 1; c <= MAPCOLUMNS; ++c) SYMB.SYMBOLSMAPTANK(r, c) = 0;
+}
+
+std::vector<std::string> linesOf(const std::string& text, const std::string& end) {
+  std::vector<std::string> lines;
+  size_t from = 0;
+  for (size_t at = text.find(end); at != std::string::npos; at = text.find(end, from)) {
+    lines.push_back(text.substr(from, at - from));
+    from = at + end.size();
+  }
+  if (from < text.size()) lines.push_back(text.substr(from));
+  return lines;
+}
+
+std::string crlfText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
 void resetProgramState() {
   SHELL = ShellState{};
   RUN = RunState{};

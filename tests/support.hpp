@@ -4,8 +4,27 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "shell/console.hpp"
+
+// How many times the needle stands in the text (overlapping places count).
+size_t occurrences(std::string_view text, std::string_view needle);
+
+// A run set up by hand, as "R" would leave it: the integers, their count and
+// average, and the run flag.
+void setRun(int32_t IM, const std::vector<int32_t>& integers);
+
+// Zeros every cell of the symbols map: no integer maps to a symbol.
+void clearSymbolsMap();
+
+// The lines of a text, each without its line end (and a last piece without one).
+std::vector<std::string> linesOf(const std::string& text, const std::string& end = "\r\n");
+
+// The lines joined, each ended by CR LF.
+std::string crlfText(const std::vector<std::string>& lines);
 
 // Fresh state of every subsystem: tables sized as at start, then INIT.
 void resetProgramState();
@@ -44,4 +63,12 @@ class TempDir {
  private:
   std::filesystem::path path_;
   std::filesystem::path previous_;
+};
+
+// A test with a fresh console and program state, in a fresh current
+// directory for the files it reads and writes.
+class SessionTest : public testing::Test {
+ protected:
+  Session s;
+  TempDir dir;
 };

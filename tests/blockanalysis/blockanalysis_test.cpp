@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "blockanalysis/blockanalysis.hpp"
+#include "blockanalysis/blockfixtures.hpp"
 #include "state/blockanalysisstate.hpp"
 #include "state/blockgenstate.hpp"
 #include "support.hpp"
@@ -12,32 +13,6 @@
 namespace {
 
 using Groups = std::vector<std::string>;
-
-// A finished block as the generator leaves it, with its sizes activated.
-void finishedBlock(const Groups& groups) {
-  const int32_t N = static_cast<int32_t>(groups.size());
-  GEN.BLOKGROUPSTANK.resize(0, N);
-  int32_t characters = 0;
-  for (int s = 1; s <= MAXGROUPSIZE; ++s) GEN.ACTIVEGROUPSIZESTANK(s) = 0;
-  GEN.LOGROUPSIZE = MAXGROUPSIZE;
-  GEN.HIGROUPSIZE = 1;
-  for (int32_t i = 1; i <= N; ++i) {
-    const std::string& g = groups[static_cast<size_t>(i - 1)];
-    GEN.BLOKGROUPSTANK(i) = g;
-    GEN.ACTIVEGROUPSIZESTANK(static_cast<long>(g.size())) = 1;
-    GEN.LOGROUPSIZE = std::min<int16_t>(GEN.LOGROUPSIZE, static_cast<int16_t>(g.size()));
-    GEN.HIGROUPSIZE = std::max<int16_t>(GEN.HIGROUPSIZE, static_cast<int16_t>(g.size()));
-    characters += static_cast<int32_t>(g.size());
-  }
-  GEN.PROGRESSINDICATOR = N;
-  GEN.BLOKGROUPSGRANDSIZE = characters;
-}
-
-void analyse(const Groups& groups) {
-  finishedBlock(groups);
-  COLLECTUNIQUEGROUPSINBLOK();
-  COLLECTVOCABULARYINBLOK();
-}
 
 Groups list(const Tank<Text31>& tank, int32_t count) {
   Groups out;
@@ -123,7 +98,7 @@ std::string rankedAlphabet() {
 
 TEST(UniqueGroups, KaMoKaTe) {
   Session s;
-  analyse({"ka", "mo", "ka", "te"});
+  analysedBlock({"ka", "mo", "ka", "te"});
   EXPECT_EQ(ANA.UNIQUEGROUPSCOUNT, 2);
   EXPECT_EQ(list(ANA.UNIQUEGROUPSTANK, 2), (Groups{"mo", "te"}));
   EXPECT_EQ(ANA.UNIQUEGROUPSTANK.hi(), 2);
@@ -143,7 +118,7 @@ TEST(UniqueGroups, KaMoKaTe) {
 
 TEST(UniqueGroups, RepeatedTypesInSizeOrder) {
   Session s;
-  analyse({"abc", "a", "abc", "b", "abc", "a"});
+  analysedBlock({"abc", "a", "abc", "b", "abc", "a"});
   EXPECT_EQ(ANA.UNIQUEGROUPSCOUNT, 1);
   EXPECT_EQ(list(ANA.UNIQUEGROUPSTANK, 1), (Groups{"b"}));
   EXPECT_EQ(list(ANA.NONUNIQUEGROUPSTANK, 5), (Groups{"abc", "a", "abc", "abc", "a"}));
@@ -158,14 +133,14 @@ TEST(UniqueGroups, RepeatedTypesInSizeOrder) {
 
 TEST(UniqueGroups, AllEqualAllDifferentAndCase) {
   Session s;
-  analyse({"xy", "xy", "xy", "xy"});
+  analysedBlock({"xy", "xy", "xy", "xy"});
   EXPECT_EQ(ANA.UNIQUEGROUPSCOUNT, 0);
   EXPECT_EQ(ANA.UNIQUEGROUPSPERCENTAGE, 0.0f);
   EXPECT_EQ(ANA.NONTOUNIQUETYPESRATIO, 0.0f);
   EXPECT_EQ(ANA.NONUNIQUEGROUPSTYPECOUNT, 1);
   EXPECT_EQ(typeFrequencies(), (std::vector<int32_t>{4}));
 
-  analyse({"ccc", "a", "bb", "Ab", "ab"});
+  analysedBlock({"ccc", "a", "bb", "Ab", "ab"});
   EXPECT_EQ(ANA.UNIQUEGROUPSCOUNT, 5);
   EXPECT_EQ(ANA.UNIQUEGROUPSPERCENTAGE, 100.0f);
   EXPECT_EQ(list(ANA.UNIQUEGROUPSTANK, 5), (Groups{"a", "bb", "Ab", "ab", "ccc"}));
@@ -190,7 +165,7 @@ TEST(UniqueGroups, HashingKeepsThePairwiseOrders) {
       r = r * 1103515245u + 12345u;
       groups.push_back(pool[(r >> 16) % variety]);
     }
-    analyse(groups);
+    analysedBlock(groups);
     Pairwise p = pairwise(groups);
     ASSERT_EQ(list(ANA.UNIQUEGROUPSTANK, ANA.UNIQUEGROUPSCOUNT), p.unique) << block;
     ASSERT_EQ(list(ANA.NONUNIQUEGROUPSTANK, ANA.NONUNIQUEGROUPSCOUNT), p.nonUnique) << block;
@@ -202,7 +177,7 @@ TEST(UniqueGroups, HashingKeepsThePairwiseOrders) {
 
 TEST(VocabularySymbols, AlphabetCountsAndRanks) {
   Session s;
-  analyse({"ka", "mo", "ka", "te"});
+  analysedBlock({"ka", "mo", "ka", "te"});
   COUNTSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
   EXPECT_EQ(ANA.GBLOKVOCABALPHABETWORD, "aekmot");
   EXPECT_EQ(ANA.GBLOKVOCABALPHABETSYMBOLSN, 6);
@@ -214,14 +189,14 @@ TEST(VocabularySymbols, AlphabetCountsAndRanks) {
   EXPECT_EQ(rankedAlphabet(), "aekmot");
   EXPECT_EQ(SYMBOLFREQFRACTION('k'), 0.125f);  // over the 8 characters of the block
 
-  analyse({"aab", "b", "b"});
+  analysedBlock({"aab", "b", "b"});
   COUNTSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
   EXPECT_EQ(ANA.GBLOKVOCABSYMBOLSFREQSTANK('a'), 2);
   EXPECT_EQ(ANA.GBLOKVOCABSYMBOLSFREQSTANK('b'), 2);  // "b" counts once: it is listed once
   EXPECT_EQ(ANA.GBVSYMBSFREQSRANKSTANK('a'), 1);
   EXPECT_EQ(ANA.GBVSYMBSFREQSRANKSTANK('b'), 2);
 
-  analyse({"zzzy", "yx!", "\x01z", "\xe9x"});
+  analysedBlock({"zzzy", "yx!", "\x01z", "\xe9x"});
   COUNTSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
   EXPECT_EQ(ANA.GBLOKVOCABALPHABETWORD, "!xyz\xe9");  // code 1 takes no part
   EXPECT_EQ(rankedAlphabet(), "zxy!\xe9");

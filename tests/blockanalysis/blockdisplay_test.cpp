@@ -26,10 +26,14 @@ Groups distinctGroups(int count, const std::string& prefix, const std::string& s
   return out;
 }
 
-void useSizes(std::vector<int> sizes) {
-  GenSetup setup;
-  setup.activeSizes = std::move(sizes);
-  applySetup(setup);
+void useSizes(std::vector<int> sizes) { applySetup({.activeSizes = std::move(sizes)}); }
+
+// Groups of size 3 separated by CR LF: one group a line.
+void oneGroupPerLine() {
+  useSizes({3});
+  GEN.GROUPSEPCODE1 = 13;
+  GEN.GROUPSEPCODE2 = 10;
+  GEN.SHOWGROUPSFORMATFLAG = 1;
 }
 
 void show(char key) {
@@ -41,12 +45,6 @@ size_t at(const std::string& text, const std::string& needle, size_t from = 0) {
   size_t p = text.find(needle, from);
   EXPECT_NE(p, std::string::npos) << needle;
   return p;
-}
-
-size_t count(const std::string& text, const std::string& needle) {
-  size_t n = 0;
-  for (size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + 1)) ++n;
-  return n;
 }
 
 TEST(ParagraphMark, FirstTriggeringCharacterDecides) {
@@ -119,10 +117,7 @@ TEST(BlockDisplay, OneGroupPerLineIgnoresParagraphsAndPausesAfter43Lines) {
   auto keys = std::make_unique<ScreenAtEachKey>();
   ScreenAtEachKey& screens = *keys;
   con::install(std::make_unique<con::PlainSink>(-1), std::move(keys), 120, 60);
-  useSizes({3});
-  GEN.GROUPSEPCODE1 = 13;
-  GEN.GROUPSEPCODE2 = 10;
-  GEN.SHOWGROUPSFORMATFLAG = 1;
+  oneGroupPerLine();
   GEN.PARAGRFDOFLAG = "Y";
   constructBlock(distinctGroups(43, "#"));
   screens.type("xx");
@@ -151,10 +146,7 @@ TEST(BlockDisplay, OneGroupPerLineIgnoresParagraphsAndPausesAfter43Lines) {
 
 TEST(BlockDisplay, EscAtAPauseEndsTheListingWithTheClosingPrompt) {
   Session s;
-  useSizes({3});
-  GEN.GROUPSEPCODE1 = 13;
-  GEN.GROUPSEPCODE2 = 10;
-  GEN.SHOWGROUPSFORMATFLAG = 1;
+  oneGroupPerLine();
   constructBlock(distinctGroups(50, "x"));
   s.press(con::KEY_ESC);
   s.type("x");
@@ -162,7 +154,7 @@ TEST(BlockDisplay, EscAtAPauseEndsTheListingWithTheClosingPrompt) {
   std::string out = s.output();
   EXPECT_LT(at(out, "xbq"), at(out, " Press a key to continue "));
   EXPECT_EQ(out.find("xbr"), std::string::npos);
-  EXPECT_EQ(count(out, " Press a key to continue "), 2u);
+  EXPECT_EQ(occurrences(out, " Press a key to continue "), 2u);
   EXPECT_TRUE(s.keys().empty());
 }
 
@@ -208,10 +200,7 @@ TEST(BlockDisplay, ParagraphBreaksCount180AndEndGroupsNoLength) {
 
 TEST(BlockDisplay, MirroredPausesInRedAndKeepsItsVariantAfterTheKey) {
   Session s;
-  useSizes({3});
-  GEN.GROUPSEPCODE1 = 13;
-  GEN.GROUPSEPCODE2 = 10;
-  GEN.SHOWGROUPSFORMATFLAG = 1;
+  oneGroupPerLine();
   constructBlock(distinctGroups(45, "x"));
   s.type("Kx");
   show('M');

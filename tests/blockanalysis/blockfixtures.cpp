@@ -3,10 +3,12 @@
 #include <cstdlib>
 
 #include "blockanalysis/blockanalysis.hpp"
+#include "blockanalysis/reports.hpp"
 #include "blockgen/blocksetup.hpp"
 #include "blockgen/generation.hpp"
 #include "shell/shell.hpp"
 #include "state/blockgenstate.hpp"
+#include "state/shellstate.hpp"
 
 void constructBlock(const std::vector<std::string>& groups, const std::vector<std::string>& references) {
   const int32_t N = static_cast<int32_t>(groups.size());
@@ -32,6 +34,24 @@ void constructBlock(const std::vector<std::string>& groups, const std::vector<st
   GEN.HAVEBLOKFLAG = 1;
 }
 
+void analysedBlock(const std::vector<std::string>& groups) {
+  const int32_t N = static_cast<int32_t>(groups.size());
+  GEN.PROGRESSINDICATOR = N;
+  GEN.BLOKGROUPSTANK.resize(0, N);
+  GEN.BLOKGROUPSGRANDSIZE = 0;
+  for (int s = 1; s <= MAXGROUPSIZE; ++s) GEN.ACTIVEGROUPSIZESTANK(s) = 0;
+  for (int32_t i = 1; i <= N; ++i) {
+    const std::string& g = groups[static_cast<size_t>(i - 1)];
+    GEN.BLOKGROUPSTANK(i) = g;
+    GEN.BLOKGROUPSGRANDSIZE += static_cast<int32_t>(g.size());
+    GEN.ACTIVEGROUPSIZESTANK(static_cast<long>(g.size())) = 1;
+  }
+  FINDACTIVELOANDHIGROUPSIZES();
+  COLLECTUNIQUEGROUPSINBLOK();
+  COLLECTVOCABULARYINBLOK();
+  GEN.HAVEBLOKFLAG = 1;
+}
+
 void generateBlock(const GenSetup& setup) {
   applySetup(setup);
   TAKEBLOKSETUPSNAPSHOT();
@@ -45,18 +65,16 @@ void generateBlock(const GenSetup& setup) {
   FINISHBLOKGENERATION();
 }
 
-std::vector<std::string> crlfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (;;) {
-    size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      if (start < bytes.size()) lines.push_back(bytes.substr(start));
-      return lines;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
+GenSetup smallSetup() {
+  return {.loBlock = 4, .hiBlock = 8, .activeSizes = {2, 3}, .loAvg = 2.0f, .hiAvg = 3.0f,
+          .k1 = 4.0, .x1 = 0.1, .k2 = 3.99, .x2 = 0.2, .k3 = 3.98, .x3 = 0.3};
+}
+
+std::string saveReport(Session& s, const std::string& prefix) {
+  s.type("x" + prefix + "\nx");
+  SHELL.GBKS = 'S';
+  DIRANDSAVEFORBLOCKOFGROUPS();
+  return TempDir::readFile(prefix + "CGB.txt");
 }
 
 std::vector<std::string> blockGroups(bool mirroredTable) {

@@ -14,14 +14,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-std::string joined(const Lines& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += l + "\r\n";
-  return out;
-}
-
 Lines operator+(Lines a, const Lines& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
@@ -30,26 +22,6 @@ Lines operator+(Lines a, const Lines& b) {
 // Six groups of sizes 2 and 3; "ka" twice; "#ab" starts a paragraph and
 // "cd*" ends one when triggering is on.
 const std::vector<std::string> PARAGRAPHBLOCK{"ka", "#ab", "mo", "cd*", "ka", "te"};
-
-GenSetup smallSetup() {
-  GenSetup s;
-  s.loBlock = 4;
-  s.hiBlock = 8;
-  s.activeSizes = {2, 3};
-  s.loAvg = 2.0f;
-  s.hiAvg = 3.0f;
-  s.k1 = 4.0; s.x1 = 0.1;
-  s.k2 = 3.99; s.x2 = 0.2;
-  s.k3 = 3.98; s.x3 = 0.3;
-  return s;
-}
-
-// Keys of "S": the key after the directory, the prefix, the key after "Done".
-void saveReport(Session& s, const std::string& prefix) {
-  s.type("x" + prefix + "\nx");
-  SHELL.GBKS = 'S';
-  DIRANDSAVEFORBLOCKOFGROUPS();
-}
 
 const Lines HEADER{"", " V1.1", "", " PLOMAR Chaotically generated groups program * (c) the PLOMAR authors", ""};
 
@@ -141,11 +113,8 @@ const Lines TEXTS{
 
 Lines trailer(const std::string& name) { return {" eof: " + name, std::string(50, '-')}; }
 
-class BlockReport : public ::testing::Test {
+class BlockReport : public SessionTest {
  protected:
-  Session s;
-  TempDir dir;
-
   void SetUp() override {
     applySetup(smallSetup());
     GEN.PARAGRFDOFLAG = "Y";
@@ -158,9 +127,8 @@ TEST_F(BlockReport, BeforeFreqsEveryItemAsListed) {
   GEN.LOBLOKSIZE = 99;
   GEN.ACTIVEGROUPSIZESTANK(5) = 1;
   GEN.K1 = 3.7;
-  saveReport(s, "blk");
-  std::string expected = joined(HEADER + SPECIFICATIONS + RESULTS + NOFREQUENCIES + TEXTS + trailer("blkCGB.txt"));
-  EXPECT_EQ(dir.read("blkCGB.txt"), expected);
+  EXPECT_EQ(saveReport(s, "blk"),
+            crlfText(HEADER + SPECIFICATIONS + RESULTS + NOFREQUENCIES + TEXTS + trailer("blkCGB.txt")));
   EXPECT_EQ(SHELL.DFILENAME, "blkCGB.txt");
   EXPECT_NE(s.output().find("Done !    Press a key to continue "), std::string::npos);
   EXPECT_TRUE(s.keys().empty());
@@ -168,7 +136,6 @@ TEST_F(BlockReport, BeforeFreqsEveryItemAsListed) {
 
 TEST_F(BlockReport, AfterFreqsTheRankedSymbolsAndAlphabet) {
   COUNTSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
-  saveReport(s, "f");
   const Lines frequencies{
       " Symbol : Freq. : Freq.-fraction   for the VOCABULARY [1] :",
       "",
@@ -189,7 +156,7 @@ TEST_F(BlockReport, AfterFreqsTheRankedSymbolsAndAlphabet) {
       "",
       "",
   };
-  EXPECT_EQ(dir.read("fCGB.txt"), joined(HEADER + SPECIFICATIONS + RESULTS + frequencies + TEXTS + trailer("fCGB.txt")));
+  EXPECT_EQ(saveReport(s, "f"), crlfText(HEADER + SPECIFICATIONS + RESULTS + frequencies + TEXTS + trailer("fCGB.txt")));
 }
 
 TEST_F(BlockReport, FreqsOfAnEarlierBlockWithTheFractionOfThisOne) {
@@ -199,8 +166,7 @@ TEST_F(BlockReport, FreqsOfAnEarlierBlockWithTheFractionOfThisOne) {
   // A largest count of 12 aligns the second colon of one-digit counts.
   ANA.GBLOKVOCABSYMBOLSFREQSTANK('a') = 12;
   ANA.GBVSMAXFREQ = 12;
-  saveReport(s, "old");
-  Lines lines = crlfLines(dir.read("oldCGB.txt"));
+  Lines lines = linesOf(saveReport(s, "old"));
   auto heading = std::find(lines.begin(), lines.end(), " Symbol : Freq. : Freq.-fraction   for the VOCABULARY [1] :");
   ASSERT_NE(heading, lines.end());
   EXPECT_EQ(*(heading + 2), " a : 12 :  1.5");          // 12 / 8 characters
@@ -212,8 +178,7 @@ TEST_F(BlockReport, SeparatorCodes13And10PutEveryGroupOnItsOwnLine) {
   GEN.GROUPSEPCODE1 = 13;
   GEN.GROUPSEPCODE2 = 10;
   GEN.SHOWGROUPSFORMATFLAG = 1;
-  saveReport(s, "crlf");
-  Lines lines = crlfLines(dir.read("crlfCGB.txt"));
+  Lines lines = linesOf(saveReport(s, "crlf"));
   auto forward = std::find(lines.begin(), lines.end(), " Generated Block of Groups FORWARD-sequenced : ");
   ASSERT_NE(forward, lines.end());
   // The file applies paragraphs in this mode too.
@@ -243,9 +208,7 @@ TEST_F(BlockReport, DirectoryOnlyForDAndWithoutABlock) {
 
 TEST_F(BlockReport, AReportThatCannotBeCreatedIsReportedAndChangesNothing) {
   const float ratio = ANA.BLOKVOCABRATIO;
-  s.type("x" "nodir/r\n" "x");
-  SHELL.GBKS = 'S';
-  DIRANDSAVEFORBLOCKOFGROUPS();
+  saveReport(s, "nodir/r");
   EXPECT_NE(s.output().find("cannot create: nodir/rCGB.txt"), std::string::npos);
   EXPECT_EQ(s.output().find("Done !"), std::string::npos);
   EXPECT_TRUE(s.keys().empty());

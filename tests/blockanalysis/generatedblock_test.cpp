@@ -20,9 +20,10 @@
 #include "support.hpp"
 #include "vocabutils/listfile.hpp"
 
-namespace {
+using GeneratedBlockReport = SessionTest;
+using GeneratedBlockComparison = SessionTest;
 
-using Lines = std::vector<std::string>;
+namespace {
 
 std::vector<std::string> splitAt(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -37,13 +38,6 @@ Lines::const_iterator find(const Lines& lines, const std::string& line) {
   return it;
 }
 
-std::string saveReport(Session& s, TempDir& dir, const std::string& prefix) {
-  s.type("x" + prefix + "\nx");
-  SHELL.GBKS = 'S';
-  DIRANDSAVEFORBLOCKOFGROUPS();
-  return dir.read(prefix + "CGB.txt");
-}
-
 // Phantoms on three rows and the symbols map in use, so that groups and
 // their generating steps differ; short groups, so that some repeat.
 void generatePhantomBlock() {
@@ -52,20 +46,12 @@ void generatePhantomBlock() {
   SYMB.PHANTOMNGRAPHSSTATUSTANK(31) = 1;  // "tion"
   GEN.USESYMBOLSMAPFLAG = "Y";
   GEN.HIGHESTOKMAPINTEGER = 38;
-  GenSetup setup;
-  setup.loBlock = 150;
-  setup.hiBlock = 200;
-  setup.activeSizes = {2, 3};
-  setup.loAvg = 2.0f;
-  setup.hiAvg = 3.0f;
-  generateBlock(setup);
+  generateBlock({.loBlock = 150, .hiBlock = 200, .activeSizes = {2, 3}, .loAvg = 2.0f, .hiAvg = 3.0f});
 }
 
-TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {
-  Session s;
-  TempDir dir;
+TEST_F(GeneratedBlockReport, BeforeAndAfterFreqs) {
   generatePhantomBlock();
-  const Lines before = crlfLines(saveReport(s, dir, "before"));
+  const Lines before = linesOf(saveReport(s, "before"));
 
   const Lines specifications{" SPECIFICATIONS for generating the Block of Groups :",
                              "",
@@ -144,7 +130,7 @@ TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {
 
   // After "F": only the frequency section differs.
   COUNTSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
-  const Lines after = crlfLines(saveReport(s, dir, "before"));
+  const Lines after = linesOf(saveReport(s, "before"));
   const int32_t A = ANA.GBLOKVOCABALPHABETSYMBOLSN;
   ASSERT_GT(A, 3);
   ASSERT_EQ(after.size(), before.size() + static_cast<size_t>(A));
@@ -175,9 +161,7 @@ TEST(GeneratedBlockReport, BeforeAndAfterFreqs) {
   EXPECT_EQ(after[static_cast<size_t>(at + 2 + A + 2)], " " + alphabet);
 }
 
-TEST(GeneratedBlockComparison, OwnVocabularyFileMatchesEveryGroup) {
-  Session s;
-  TempDir dir;
+TEST_F(GeneratedBlockComparison, OwnVocabularyFileMatchesEveryGroup) {
   generatePhantomBlock();
   ASSERT_TRUE(writeListFile("ownVOCGB.txt", ANA.GBLOKVOCABTANK, ANA.VOCABN));
   s.type("ownVOCGB.txt\nYown\nx");
@@ -190,7 +174,7 @@ TEST(GeneratedBlockComparison, OwnVocabularyFileMatchesEveryGroup) {
   EXPECT_EQ(s.row(42), sizeText + std::string(34 - sizeText.size(), ' ') + "matches / block =  1");
   EXPECT_EQ(s.row(43).substr(34), "matches / file  =  1");
 
-  const Lines lines = crlfLines(dir.read("ownMVOCGB.txt"));
+  const Lines lines = linesOf(dir.read("ownMVOCGB.txt"));
   EXPECT_EQ(*find(lines, " Use symbols-map ? : Y 38"), " Use symbols-map ? : Y 38");
   auto listed = find(lines, " The " + intForm(V) + " matching groups are :") + 2;
   for (int32_t v = 1; v <= V; ++v, ++listed) EXPECT_EQ(*listed, ANA.GBLOKVOCABTANK(v).str());

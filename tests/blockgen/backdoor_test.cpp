@@ -47,25 +47,6 @@ double keyFromIntegers() {
   return key;
 }
 
-void setRun(int32_t IM, const std::vector<int32_t>& integers) {
-  RUN.IM = IM;
-  RUN.N = static_cast<int32_t>(integers.size());
-  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
-  for (int32_t i = 1; i <= RUN.N; ++i) RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
-  RUN.RUNFLAG = 1;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + 2;
-  }
-  EXPECT_EQ(from, text.size()) << "text after the last line end";
-  return lines;
-}
-
 // The record lines a generation of this set-up writes: one per recount that
 // finds a group. A pass after the first opens with a recount (the value of the
 // last line again), then one after the store, and one after a removal. The
@@ -142,13 +123,8 @@ TEST(BackDoor, RefusesWithoutARunAndAnyOtherNumber) {
 TEST(BackDoor, RecordsOneGenerationOnly) {
   TempDir dir;
   BlockConsole c;
-  GenSetup setup;  // a narrow average: groups are removed on the way
-  setup.loBlock = 10;
-  setup.hiBlock = 14;
-  setup.activeSizes = {2, 3, 4, 5, 6};
-  setup.loAvg = 4.6f;
-  setup.hiAvg = 4.8f;
-  applySetup(setup);
+  // A narrow average: groups are removed on the way.
+  applySetup({.loBlock = 10, .hiBlock = 14, .activeSizes = {2, 3, 4, 5, 6}, .loAvg = 4.6f, .hiAvg = 4.8f});
   ASSERT_TRUE(makeChaosRun(4.0, 0.3, 5, 100, 0));  // every integer occurs: a key above 0
   const std::vector<std::string> expected = expectedRecord();
   ASSERT_FALSE(expected.empty());

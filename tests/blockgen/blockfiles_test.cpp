@@ -14,6 +14,8 @@
 #include "state/symbolsstate.hpp"
 #include "support.hpp"
 
+using IntegersFile = SessionTest;
+
 namespace {
 
 const std::string HEADER =
@@ -31,21 +33,9 @@ void setReferenceForms(const std::vector<std::string>& forms) {
   for (size_t i = 0; i < forms.size(); ++i) GEN.IGNOREPHANTOMSBLOKGROUPSTANK(static_cast<long>(i + 1)) = forms[i];
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + 2;
-  }
-  return lines;
-}
-
 }  // namespace
 
-TEST(IntegersFile, StepsAsReferenceNumbersGroupsSeparatedByZero) {
-  TempDir dir;
-  Session s;
+TEST_F(IntegersFile, StepsAsReferenceNumbersGroupsSeparatedByZero) {
   // Default list "_etaon...": e is 2, o is 5, t is 3, _ is 1.
   setReferenceForms({"eo", "tt_"});
   SHELL.DFILENAME = "twoIGB.txt";
@@ -72,9 +62,7 @@ TEST(IntegersFile, StepsAsReferenceNumbersGroupsSeparatedByZero) {
                                         trailer("oneIGB.txt"));
 }
 
-TEST(IntegersFile, ExplanationDoneAndAFileThatCannotBeCreated) {
-  TempDir dir;
-  Session s;
+TEST_F(IntegersFile, ExplanationDoneAndAFileThatCannotBeCreated) {
   setReferenceForms({"eo", "tt_"});
   s.type("blk\n ");
   SAVEGROUPSBLOKINTEGERSSEQUENCE();

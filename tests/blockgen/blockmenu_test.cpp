@@ -40,6 +40,13 @@ bool shows(const WaitSnapshot& w, int r, int col, const std::string& text) {
   return cellsOf(w.screen, r, col, static_cast<int>(text.size())) == text;
 }
 
+// The block menu's console, with a valid default set-up in force.
+class GenerationFromMenu : public testing::Test {
+ protected:
+  void SetUp() override { applySetup(GenSetup{}); }
+  BlockConsole c;
+};
+
 }  // namespace
 
 TEST(BlockCommandLoop, KeysPassOnToLaterChecksOnly) {
@@ -96,10 +103,8 @@ TEST(BlockCommandLoop, GenerateRefusedWhileASpecificationIsMissing) {
   EXPECT_NE(c.waits()[1].row(11).find("(R) N Real-time Monitor"), std::string::npos);
 }
 
-TEST(GenerationFromMenu, CompletesWithDoneAndTwoQuestions) {
+TEST_F(GenerationFromMenu, CompletesWithDoneAndTwoQuestions) {
   TempDir dir;
-  BlockConsole c;
-  applySetup(GenSetup{});
   std::vector<std::string> expected = engineBlock();
   ANA.GBLOKVOCABALPHABETSYMBOLSN = 3;  // "F" figures of an earlier block
   ANA.GBVSMAXFREQ = 9;
@@ -131,9 +136,7 @@ TEST(GenerationFromMenu, CompletesWithDoneAndTwoQuestions) {
   EXPECT_EQ(second.screen.colorAt(31, 26), SHELL.RDCOLOR);
 }
 
-TEST(GenerationFromMenu, SingleStepStoresOneGroupPerKeyAndEscAborts) {
-  BlockConsole c;
-  applySetup(GenSetup{});
+TEST_F(GenerationFromMenu, SingleStepStoresOneGroupPerKeyAndEscAborts) {
   c.type("I     ");
   c.press(con::KEY_ESC);
   c.type("E");
@@ -154,9 +157,7 @@ TEST(GenerationFromMenu, SingleStepStoresOneGroupPerKeyAndEscAborts) {
   EXPECT_EQ(cellsOf(c.waits()[7].screen, 17, 22, 13), std::string(13, ' '));  // no block: no numbers
 }
 
-TEST(GenerationFromMenu, SingleStepToTheEndErasesThePrompt) {
-  BlockConsole c;
-  applySetup(GenSetup{});
+TEST_F(GenerationFromMenu, SingleStepToTheEndErasesThePrompt) {
   std::vector<std::string> expected = engineBlock();
   c.type("I" + std::string(19, ' ') + "NNE");  // 20 groups, no removal
   MAKESPECIFIEDBLOCKOFGROUPS();
@@ -166,7 +167,7 @@ TEST(GenerationFromMenu, SingleStepToTheEndErasesThePrompt) {
   EXPECT_EQ(GEN.SINGLESTEPFLAG, 0);
 }
 
-TEST(GenerationFromMenu, PauseShowsTheNumbersAndAnyKeyResumes) {
+TEST_F(GenerationFromMenu, PauseShowsTheNumbersAndAnyKeyResumes) {
   for (bool monitor : {true, false}) {
     for (int32_t resume : {int32_t{'x'}, con::KEY_ESC}) {
       BlockConsole c;
@@ -190,9 +191,7 @@ TEST(GenerationFromMenu, PauseShowsTheNumbersAndAnyKeyResumes) {
   }
 }
 
-TEST(GenerationFromMenu, IAtAPauseContinuesInSingleStepWithTheMonitorAsItWas) {
-  BlockConsole c;
-  applySetup(GenSetup{});
+TEST_F(GenerationFromMenu, IAtAPauseContinuesInSingleStepWithTheMonitorAsItWas) {
   c.type("RH");
   c.pressDuringPoll('P');
   c.type("I  ");
@@ -212,9 +211,7 @@ TEST(GenerationFromMenu, IAtAPauseContinuesInSingleStepWithTheMonitorAsItWas) {
   EXPECT_EQ(GEN.SINGLESTEPFLAG, 0);
 }
 
-TEST(GenerationFromMenu, IWhileFreeRunningSwitchesToSingleStepWithTheMonitorOn) {
-  BlockConsole c;
-  applySetup(GenSetup{});
+TEST_F(GenerationFromMenu, IWhileFreeRunningSwitchesToSingleStepWithTheMonitorOn) {
   c.type("RH");
   c.pressDuringPoll('I');
   c.type("  ");
@@ -233,9 +230,7 @@ TEST(GenerationFromMenu, IWhileFreeRunningSwitchesToSingleStepWithTheMonitorOn) 
   EXPECT_EQ(GEN.RT_MONITORYORN, "Y");
 }
 
-TEST(GenerationFromMenu, OnlyUppercaseIAndPAct) {
-  BlockConsole c;
-  applySetup(GenSetup{});
+TEST_F(GenerationFromMenu, OnlyUppercaseIAndPAct) {
   c.type("H");
   for (int32_t key : {int32_t{'p'}, int32_t{'i'}, con::specialKey('P'), con::specialKey('I'), 255})
     c.pressDuringPoll(key);
@@ -245,9 +240,7 @@ TEST(GenerationFromMenu, OnlyUppercaseIAndPAct) {
   EXPECT_EQ(GEN.HAVEBLOKFLAG, 1);
 }
 
-TEST(GenerationFromMenu, EscAbortsAndWithdrawsTheLastBlock) {
-  BlockConsole c;
-  applySetup(GenSetup{});
+TEST_F(GenerationFromMenu, EscAbortsAndWithdrawsTheLastBlock) {
   c.type("HNNHE");
   c.pressDuringPollAfterWait(3, con::KEY_ESC);
   MAKESPECIFIEDBLOCKOFGROUPS();
@@ -260,13 +253,8 @@ TEST(GenerationFromMenu, EscAbortsAndWithdrawsTheLastBlock) {
 
 // Only 1- and 2-character sizes, every row's phantom 2 or more characters
 // long: the first group can never be built. Esc still ends the generation.
-TEST(GenerationFromMenu, EscStopsAGroupThatCanNeverBeBuilt) {
-  BlockConsole c;
-  GenSetup setup;
-  setup.activeSizes = {1, 2};
-  setup.loAvg = 1.001f;
-  setup.hiAvg = 2.0f;
-  applySetup(setup);
+TEST_F(GenerationFromMenu, EscStopsAGroupThatCanNeverBeBuilt) {
+  applySetup({.activeSizes = {1, 2}, .loAvg = 1.001f, .hiAvg = 2.0f});
   for (int r = 1; r <= SYMBOLROWS; ++r) SYMB.PHANTOMNGRAPHSSTATUSTANK(r) = 1;
   c.type("HE");
   c.pressDuringPoll(con::KEY_ESC);
@@ -279,9 +267,7 @@ TEST(GenerationFromMenu, EscStopsAGroupThatCanNeverBeBuilt) {
 
 // With the monitor off every pass after the first writes one line end at the
 // top of the screen, and nothing else.
-TEST(GenerationFromMenu, MonitorOffPassWritesOneLineEnd) {
-  BlockConsole c;
-  applySetup(GenSetup{});
+TEST_F(GenerationFromMenu, MonitorOffPassWritesOneLineEnd) {
   c.type("RHNNE");
   MAKESPECIFIEDBLOCKOFGROUPS();
   ASSERT_EQ(GEN.HAVEBLOKFLAG, 1);
@@ -289,9 +275,6 @@ TEST(GenerationFromMenu, MonitorOffPassWritesOneLineEnd) {
   int passesAlone = 0;
   for (const std::string& f : c.flushes()) passesAlone += f == "\x1b[1;1H\r\n";
   EXPECT_EQ(passesAlone, 18);
-  const std::string all = c.output();
-  int lineEnds = 0;
-  for (size_t at = all.find("\x1b[1;1H\r\n"); at != std::string::npos; at = all.find("\x1b[1;1H\r\n", at + 1)) ++lineEnds;
-  EXPECT_EQ(lineEnds, 19);
+  EXPECT_EQ(occurrences(c.output(), "\x1b[1;1H\r\n"), 19u);
   EXPECT_EQ(c.waits()[2].row(29), " Save the integers-sequence which generated this block of groups  Y/N ? :");
 }

@@ -17,6 +17,8 @@
 #include "state/symbolsstate.hpp"
 #include "support.hpp"
 
+using Generation = SessionTest;
+
 namespace {
 
 constexpr uint64_t STEPBUDGET = 20'000'000;
@@ -115,8 +117,7 @@ bool stopAtThirdLook() { return ++hookCalls >= 3; }
 // The first group takes the first free slot GCF3 gives, the first activated
 // size GCF2 gives, and GCF1's rows until the group has that size (starting
 // again after an overshoot).
-TEST(Generation, FirstGroupFollowsTheFirstDraws) {
-  Session s;
+TEST_F(Generation, FirstGroupFollowsTheFirstDraws) {
   int overshoots = 0;
   for (uint32_t seed = 1; seed <= 60; ++seed) {
     resetProgramState();
@@ -164,8 +165,7 @@ TEST(Generation, FirstGroupFollowsTheFirstDraws) {
   EXPECT_GT(overshoots, 0);  // the restart after an overshoot was exercised
 }
 
-TEST(Generation, CompletedBlocksOverManySeeds) {
-  Session s;
+TEST_F(Generation, CompletedBlocksOverManySeeds) {
   int removals = 0, completed = 0;
   for (uint32_t seed = 1; seed <= 80; ++seed) {
     resetProgramState();
@@ -203,8 +203,7 @@ TEST(Generation, CompletedBlocksOverManySeeds) {
   EXPECT_GT(completed, 60);
 }
 
-TEST(Generation, SameSetUpSameBlockAndSameDraws) {
-  Session s;
+TEST_F(Generation, SameSetUpSameBlockAndSameDraws) {
   for (uint32_t seed : {3u, 8u, 21u}) {
     resetProgramState();
     applySetup(setupFromSeed(seed, true));
@@ -219,15 +218,8 @@ TEST(Generation, SameSetUpSameBlockAndSameDraws) {
   }
 }
 
-TEST(Generation, NulSymbolsAddNothingButKeepTheirSteps) {
-  Session s;
-  GenSetup setup;
-  setup.activeSizes = {30, 31};
-  setup.loAvg = 30.0f;
-  setup.hiAvg = 31.0f;
-  setup.loBlock = 10;
-  setup.hiBlock = 14;
-  applySetup(setup);
+TEST_F(Generation, NulSymbolsAddNothingButKeepTheirSteps) {
+  applySetup({.loBlock = 10, .hiBlock = 14, .activeSizes = {30, 31}, .loAvg = 30.0f, .hiAvg = 31.0f});
   for (int r = 1; r <= 6; ++r) SYMB.SYMBOLSTANK(r) = 0;
   SYMB.PHANTOMNGRAPHSTANK(7) = "";
   activatePhantoms({7});
@@ -245,15 +237,8 @@ TEST(Generation, NulSymbolsAddNothingButKeepTheirSteps) {
 
 // Sizes 1 and 2 only: GCF2 can give only 1, so an average above 1 is never
 // reached; groups are added and removed for as long as it runs.
-TEST(Generation, UnreachableAverageAddsAndRemovesForEver) {
-  Session s;
-  GenSetup setup;
-  setup.activeSizes = {1, 2};
-  setup.loAvg = 1.5f;
-  setup.hiAvg = 2.0f;
-  setup.loBlock = 10;
-  setup.hiBlock = 30;
-  applySetup(setup);
+TEST_F(Generation, UnreachableAverageAddsAndRemovesForEver) {
+  applySetup({.loBlock = 10, .hiBlock = 30, .activeSizes = {1, 2}, .loAvg = 1.5f, .hiAvg = 2.0f});
   STARTBLOKGENERATION();
   int removals = 0;
   for (int pass = 0; pass < 3000; ++pass) {
@@ -267,13 +252,8 @@ TEST(Generation, UnreachableAverageAddsAndRemovesForEver) {
 
 // Only 2-character phantoms and a group size of 1: the group can never be
 // built. The cancel hook stops the draws, and the abort withdraws the block.
-TEST(Generation, ImpossibleGroupIsLeftThroughTheCancelHook) {
-  Session s;
-  GenSetup setup;
-  setup.activeSizes = {1, 2};
-  setup.loAvg = 1.001f;
-  setup.hiAvg = 2.0f;
-  applySetup(setup);
+TEST_F(Generation, ImpossibleGroupIsLeftThroughTheCancelHook) {
+  applySetup({.activeSizes = {1, 2}, .loAvg = 1.001f, .hiAvg = 2.0f});
   for (int r = 1; r <= SYMBOLROWS; ++r) {
     SYMB.PHANTOMNGRAPHSTANK(r) = "xy";
     SYMB.PHANTOMNGRAPHSSTATUSTANK(r) = 1;
@@ -320,9 +300,7 @@ TEST(GenerationKeys, KeysReadInsideTheDrawsWaitForThePerGroupPoll) {
 
 // One record line per recount of a non-empty tank: at the start of every pass
 // after the first, after every stored group and after every removal.
-TEST(Generation, BackDoorRecordFollowsEveryRecount) {
-  Session s;
-  TempDir dir;
+TEST_F(Generation, BackDoorRecordFollowsEveryRecount) {
   applySetup(setupFromSeed(4, true));
   GEN.BACKDOORACCESSFLAG = 1;
   ASSERT_TRUE(OPENBACKDOORRECORDFILE("rVGB.TXT"));

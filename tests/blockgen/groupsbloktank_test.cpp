@@ -10,6 +10,8 @@
 #include "state/blockgenstate.hpp"
 #include "support.hpp"
 
+using GroupsTank = SessionTest;
+
 namespace {
 
 void tankOf(int32_t slots) {
@@ -23,6 +25,17 @@ void store(int32_t slot, const std::string& group) {
   GEN.ACTIVEGROUPSIZESCOUNTSTANK(static_cast<long>(group.size())) += 1;
 }
 
+void storeAll(std::initializer_list<std::pair<int32_t, std::string>> groups) {
+  for (const auto& [slot, group] : groups) store(slot, group);
+}
+
+// The lower bound of the average and the removal window of this pass.
+void setWindow(float loAvg, int32_t lo, int32_t hi) {
+  GEN.LOAVGGROUPSIZE = loAvg;
+  GEN.LOBLOKVECTOR = lo;
+  GEN.HIBLOKVECTOR = hi;
+}
+
 std::vector<int32_t> occupiedSlots() {
   std::vector<int32_t> slots;
   for (int32_t s = 1; s <= GEN.XHIBLOKSIZE; ++s)
@@ -32,9 +45,7 @@ std::vector<int32_t> occupiedSlots() {
 
 }  // namespace
 
-TEST(GroupsTank, EmptyAndTheTwelveSlotExample) {
-  Session s;
-  TempDir dir;
+TEST_F(GroupsTank, EmptyAndTheTwelveSlotExample) {
   GEN.BACKDOORACCESSFLAG = 1;
   ASSERT_TRUE(OPENBACKDOORRECORDFILE("xVGB.TXT"));
   tankOf(12);
@@ -63,8 +74,7 @@ TEST(GroupsTank, EmptyAndTheTwelveSlotExample) {
   EXPECT_EQ(GEN.GROUPSBLOKTANK(7), "xyz");  // the tank stays as it was
 }
 
-TEST(GroupsTank, ReferenceFormsAreNotCut) {
-  Session s;
+TEST_F(GroupsTank, ReferenceFormsAreNotCut) {
   tankOf(4);
   std::string reference(40, 't');
   STOREGROUPINBLOKTANK(2, "the", reference);
@@ -76,15 +86,9 @@ TEST(GroupsTank, ReferenceFormsAreNotCut) {
 TEST(RemovalWindow, AverageTooLargeFreesEveryLongEnoughGroup) {
   Session s;
   tankOf(12);
-  store(2, "abcd");
-  store(3, "ab");
-  store(4, "abc");
-  store(6, "abcde");
-  store(9, "a");
+  storeAll({{2, "abcd"}, {3, "ab"}, {4, "abc"}, {6, "abcde"}, {9, "a"}});
   CONDXOFGROUPSBLOKTANK();  // 15 / 5 = 3
-  GEN.LOAVGGROUPSIZE = 1.5f;
-  GEN.LOBLOKVECTOR = 3;
-  GEN.HIBLOKVECTOR = 8;
+  setWindow(1.5f, 3, 8);
   EXPECT_EQ(REMOVEGROUPSFMWINDOW(), 2);  // abc (equal to the average) and abcde
   EXPECT_EQ(occupiedSlots(), (std::vector<int32_t>{2, 3, 9}));
   EXPECT_EQ(GEN.ACTIVEGROUPSIZESCOUNTSTANK(3), 0);
@@ -100,23 +104,16 @@ TEST(RemovalWindow, AverageTooLargeFreesEveryLongEnoughGroup) {
 TEST(RemovalWindow, AverageTooSmallUsesTheAverageFromBeforeThePass) {
   Session s;
   tankOf(12);
-  store(1, "ab");
-  store(2, "abc");
-  store(3, "a");
-  store(4, "abcdef");
+  storeAll({{1, "ab"}, {2, "abc"}, {3, "a"}, {4, "abcdef"}});
   CONDXOFGROUPSBLOKTANK();  // 12 / 4 = 3
-  GEN.LOAVGGROUPSIZE = 4.0f;
-  GEN.LOBLOKVECTOR = 1;
-  GEN.HIBLOKVECTOR = 3;
+  setWindow(4.0f, 1, 3);
   // Freeing "ab" would lift the average above 3, yet "abc" goes too.
   EXPECT_EQ(REMOVEGROUPSFMWINDOW(), 3);
   EXPECT_EQ(occupiedSlots(), (std::vector<int32_t>{4}));
 
   store(5, "abcdefg");
   CONDXOFGROUPSBLOKTANK();  // 13 / 2 = 6.5
-  GEN.LOAVGGROUPSIZE = 8.0f;
-  GEN.LOBLOKVECTOR = 5;
-  GEN.HIBLOKVECTOR = 12;
+  setWindow(8.0f, 5, 12);
   EXPECT_EQ(REMOVEGROUPSFMWINDOW(), 0);  // free slots and one longer group: nothing
   EXPECT_EQ(occupiedSlots(), (std::vector<int32_t>{4, 5}));
 }
@@ -134,8 +131,7 @@ TEST(Removal, RetriesCostTwoDrawsEach) {
     INIT_GCF1_GCF2_GCF3();
     GEN.LOBLOKSIZE = 4;
     GEN.LOAVGGROUPSIZE = 5.0f;  // the average of 3 is too small
-    for (int32_t slot : {2, 9, 15, 16}) store(slot, "abcd");
-    store(20, "a");
+    storeAll({{2, "abcd"}, {9, "abcd"}, {15, "abcd"}, {16, "abcd"}, {20, "a"}});
     CONDXOFGROUPSBLOKTANK();
     double Y = GEN.Y3;
     int32_t IT = GEN.IT3, IG = GEN.IG3, CYCS = GEN.CYCS3;

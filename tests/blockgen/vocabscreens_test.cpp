@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "blockanalysis/blockanalysis.hpp"
+#include "blockanalysis/blockfixtures.hpp"
 #include "blockgen/blockmenu.hpp"
 #include "blockgen/blocksetup.hpp"
 #include "state/blockanalysisstate.hpp"
@@ -13,32 +14,6 @@
 namespace {
 
 const std::string STR1 = " Press a key to continue";
-
-// A finished block made by hand: its groups, the activated sizes, the
-// statistics and vocabulary as the generator would leave them.
-void makeBlock(const std::vector<std::string>& groups) {
-  const int32_t N = static_cast<int32_t>(groups.size());
-  GEN.PROGRESSINDICATOR = N;
-  GEN.BLOKGROUPSTANK.resize(0, N);
-  GEN.BLOKGROUPSGRANDSIZE = 0;
-  for (int s = 1; s <= MAXGROUPSIZE; ++s) GEN.ACTIVEGROUPSIZESTANK(s) = 0;
-  for (int32_t i = 1; i <= N; ++i) {
-    const std::string& g = groups[static_cast<size_t>(i - 1)];
-    GEN.BLOKGROUPSTANK(i) = g;
-    GEN.BLOKGROUPSGRANDSIZE += static_cast<int32_t>(g.size());
-    GEN.ACTIVEGROUPSIZESTANK(static_cast<long>(g.size())) = 1;
-  }
-  FINDACTIVELOANDHIGROUPSIZES();
-  COLLECTUNIQUEGROUPSINBLOK();
-  COLLECTVOCABULARYINBLOK();
-  GEN.HAVEBLOKFLAG = 1;
-}
-
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
 
 }  // namespace
 
@@ -51,7 +26,7 @@ TEST(FrequencyScreen, NothingWithoutABlock) {
 
 TEST(FrequencyScreen, RanksFractionsOfTheWholeBlockAndColours) {
   Session s;
-  makeBlock({"ka", "mo", "ka", "te"});  // vocabulary mo, te, ka; 8 characters in the block
+  analysedBlock({"ka", "mo", "ka", "te"});  // vocabulary mo, te, ka; 8 characters in the block
   s.type(" ");
   GETSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
   EXPECT_EQ(s.row(28), " Data is for the VOCABULARY of generated block. Wait:");
@@ -76,7 +51,7 @@ TEST(FrequencyScreen, SecondColonsLineUpAndColoursByFrequency) {
   Session s;
   // In the vocabulary (ab once) a occurs 12 times, b 3 times, c and the
   // digits once; the block has 27 characters.
-  makeBlock({"a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "ab", "ab", "abb", "ac"});
+  analysedBlock({"a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "ab", "ab", "abb", "ac"});
   s.type(" ");
   GETSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
   EXPECT_EQ(s.row(32), " a : 12 :  0.4444444");
@@ -92,7 +67,7 @@ TEST(FrequencyScreen, SecondColonsLineUpAndColoursByFrequency) {
 
 TEST(NonUniqueScreen, CountsRatiosAndTypes) {
   Session s;
-  makeBlock({"abc", "a", "abc", "b", "abc", "a"});
+  analysedBlock({"abc", "a", "abc", "b", "abc", "a"});
   s.type(" ");
   SHOWNONUNIQUEGROUPS();
   EXPECT_EQ(s.row(30), " Block =  6    Block Vocabulary Ratio =  0.5");
@@ -107,7 +82,7 @@ TEST(NonUniqueScreen, CountsRatiosAndTypes) {
   EXPECT_EQ(s.colorAt(40, 2), SHELL.GNCOLOR);
 
   Session t;
-  makeBlock({"ab", "cd"});  // no repeated group
+  analysedBlock({"ab", "cd"});  // no repeated group
   t.type(" ");
   SHOWNONUNIQUEGROUPS();
   EXPECT_EQ(t.row(36), "");
@@ -122,7 +97,7 @@ TEST(NonUniqueScreen, PausesEveryFortyTypesAndEscEndsTheScreen) {
     groups.push_back(g);
   }
   Session s;
-  makeBlock(groups);
+  analysedBlock(groups);
   ASSERT_EQ(ANA.NONUNIQUEGROUPSTYPECOUNT, 85);
   s.type("   ");
   SHOWNONUNIQUEGROUPS();
@@ -130,7 +105,7 @@ TEST(NonUniqueScreen, PausesEveryFortyTypesAndEscEndsTheScreen) {
   EXPECT_EQ(occurrences(s.output(), STR1), 3u);
 
   Session t;
-  makeBlock(groups);
+  analysedBlock(groups);
   t.press(con::KEY_ESC);
   SHOWNONUNIQUEGROUPS();
   EXPECT_EQ(occurrences(t.output(), STR1), 1u);

@@ -63,7 +63,7 @@ TEST(ChaosDraw, CyclesAlternateAndRejectionsGoOn) {
   EXPECT_LE(IG, 38);
   EXPECT_EQ(IT, IG);
   // The first candidate comes from one step (CYCS = floor(sqrt(0)) = 0).
-  EXPECT_EQ(MAPSTEPCOUNT - before >= 1, true);
+  EXPECT_GE(MAPSTEPCOUNT - before, 1u);
   for (int i = 0; i < 1000; ++i) {
     ASSERT_TRUE(chaosDraw({Y, IT, IG, CYCS}, 4.0, 2.0f, 2.0f, 38, 0));
     ASSERT_GE(IG, 1);

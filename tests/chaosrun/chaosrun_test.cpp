@@ -11,12 +11,6 @@ namespace {
 
 const char* const RUNPROMPT = " Enter 3.5<=K<=4, 0<X<1, Max integer (<32768), No. of integers (<32768) : ";
 
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
 std::vector<int32_t> runIntegers() {
   std::vector<int32_t> v;
   for (int32_t i = 1; i <= RUN.N; ++i) v.push_back(RUN.CF1INTEGERSTANK(i));

@@ -8,26 +8,6 @@
 
 namespace {
 
-// A run set up by hand, as "R" would leave it.
-void setRun(int32_t IM, const std::vector<int32_t>& integers) {
-  RUN.IM = IM;
-  RUN.N = static_cast<int32_t>(integers.size());
-  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
-  long double sum = 0;
-  for (int32_t i = 1; i <= RUN.N; ++i) {
-    RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
-    sum += integers[static_cast<size_t>(i - 1)];
-  }
-  RUN.RUNAVG = static_cast<double>(sum / RUN.N);
-  RUN.RUNFLAG = 1;
-}
-
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
 const std::string HEADER =
     " Int: Symb Freq Freq%       (Freqs. accurate only for integers, incl. index; symbols listed for convenience)";
 

@@ -12,16 +12,16 @@
 
 namespace {
 
-void setRun(int32_t IM, const std::vector<int32_t>& integers, double average) {
-  RUN.K = 4.0;
-  RUN.X = 0.3;
-  RUN.IM = IM;
-  RUN.N = static_cast<int32_t>(integers.size());
-  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
-  for (int32_t i = 1; i <= RUN.N; ++i) RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
-  RUN.RUNAVG = average;
-  RUN.RUNFLAG = 1;
-}
+// run() sets up the run 3, 1, 2, 3 with IM = 3 (average 2.25) made with K = 4
+// from X = 0.3.
+class RunReport : public SessionTest {
+ protected:
+  void run() {
+    RUN.K = 4.0;
+    RUN.X = 0.3;
+    setRun(3, {3, 1, 2, 3});
+  }
+};
 
 // Integer 2 maps to nothing, "t" has the active phantom "the", the scan goes
 // row after row, and the map and phantoms come from named files.
@@ -111,10 +111,8 @@ std::string expectedReport(const std::string& name) {
 
 }  // namespace
 
-TEST(RunReport, WritesEveryLineOfTheRun) {
-  Session s;
-  TempDir dir;
-  setRun(3, {3, 1, 2, 3}, 2.25);
+TEST_F(RunReport, WritesEveryLineOfTheRun) {
+  run();
   setSymbols();
   RUN.SEQDIRFLAG = "Rev";  // both sequences are written whatever the direction
   s.type("t1\n ");
@@ -129,10 +127,8 @@ TEST(RunReport, WritesEveryLineOfTheRun) {
   EXPECT_EQ(SYMB.SAVERUNMAKESYMBSSEQFLAG, 0);
 }
 
-TEST(RunReport, Dialogue) {
-  Session s;
-  TempDir dir;
-  setRun(3, {3, 1, 2, 3}, 2.25);
+TEST_F(RunReport, Dialogue) {
+  run();
   SHELL.KS = 'S';
   s.type("run 1\nx");
   SAVECHAOSRUN();
@@ -152,19 +148,15 @@ TEST(RunReport, Dialogue) {
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "run 1CGR.txt"));
 }
 
-TEST(RunReport, NothingBeforeARun) {
-  Session s;
-  TempDir dir;
+TEST_F(RunReport, NothingBeforeARun) {
   s.type("t1\n ");
   SAVECHAOSRUN();
   EXPECT_EQ(s.output(), "");
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST(RunReport, AFileThatCannotBeCreatedChangesNothing) {
-  Session s;
-  TempDir dir;
-  setRun(3, {3, 1, 2, 3}, 2.25);
+TEST_F(RunReport, AFileThatCannotBeCreatedChangesNothing) {
+  run();
   s.type("no/such/dir/t\n ");
   SAVECHAOSRUN();
   EXPECT_NE(s.output().find(" cannot create: no/such/dir/tCGR.txt"), std::string::npos);
@@ -174,11 +166,9 @@ TEST(RunReport, AFileThatCannotBeCreatedChangesNothing) {
   EXPECT_EQ(SYMB.SYMBOLSSEQUENCETANK.hi(), 1015777);
 }
 
-TEST(RunReport, AFailedWriteIsReportedAndTheTablesRestored) {
+TEST_F(RunReport, AFailedWriteIsReportedAndTheTablesRestored) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  Session s;
-  TempDir dir;
-  setRun(3, {3, 1, 2, 3}, 2.25);
+  run();
   std::filesystem::create_symlink("/dev/full", dir.path() / "fullCGR.txt");
   s.type("full\n ");
   SAVECHAOSRUN();

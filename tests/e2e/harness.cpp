@@ -70,6 +70,7 @@ E2EResult E2ESession::run(std::string_view keys) const {
   waitpid(pid, &status, 0);
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   std::filesystem::remove(keysFile);
+  EXPECT_EQ(result.exitStatus, 0) << result.output;
   return result;
 }
 
@@ -108,17 +109,6 @@ std::string withCrLf(const std::string& text) {
     out += c;
   }
   return out;
-}
-
-std::vector<std::string> linesOf(const std::string& text, const std::string& end) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  for (size_t at = text.find(end); at != std::string::npos; at = text.find(end, from)) {
-    lines.push_back(text.substr(from, at - from));
-    from = at + end.size();
-  }
-  if (from < text.size()) lines.push_back(text.substr(from));
-  return lines;
 }
 
 void expectSameLines(const std::string& actual, const std::string& expected) {

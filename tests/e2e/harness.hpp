@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support.hpp"
+
 struct E2EResult {
   int exitStatus = -1;
   std::string output;  // what the program printed (plain text)
@@ -19,7 +21,8 @@ class E2ESession {
 
   // Puts a file into the session's directory before the run.
   void addFile(const std::string& name, std::string_view bytes) const;
-  // Runs the program with these keys on its standard input.
+  // Runs the program with these keys on its standard input; every session
+  // must end with status 0 (checked here).
   E2EResult run(std::string_view keys) const;
   std::string read(const std::string& name) const;
   bool exists(const std::string& name) const;
@@ -30,6 +33,10 @@ class E2ESession {
   std::filesystem::path dir_;
 };
 
+// "G" and the block specification of the expected block files: 20 to 30
+// groups of sizes 3 to 6, average 4 to 5, and three K, X pairs.
+inline const std::string BLOCKSPECIFICATION = "GB20,30\nG3,6,1\nV4,5\nX4,1e-15\n3.9999,1e-22\n3.99999,0.3\n";
+
 // The expected file tests/e2e/expected/<name>.
 std::string expectedFile(const std::string& name);
 
@@ -39,7 +46,5 @@ std::string fileBytes(const std::string& path);
 std::string commandOutput(const std::string& command);
 // LF line ends made CR LF.
 std::string withCrLf(const std::string& text);
-// The lines of a text, each without its line end (and a last piece without one).
-std::vector<std::string> linesOf(const std::string& text, const std::string& end = "\r\n");
 // Compares two texts line by line, so that a difference names its line.
 void expectSameLines(const std::string& actual, const std::string& expected);

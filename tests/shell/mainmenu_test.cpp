@@ -11,6 +11,10 @@
 #include "state/shellstate.hpp"
 #include "support.hpp"
 
+using Directory = SessionTest;
+using FileErrors = SessionTest;
+using OutputFiles = SessionTest;
+
 TEST(MainMenu, SignOnAndFirstMenuColours) {
   Session s;
   SIGNON();
@@ -52,10 +56,7 @@ TEST(MainMenu, InvalidKeysAreIgnoredSilently) {
   MAINLOOP();
   EXPECT_EQ(RUN.SEQDIRFLAG, "Fwd");  // "T" twice
   // Three menus: before the first T, before the second, before E.
-  std::string out = s.output();
-  size_t count = 0;
-  for (size_t at = out.find(" Run: 0"); at != std::string::npos; at = out.find(" Run: 0", at + 1)) ++count;
-  EXPECT_EQ(count, 3u);
+  EXPECT_EQ(occurrences(s.output(), " Run: 0"), 3u);
 }
 
 TEST(MainMenu, KeyReadInsideACommandActsOnTheLaterCommands) {
@@ -100,9 +101,7 @@ TEST(MirrorString, ReversesText) {
   EXPECT_EQ(SHELL.MVSTR0, "");
 }
 
-TEST(Directory, ThreeNamesALineThenTheCount) {
-  Session s;
-  TempDir dir;
+TEST_F(Directory, ThreeNamesALineThenTheCount) {
   dir.write("delta.txt", "");
   dir.write("alpha.txt", "");
   dir.write("charlie-has-a-long-name.txt", "");
@@ -120,9 +119,7 @@ TEST(Directory, ThreeNamesALineThenTheCount) {
   EXPECT_EQ(s.row(5), " 4 files");
 }
 
-TEST(Directory, ALongNamePushesTheNextOntoANewLine) {
-  Session s;
-  TempDir dir;
+TEST_F(Directory, ALongNamePushesTheNextOntoANewLine) {
   dir.write("a-name-of-exactly-thirty-chars", "");
   dir.write("b.txt", "");
   SHOWDIRECTORY();
@@ -130,9 +127,7 @@ TEST(Directory, ALongNamePushesTheNextOntoANewLine) {
   EXPECT_EQ(s.row(3), std::string(25, ' ') + "b.txt");
 }
 
-TEST(FileErrors, CannotCreateIsReportedAndTheCommandGoesOn) {
-  Session s;
-  TempDir dir;
+TEST_F(FileErrors, CannotCreateIsReportedAndTheCommandGoesOn) {
   s.type("k");
   OutputFile f;
   EXPECT_FALSE(f.open("no-such-dir/x.txt"));
@@ -149,8 +144,7 @@ TEST(FileErrors, CannotCreateIsReportedAndTheCommandGoesOn) {
   EXPECT_FALSE(std::filesystem::exists("missing.txt"));
 }
 
-TEST(FileErrors, AFailedWriteIsNotReportedAsDone) {
-  Session s;
+TEST_F(FileErrors, AFailedWriteIsNotReportedAsDone) {
   s.type("k");
   OutputFile f;
   ASSERT_TRUE(f.open("/dev/full"));
@@ -187,9 +181,7 @@ TEST(FileErrorsDeathTest, AHalfWrittenFileIsRemoved) {
   EXPECT_EXIT(writeTooMuch(), testing::ExitedWithCode(0), "");
 }
 
-TEST(OutputFiles, LineEndsAndTabs) {
-  Session s;
-  TempDir dir;
+TEST_F(OutputFiles, LineEndsAndTabs) {
   OutputFile f;
   ASSERT_TRUE(f.open("t.txt"));
   f.print("ab");

@@ -24,6 +24,8 @@ std::string symbols(int first, int last) {
 
 }  // namespace
 
+using EditorFiles = SessionTest;
+
 TEST(MapEditor, ScreenLayoutAndColours) {
   Session s;
   SYMB.PHANTOMNGRAPHSSTATUSTANK(2) = 1;
@@ -140,23 +142,17 @@ TEST(PhantomsEditor, ChangeStatusMirrorRotateSwap) {
   EXPECT_EQ(SYMB.PHANTOMNGRAPHSSTATUSTANK(5), 0);
 }
 
-TEST(EditorFiles, DefaultMapFileBytes) {
-  Session s;
-  TempDir dir;
+TEST_F(EditorFiles, DefaultMapFileBytes) {
   s.type("s  my\ne");
   LOADSYMBOLSANDMAP();
   EXPECT_EQ(SYMB.SYMBMAPDFILENAME, "myMAP.TXT");
   std::string text = dir.read("myMAP.TXT");
   EXPECT_EQ(text.substr(0, 29), " 1\r\n_\r\n 1\r\n 1\r\n 1\r\n 1\r\n 1\r\n\r\n");
-  size_t lines = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
-  EXPECT_EQ(lines, 304u);
+  EXPECT_EQ(occurrences(text, "\r\n"), 304u);
   EXPECT_EQ(text.substr(text.size() - 35), " 38\r\n*\r\n 38\r\n 38\r\n 38\r\n 38\r\n 38\r\n\r\n");
 }
 
-TEST(EditorFiles, MapAndPhantomsSurviveASaveAndLoad) {
-  Session s;
-  TempDir dir;
+TEST_F(EditorFiles, MapAndPhantomsSurviveASaveAndLoad) {
   SYMB.SYMBOLSTANK(1) = ' ';
   SYMB.SYMBOLSTANK(2) = ',';
   SYMB.SYMBOLSTANK(3) = '"';
@@ -182,9 +178,7 @@ TEST(EditorFiles, MapAndPhantomsSurviveASaveAndLoad) {
   EXPECT_EQ(phantoms.substr(0, 17), " 1\r\n \r\n 0\r\n__\r\n\r\n");
 }
 
-TEST(EditorFiles, AMissingFileChangesNothing) {
-  Session s;
-  TempDir dir;
+TEST_F(EditorFiles, AMissingFileChangesNothing) {
   s.type("dnone\nk");  // the key answers the file error
   s.type("e");
   SYMB.SYMBOLSTANK(1) = 'q';

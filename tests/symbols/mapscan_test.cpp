@@ -4,15 +4,6 @@
 #include "support.hpp"
 #include "symbols/mapscan.hpp"
 
-namespace {
-
-void emptyMap() {
-  for (int r = 1; r <= SYMBOLROWS; ++r)
-    for (int c = 1; c <= MAPCOLUMNS; ++c) SYMB.SYMBOLSMAPTANK(r, c) = 0;
-}
-
-}  // namespace
-
 TEST(MapScan, DefaultMapUnderEveryControl) {
   Session s;
   for (const char* dir : {"C", "R"}) {
@@ -46,7 +37,7 @@ TEST(MapScan, ResumingAfterAMatchSkipsRowsAbove) {
 
 TEST(MapScan, TwoCellsUnderRowPriorityAndLastResume) {
   Session s;
-  emptyMap();
+  clearSymbolsMap();
   SYMB.SYMBOLSMAPTANK(2, 1) = 7;
   SYMB.SYMBOLSMAPTANK(9, 3) = 7;
   SYMB.MAPSCANDIRECTION = "R";
@@ -64,7 +55,7 @@ TEST(MapScan, TwoCellsUnderRowPriorityAndLastResume) {
 
 TEST(MapScan, ColumnPriorityFromAResumePointMissesEarlierRows) {
   Session s;
-  emptyMap();
+  clearSymbolsMap();
   SYMB.SYMBOLSMAPTANK(2, 3) = 7;
   SYMB.MAPSCANDIRECTION = "C";
   SYMB.MAPSCANRESUMEPOINT = "L";

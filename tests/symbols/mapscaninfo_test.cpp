@@ -70,7 +70,7 @@ int colorOfPiece(const Session& s, int r, const std::string& piece, size_t from 
 
 }  // namespace
 
-TEST(MapScanInfo, EveryLineInItsPlace) {
+TEST(MapScanInfo, EveryLineInItsPlaceAndColour) {
   Session s(120, 60);
   SHELL.KS = 'k';
   s.type("x");
@@ -81,12 +81,7 @@ TEST(MapScanInfo, EveryLineInItsPlace) {
   EXPECT_EQ(SHELL.KS, 'k');
   EXPECT_EQ(SHELL.GBKS, 'x');
   EXPECT_TRUE(s.keys().empty());
-}
 
-TEST(MapScanInfo, Colours) {
-  Session s(120, 60);
-  s.type("x");
-  MAPSCANINFO();
   EXPECT_EQ(colorOfPiece(s, 2, "Both"), SHELL.NCOLOR);
   EXPECT_EQ(colorOfPiece(s, 2, "[R] "), SHELL.YLCOLOR);
   EXPECT_EQ(colorOfPiece(s, 2, "] and"), SHELL.YLCOLOR);

@@ -9,24 +9,10 @@
 
 namespace {
 
-void setRun(int32_t IM, const std::vector<int32_t>& integers) {
-  RUN.IM = IM;
-  RUN.N = static_cast<int32_t>(integers.size());
-  RUN.CF1INTEGERSTANK.resize(0, RUN.N);
-  for (int32_t i = 1; i <= RUN.N; ++i) RUN.CF1INTEGERSTANK(i) = integers[static_cast<size_t>(i - 1)];
-  RUN.RUNFLAG = 1;
-}
-
 std::string storedSequence() {
   std::string s;
   for (int32_t i = 1; i <= RUN.N; ++i) s += SYMB.SYMBOLSSEQUENCETANK(i);
   return s;
-}
-
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
 }
 
 void activate(int row, const std::string& phantom) {
@@ -95,8 +81,7 @@ TEST(SymbolsSequence, PhantomGoesByTheFirstRowHoldingTheSymbol) {
 
 TEST(SymbolsSequence, TwoCellsUnderRowPriorityAndLastResume) {
   Session s;
-  for (int r = 1; r <= SYMBOLROWS; ++r)
-    for (int c = 1; c <= MAPCOLUMNS; ++c) SYMB.SYMBOLSMAPTANK(r, c) = 0;
+  clearSymbolsMap();
   SYMB.SYMBOLSMAPTANK(2, 1) = 7;
   SYMB.SYMBOLSMAPTANK(9, 3) = 7;
   SYMB.MAPSCANDIRECTION = "R";

@@ -6,8 +6,9 @@
 #include "support.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-TEST(Concordance, IntroScreen) {
-  Session s;
+using Concordance = SessionTest;
+
+TEST_F(Concordance, IntroScreen) {
   s.type("k");
   EXTRACTVOCAB();
   EXPECT_EQ(s.row(2), " (X) Extract Vocabulary-List from a Concordance-type file.");
@@ -31,9 +32,7 @@ TEST(Concordance, IntroScreen) {
   EXPECT_EQ(s.output().find("Enter sourcefilename"), std::string::npos);  // "k" is not "K"
 }
 
-TEST(Concordance, FirstAppearancesAndTheirCurve) {
-  Session s;
-  TempDir dir;
+TEST_F(Concordance, FirstAppearancesAndTheirCurve) {
   dir.write("c.txt", "kor,1.1\r\ntesh,1.2\r\nkor,2.3\r\n");
   s.type("Kc.txt\nv.txt\nYcurve.txt\n ");
   EXTRACTVOCAB();
@@ -56,9 +55,7 @@ TEST(Concordance, FirstAppearancesAndTheirCurve) {
   EXPECT_EQ(s.colorAt(question + 2, 2), SHELL.TQCOLOR);  // the colour stays up to the pause
 }
 
-TEST(Concordance, BlanksKeptEmptyGroupsDroppedLongLinesCut) {
-  Session s;
-  TempDir dir;
+TEST_F(Concordance, BlanksKeptEmptyGroupsDroppedLongLinesCut) {
   std::string longLine(300, 'q');
   dir.write("c.txt", " or ,x\n,x\n\nplain\n" + longLine + "\n or ,y\n");
   s.type("Kc.txt\nv.txt\nN");
@@ -68,9 +65,7 @@ TEST(Concordance, BlanksKeptEmptyGroupsDroppedLongLinesCut) {
   EXPECT_EQ(VOC.FILELINESTANK.hi(), 6);
 }
 
-TEST(Concordance, OnlyTheFirst32000LinesAndTheSourceKept) {
-  Session s;
-  TempDir dir;
+TEST_F(Concordance, OnlyTheFirst32000LinesAndTheSourceKept) {
   std::string big;
   for (int i = 1; i <= 32002; ++i) big += "g" + std::to_string(i) + ",x\r\n";
   dir.write("c.txt", big);

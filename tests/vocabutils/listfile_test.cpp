@@ -7,6 +7,8 @@
 #include "support.hpp"
 #include "vocabutils/listfile.hpp"
 
+using ListWriting = SessionTest;
+
 using Groups = std::vector<std::string>;
 
 TEST(ListReading, LineEndsAndTheLastLine) {
@@ -69,9 +71,7 @@ TEST(ListReading, AMissingFileIsReportedAndNotFatal) {
   EXPECT_TRUE(s.keys().empty());  // the report waited for its key
 }
 
-TEST(ListWriting, EveryGroupWithCrLf) {
-  Session s;
-  TempDir dir;
+TEST_F(ListWriting, EveryGroupWithCrLf) {
   ASSERT_TRUE(writeListFile("w.txt", Groups{"ka", "", "a b"}));
   EXPECT_EQ(dir.read("w.txt"), "ka\r\n\r\na b\r\n");
   ASSERT_TRUE(writeListFile("none.txt", Groups{}));
@@ -90,17 +90,13 @@ TEST(ListWriting, EveryGroupWithCrLf) {
   EXPECT_EQ(back.groups(), (Groups{"ka", "", "a b"}));
 }
 
-TEST(ListWriting, AFileThatCannotBeCreatedIsReported) {
-  Session s;
-  TempDir dir;
+TEST_F(ListWriting, AFileThatCannotBeCreatedIsReported) {
   s.type(" ");
   EXPECT_FALSE(writeListFile("no-such-dir/w.txt", Groups{"ka"}));
   EXPECT_NE(s.output().find(" cannot create: no-such-dir/w.txt"), std::string::npos);
 }
 
-TEST(ListWriting, ACutSourceIsNeverOverwritten) {
-  Session s;
-  TempDir dir;
+TEST_F(ListWriting, ACutSourceIsNeverOverwritten) {
   std::string big;
   for (int i = 0; i < 32001; ++i) big += "x\n";
   dir.write("big.txt", big);

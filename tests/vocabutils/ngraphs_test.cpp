@@ -8,15 +8,6 @@
 
 namespace {
 
-// D on a list: the swap answer ("N", or "Y" and the two symbols).
-std::string runSpectrum(Session& s, const TempDir& dir, const std::string& list, const std::string& swap = "N") {
-  dir.write("l.txt", list);
-  s.type("Dl.txt\n" + swap + "spectrum.txt\n ");
-  COUNTNGRAPHSINVOCABULARY();
-  EXPECT_TRUE(s.keys().empty());
-  return dir.read("spectrum.txt");
-}
-
 // The lines of the file from the one that starts with `from` up to the next
 // empty line.
 std::string section(const std::string& file, const std::string& from) {
@@ -70,13 +61,26 @@ const char* const SPECTRUM_AB_BA_AAB =
     " eof: spectrum.txt\r\n"
     "--------------------------------------------------\r\n";
 
+// "N" D on a list written into the directory.
+class NgraphsCommand : public SessionTest {
+ protected:
+  // D on a list: the swap answer ("N", or "Y" and the two symbols).
+  std::string runSpectrum(const std::string& list, const std::string& swap = "N") {
+    dir.write("l.txt", list);
+    s.type("Dl.txt\n" + swap + "spectrum.txt\n ");
+    COUNTNGRAPHSINVOCABULARY();
+    EXPECT_TRUE(s.keys().empty());
+    return dir.read("spectrum.txt");
+  }
+};
+using DigraphSpectrum = NgraphsCommand;
+using NgraphCount = NgraphsCommand;
+
 }  // namespace
 
 // ab, ba, aab: density 3/4, ratio 2 x 4 / 7, aa ranked before ba by its index.
-TEST(DigraphSpectrum, FileOfTheWorkedExample) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runSpectrum(s, dir, "ab\r\nba\r\naab\r\n"), SPECTRUM_AB_BA_AAB);
+TEST_F(DigraphSpectrum, FileOfTheWorkedExample) {
+  EXPECT_EQ(runSpectrum("ab\r\nba\r\naab\r\n"), SPECTRUM_AB_BA_AAB);
   EXPECT_EQ(VOC.DIGRAFSN, 3u);
   EXPECT_FLOAT_EQ(VOC.DIGRAFSPECTRUMDENSITY, 0.75f);
   EXPECT_EQ(VOC.NSYMBOLS, 7);
@@ -86,10 +90,8 @@ TEST(DigraphSpectrum, FileOfTheWorkedExample) {
   EXPECT_EQ(VOC.NLINES, 3);
 }
 
-TEST(DigraphSpectrum, ScreenAndColours) {
-  Session s;
-  TempDir dir;
-  runSpectrum(s, dir, "ab\r\nba\r\naab\r\nca\r\n");
+TEST_F(DigraphSpectrum, ScreenAndColours) {
+  runSpectrum("ab\r\nba\r\naab\r\nca\r\n");
   EXPECT_EQ(s.row(2), " (N) Frequencies of n-graphs in a List or Vocabulary-List (max 32000).             Important info (I)");
   EXPECT_EQ(s.colorAt(2, 2), SHELL.TQCOLOR);
   EXPECT_EQ(s.colorAt(2, 6), SHELL.GNCOLOR);
@@ -144,12 +146,10 @@ TEST(DigraphSpectrum, ScreenAndColours) {
 
 // a and b tie at 2: a (the earlier position) is the first prime symbol until
 // the swap puts b first; the spectrum and its ranking stay in code order.
-TEST(DigraphSpectrum, SwapExchangesThePrimeSymbols) {
-  Session s;
-  TempDir dir;
-  std::string plain = runSpectrum(s, dir, "ab\r\nba\r\n");
+TEST_F(DigraphSpectrum, SwapExchangesThePrimeSymbols) {
+  std::string plain = runSpectrum("ab\r\nba\r\n");
   EXPECT_EQ(VOC.SYMBOLOFRANK1, 'a');
-  std::string swapped = runSpectrum(s, dir, "ab\r\nba\r\n", "Yb,a\n");
+  std::string swapped = runSpectrum("ab\r\nba\r\n", "Yb,a\n");
   EXPECT_EQ(VOC.SYMBOLOFRANK1, 'b');
   EXPECT_EQ(VOC.SYMBOLOFRANK2, 'a');
   EXPECT_NE(s.output().find(" Enter two alphabet-symbols to position-swap : b,a\r\n\r\n Alphabet = ba\r\n"),
@@ -166,16 +166,14 @@ TEST(DigraphSpectrum, SwapExchangesThePrimeSymbols) {
 
 // Three symbols: nine spectrum lines numbered 1..9; ten non-zero digraphs of
 // four symbols: ranks 01..10 and spectrum lines 01..16.
-TEST(DigraphSpectrum, NumberPaddings) {
-  Session s;
-  TempDir dir;
-  std::string three = runSpectrum(s, dir, "abc\r\ncc\r\n");
+TEST_F(DigraphSpectrum, NumberPaddings) {
+  std::string three = runSpectrum("abc\r\ncc\r\n");
   EXPECT_EQ(section(three, "1: aa"),
             "1: aa : 0 *\r\n2: ab : 1\r\n3: ac : 0 *\r\n4: ba : 0\r\n5: bb : 0\r\n6: bc : 1\r\n"
             "7: ca : 0 *\r\n8: cb : 0\r\n9: cc : 1 *\r\n");
   // c is the first prime symbol (3), then a (the earlier of a and b at 1).
   EXPECT_NE(three.find(" are:  cc ca ac aa\r\n"), std::string::npos);
-  std::string four = runSpectrum(s, dir, "abcda\r\nbdb\r\ncacc\r\nbb\r\n");
+  std::string four = runSpectrum("abcda\r\nbdb\r\ncacc\r\nbb\r\n");
   EXPECT_EQ(VOC.DIGRAFSN, 10u);
   std::string ranks = section(four, "01: ");
   EXPECT_EQ(ranks.substr(0, 4), "01: ");
@@ -186,10 +184,8 @@ TEST(DigraphSpectrum, NumberPaddings) {
 }
 
 // A list with no symbols: bandwidth 0, no prime digraphs, density and ratio 0.
-TEST(DigraphSpectrum, ListWithoutSymbols) {
-  Session s;
-  TempDir dir;
-  std::string file = runSpectrum(s, dir, "\r\n\t\r\n");
+TEST_F(DigraphSpectrum, ListWithoutSymbols) {
+  std::string file = runSpectrum("\r\n\t\r\n");
   EXPECT_EQ(file,
             "\r\n PLOMAR Vocabulary Utilities:  di-graphs results for file : l.txt\r\n\r\n Alphabet : \r\n\r\n"
             " Number of groups =  2\r\n\r\n Digraph Spectrum bandwidth = 0\r\n"
@@ -205,29 +201,23 @@ TEST(DigraphSpectrum, ListWithoutSymbols) {
 }
 
 // One symbol: both prime symbols are that symbol.
-TEST(DigraphSpectrum, OneSymbolAlphabet) {
-  Session s;
-  TempDir dir;
-  std::string file = runSpectrum(s, dir, "aaa\r\na\r\n");
+TEST_F(DigraphSpectrum, OneSymbolAlphabet) {
+  std::string file = runSpectrum("aaa\r\na\r\n");
   EXPECT_NE(file.find(" are:  aa aa aa aa\r\n"), std::string::npos);
   // 2 x (4 x 1) / 4.
   EXPECT_NE(file.find(" Ratio =  2\r\n"), std::string::npos);
 }
 
 // D leaves the allowed symbols of "T", "S", "L" and "G" alone.
-TEST(DigraphSpectrum, AllowedSymbolsUntouched) {
-  Session s;
-  TempDir dir;
+TEST_F(DigraphSpectrum, AllowedSymbolsUntouched) {
   LOADDEFAULTALLOWEDSYMBOLS();
-  runSpectrum(s, dir, "a-b\r\n");
+  runSpectrum("a-b\r\n");
   EXPECT_EQ(VOC.ALLOWEDSYMBOLSTANK('-'), 0);
   EXPECT_EQ(VOC.ALLOWEDSYMBOLSTANK('a'), 'a');
   EXPECT_EQ(VOC.ALLOWEDSYMBOLSTANK.hi(), 255);
 }
 
-TEST(DigraphSpectrum, UnwritableFileLeavesTheTablesAsTheyWere) {
-  Session s;
-  TempDir dir;
+TEST_F(DigraphSpectrum, UnwritableFileLeavesTheTablesAsTheyWere) {
   dir.write("l.txt", "ab\r\n");
   s.type("Dl.txt\nNmissing/spectrum.txt\nx");
   COUNTNGRAPHSINVOCABULARY();
@@ -242,9 +232,7 @@ TEST(DigraphSpectrum, UnwritableFileLeavesTheTablesAsTheyWere) {
 
 // C: each group counts once; an empty n-graph or one longer than every group
 // returns to the intro, whose "E" leaves.
-TEST(NgraphCount, CountsUntilEmptyOrTooLong) {
-  Session s;
-  TempDir dir;
+TEST_F(NgraphCount, CountsUntilEmptyOrTooLong) {
   dir.write("l.txt", "hahahaaa\r\nha\r\nah\r\n");
   s.type("Cl.txt\nha\naaa\nhahahaaah\nCl.txt\n\nE");
   COUNTNGRAPHSINVOCABULARY();
@@ -263,9 +251,7 @@ TEST(NgraphCount, CountsUntilEmptyOrTooLong) {
   EXPECT_EQ(VOC.NGRAF1, "");
 }
 
-TEST(NgraphCount, NgraphInTurquoise) {
-  Session s;
-  TempDir dir;
+TEST_F(NgraphCount, NgraphInTurquoise) {
   dir.write("l.txt", "kor\r\n");
   // The screen as it stands at the next prompt (where the keys run out).
   s.type("Cl.txt\nor\n");
@@ -276,8 +262,7 @@ TEST(NgraphCount, NgraphInTurquoise) {
   EXPECT_EQ(s.colorAt(row, 17), SHELL.NCOLOR);
 }
 
-TEST(NgraphCount, IntroKeys) {
-  Session s;
+TEST_F(NgraphCount, IntroKeys) {
   s.type("I c");
   COUNTNGRAPHSINVOCABULARY();
   EXPECT_TRUE(s.keys().empty());

@@ -17,6 +17,8 @@
 #include "vocabutils/transforms.hpp"
 #include "vocabutils/vocabutils.hpp"
 
+using ChaoticShuffleSession = SessionTest;
+
 using Groups = std::vector<std::string>;
 
 namespace {
@@ -25,12 +27,6 @@ Groups numbered(int n) {
   Groups g;
   for (int i = 1; i <= n; ++i) g.push_back("g" + std::to_string(i));
   return g;
-}
-
-std::string listText(const Groups& groups) {
-  std::string text;
-  for (const std::string& g : groups) text += g + "\r\n";
-  return text;
 }
 
 // The draw rule of a run written out plainly (floorl, sqrt) as a witness:
@@ -99,14 +95,12 @@ TEST(ChaoticShuffle, APermutationOfTheInput) {
   }
 }
 
-TEST(ChaoticShuffleSession, ScreensAndTheList) {
-  Session s;
-  TempDir dir;
-  dir.write("l.txt", listText(numbered(20)));
+TEST_F(ChaoticShuffleSession, ScreensAndTheList) {
+  dir.write("l.txt", crlfText(numbered(20)));
   shuffleOnce(s, "s.txt");
   EXPECT_TRUE(s.keys().empty());
   Groups expected = witnessShuffle(numbered(20), 4.0, 0.00000002, 5);
-  EXPECT_EQ(dir.read("s.txt"), listText(expected));
+  EXPECT_EQ(dir.read("s.txt"), crlfText(expected));
   EXPECT_EQ(VOC.NSHUF, 5);
   EXPECT_EQ(VOC.FILELINESTANK(1), expected[0]);
   EXPECT_EQ(s.row(2), " (P) Chaotically shuffle the order of the groups (max 32000) in a List/Exit    S/E :");
@@ -133,10 +127,8 @@ TEST(ChaoticShuffleSession, ScreensAndTheList) {
 // Repeated without a run, the shuffle gives the same list; a run's K and X
 // change it; and the run itself is left as it was made, for "I", "F", "S"
 // and the back door.
-TEST(ChaoticShuffleSession, TheRunDecidesAndStaysAsMade) {
-  Session s;
-  TempDir dir;
-  dir.write("l.txt", listText(numbered(30)));
+TEST_F(ChaoticShuffleSession, TheRunDecidesAndStaysAsMade) {
+  dir.write("l.txt", crlfText(numbered(30)));
   shuffleOnce(s, "a.txt");
   shuffleOnce(s, "b.txt");
   EXPECT_EQ(dir.read("a.txt"), dir.read("b.txt"));
@@ -154,7 +146,7 @@ TEST(ChaoticShuffleSession, TheRunDecidesAndStaysAsMade) {
   RUN.CF1INTEGERSTANK(3) = 17;
   const RunState before = RUN;
   shuffleOnce(s, "c.txt");
-  EXPECT_EQ(dir.read("c.txt"), listText(witnessShuffle(numbered(30), 3.9, 0.3, 5)));
+  EXPECT_EQ(dir.read("c.txt"), crlfText(witnessShuffle(numbered(30), 3.9, 0.3, 5)));
   EXPECT_NE(dir.read("c.txt"), dir.read("a.txt"));
   EXPECT_EQ(std::tie(RUN.K, RUN.X, RUN.IM, RUN.N, RUN.Y, RUN.IT, RUN.IG, RUN.A, RUN.B, RUN.CYCS, RUN.RUNFLAG),
             std::tie(before.K, before.X, before.IM, before.N, before.Y, before.IT, before.IG, before.A, before.B,
@@ -172,12 +164,10 @@ TEST(ChaoticShuffleSession, TheRunDecidesAndStaysAsMade) {
 // 32000 lines named as the output, and a run seed whose orbit gives no
 // position (K = 4 and X = 0.5 reach 0 at once, where every candidate is 1),
 // given up after a million rejections in a row. Nothing is written.
-TEST(ChaoticShuffleSession, NothingWritten) {
-  Session s;
-  TempDir dir;
-  dir.write("l.txt", listText(numbered(4)));
+TEST_F(ChaoticShuffleSession, NothingWritten) {
+  dir.write("l.txt", crlfText(numbered(4)));
   dir.write("one.txt", "g1\r\n");
-  std::string big = listText(numbered(32001));
+  std::string big = crlfText(numbered(32001));
   dir.write("big.txt", big);
   for (const char* count : {"1", "5", "-3"}) {
     s.type(std::string("Sl.txt\ns.txt\n") + count + "\n");

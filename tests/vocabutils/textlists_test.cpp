@@ -6,8 +6,9 @@
 #include "support.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-TEST(TextLists, ScreenAndStatusTable) {
-  Session s;
+using TextLists = SessionTest;
+
+TEST_F(TextLists, ScreenAndStatusTable) {
   s.type("E");
   MAKEVOCABLISTFROMTEXTFILE();
   EXPECT_EQ(s.row(2), " (L) Make a Vocabulary-List of the words/groups from an ordinary text-file, max ~ 2M chrs. long.");
@@ -40,9 +41,7 @@ TEST(TextLists, ScreenAndStatusTable) {
   EXPECT_EQ(s.colorAt(prompt, 2), SHELL.TQCOLOR);
 }
 
-TEST(TextLists, VocabularyListKeepsFirstOccurrences) {
-  Session s;
-  TempDir dir;
+TEST_F(TextLists, VocabularyListKeepsFirstOccurrences) {
   dir.write("t.txt", "a b a c b");
   s.type("Pt.txt\nl.txt\nNE");
   MAKEVOCABLISTFROMTEXTFILE();
@@ -63,9 +62,7 @@ TEST(TextLists, VocabularyListKeepsFirstOccurrences) {
       << out;
 }
 
-TEST(TextLists, GroupsListKeepsEveryGroup) {
-  Session s;
-  TempDir dir;
+TEST_F(TextLists, GroupsListKeepsEveryGroup) {
   dir.write("t.txt", "a b a c b");
   s.type("Pt.txt\nl.txt\nNE");
   MAKEGROUPSLISTFROMTEXTFILE();
@@ -81,9 +78,7 @@ TEST(TextLists, GroupsListKeepsEveryGroup) {
   EXPECT_EQ(VOC.VOKABN, 5);
 }
 
-TEST(TextLists, ChangeAndDefaultStatuses) {
-  Session s;
-  TempDir dir;
+TEST_F(TextLists, ChangeAndDefaultStatuses) {
   dir.write("t.txt", "a!b#c d");
   s.type("C33,47,1\n");   // allows ! " # ... /
   s.type("C32,40,1\n");   // refused: 32 is below 33
@@ -107,9 +102,7 @@ TEST(TextLists, ChangeAndDefaultStatuses) {
   EXPECT_EQ(VOC.ALLOWEDSYMBOLSTANK('!'), 0);
 }
 
-TEST(TextLists, ATextWithoutGroups) {
-  Session s;
-  TempDir dir;
+TEST_F(TextLists, ATextWithoutGroups) {
   dir.write("t.txt", " ,;\r\n");
   s.type("Pt.txt\nl.txt\nYc.txt\n E");
   MAKEVOCABLISTFROMTEXTFILE();
@@ -120,9 +113,7 @@ TEST(TextLists, ATextWithoutGroups) {
   EXPECT_NE(s.output().find(" Vocabulary Ratio =  0\r\n"), std::string::npos);
 }
 
-TEST(TextLists, CurveOfTheDistinctGroups) {
-  Session s;
-  TempDir dir;
+TEST_F(TextLists, CurveOfTheDistinctGroups) {
   dir.write("t.txt", "kor tesh kor qo");
   s.type("Pt.txt\nl.txt\nYc.txt\n E");
   MAKEVOCABLISTFROMTEXTFILE();
@@ -136,9 +127,7 @@ TEST(TextLists, CurveOfTheDistinctGroups) {
   EXPECT_TRUE(s.keys().empty());
 }
 
-TEST(TextLists, AMissingSourceReturnsToTheScreen) {
-  Session s;
-  TempDir dir;
+TEST_F(TextLists, AMissingSourceReturnsToTheScreen) {
   s.type("Pabsent.txt\nl.txt\n E");
   MAKEGROUPSLISTFROMTEXTFILE();
   EXPECT_TRUE(s.keys().empty());

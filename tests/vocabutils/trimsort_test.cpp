@@ -12,36 +12,31 @@ using namespace std::string_literals;
 
 namespace {
 
-// "S" on a source list: the swap answer ("N", or "Y" and the two symbols).
-std::string runSort(Session& s, const TempDir& dir, const std::string& list, const std::string& swap = "N") {
-  dir.write("s.txt", list);
-  VOC.SAVMAINCMD = 'S';
-  s.type("Ps.txt\nsorted.txt\n" + swap + " ");
-  SORTXNLFILESBYGROUPSIZE();
-  EXPECT_TRUE(s.keys().empty());
-  EXPECT_EQ(VOC.SROUTINGFLAG, 0);
-  return dir.read("sorted.txt");
-}
-
-std::string runTrim(Session& s, const TempDir& dir, const std::string& list, const std::string& allowed) {
-  dir.write("t.txt", list);
-  VOC.SAVMAINCMD = 'T';
-  s.type("Pt.txt\nNtrimmed.txt\n" + allowed + "\n ");
-  TRIMVOCABMAIN();
-  EXPECT_TRUE(s.keys().empty());
-  return dir.read("trimmed.txt");
-}
-
-// The lines of a file written with CR LF line ends.
-std::vector<std::string> linesOf(const std::string& file) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end = file.find("\r\n"); end != std::string::npos; end = file.find("\r\n", start)) {
-    lines.push_back(file.substr(start, end - start));
-    start = end + 2;
+// "S" and "T" with their keys on a source list written into the directory.
+class ListCommand : public SessionTest {
+ protected:
+  // "S" on a source list: the swap answer ("N", or "Y" and the two symbols).
+  std::string runSort(const std::string& list, const std::string& swap = "N") {
+    dir.write("s.txt", list);
+    VOC.SAVMAINCMD = 'S';
+    s.type("Ps.txt\nsorted.txt\n" + swap + " ");
+    SORTXNLFILESBYGROUPSIZE();
+    EXPECT_TRUE(s.keys().empty());
+    EXPECT_EQ(VOC.SROUTINGFLAG, 0);
+    return dir.read("sorted.txt");
   }
-  return lines;
-}
+
+  std::string runTrim(const std::string& list, const std::string& allowed) {
+    dir.write("t.txt", list);
+    VOC.SAVMAINCMD = 'T';
+    s.type("Pt.txt\nNtrimmed.txt\n" + allowed + "\n ");
+    TRIMVOCABMAIN();
+    EXPECT_TRUE(s.keys().empty());
+    return dir.read("trimmed.txt");
+  }
+};
+using SortList = ListCommand;
+using TrimList = ListCommand;
 
 // The line of the file that starts with the text, or "".
 std::string lineStarting(const std::string& file, const std::string& start) {
@@ -123,10 +118,8 @@ const char* const SORTED_CCC_B_BB_A =
 // The sort is stable by size, never alphabetical; b and c tie at 3: the
 // ranking puts b (the lower code) first, and so do the prime symbols (b at the
 // earlier position).
-TEST(SortList, StatisticsFileOfCccBBbA) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runSort(s, dir, "ccc\r\nb\r\nbb\r\na\r\n"), SORTED_CCC_B_BB_A);
+TEST_F(SortList, StatisticsFileOfCccBBbA) {
+  EXPECT_EQ(runSort("ccc\r\nb\r\nbb\r\na\r\n"), SORTED_CCC_B_BB_A);
   EXPECT_EQ(VOC.TRIMDVOCABTANK(1), "b");
   EXPECT_EQ(VOC.TRIMDVOCABTANK(2), "a");
   EXPECT_EQ(VOC.HFSI[1], 'b');
@@ -135,10 +128,8 @@ TEST(SortList, StatisticsFileOfCccBBbA) {
 }
 
 // Swapping b and c makes c the first prime symbol; the ranking stays b, c, a.
-TEST(SortList, SwapChangesPrimeSymbolsButNotTheRanking) {
-  Session s;
-  TempDir dir;
-  std::string file = runSort(s, dir, "ccc\r\nb\r\nbb\r\na\r\nabc\r\n", "Yb,c\n");
+TEST_F(SortList, SwapChangesPrimeSymbolsButNotTheRanking) {
+  std::string file = runSort("ccc\r\nb\r\nbb\r\na\r\nabc\r\n", "Yb,c\n");
   EXPECT_EQ(lineStarting(file, " Alphabet of the original list"), " Alphabet of the original list = acb");
   EXPECT_EQ(lineStarting(file, " 1 :"), " 1 : b :  4   :  40");
   EXPECT_EQ(lineStarting(file, " 2 :"), " 2 : c :  4   :  40");
@@ -152,19 +143,15 @@ TEST(SortList, SwapChangesPrimeSymbolsButNotTheRanking) {
             std::string::npos);
 }
 
-TEST(SortList, SwapWithASymbolOutsideTheAlphabetChangesNothing) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runSort(s, dir, "ccc\r\nb\r\nbb\r\na\r\n", "Yb,z\n"), SORTED_CCC_B_BB_A);
+TEST_F(SortList, SwapWithASymbolOutsideTheAlphabetChangesNothing) {
+  EXPECT_EQ(runSort("ccc\r\nb\r\nbb\r\na\r\n", "Yb,z\n"), SORTED_CCC_B_BB_A);
   EXPECT_EQ(s.output().find("\r\n Alphabet = "), std::string::npos);
 }
 
 // Empty lines count in the source size only; a line holding a tab is not
 // in the alphabet that "S" allows, so it is discarded; repeats all stay.
-TEST(SortList, DiscardsEmptyLinesAndLinesWithControlCodes) {
-  Session s;
-  TempDir dir;
-  std::string file = runSort(s, dir, "ka\r\n\r\nq\tx\r\nd\r\nka\r\n");
+TEST_F(SortList, DiscardsEmptyLinesAndLinesWithControlCodes) {
+  std::string file = runSort("ka\r\n\r\nq\tx\r\nd\r\nka\r\n");
   EXPECT_EQ(VOC.NLINES, 5);
   EXPECT_EQ(VOC.ORIGINALSYMBOLSSTRING, "adkqx");
   EXPECT_EQ(VOC.TRIMDVOKABN, 3);
@@ -176,10 +163,8 @@ TEST(SortList, DiscardsEmptyLinesAndLinesWithControlCodes) {
 }
 
 // An alphabet of two symbols: no prime section, the list follows at once.
-TEST(SortList, TwoSymbolAlphabetHasNoPrimeSection) {
-  Session s;
-  TempDir dir;
-  std::string file = runSort(s, dir, "ab\nba\nb\n");
+TEST_F(SortList, TwoSymbolAlphabetHasNoPrimeSection) {
+  std::string file = runSort("ab\nba\nb\n");
   EXPECT_NE(file.find(" 2 : a :  2   :  40\r\n\r\n\r\n The List or Vocabulary-List :\r\n\r\nb\r\nab\r\nba\r\n"),
             std::string::npos)
       << file;
@@ -188,10 +173,8 @@ TEST(SortList, TwoSymbolAlphabetHasNoPrimeSection) {
 }
 
 // A file without symbols: everything 0, and the file says why.
-TEST(SortList, EmptyOutputListHasFiguresZero) {
-  Session s;
-  TempDir dir;
-  std::string file = runSort(s, dir, "");
+TEST_F(SortList, EmptyOutputListHasFiguresZero) {
+  std::string file = runSort("");
   EXPECT_EQ(VOC.NLINES, 1);
   EXPECT_EQ(lineStarting(file, " Size of this alphabet"), " Size of this alphabet =  0");
   EXPECT_EQ(lineStarting(file, " Average Group-size"), " Average Group-size =  0");
@@ -208,8 +191,7 @@ TEST(SortList, EmptyOutputListHasFiguresZero) {
             std::string::npos);
 }
 
-TEST(SortList, IntroScreenAndItsKeys) {
-  Session s;
+TEST_F(SortList, IntroScreenAndItsKeys) {
   s.type("I p");
   SORTXNLFILESBYGROUPSIZE();
   EXPECT_TRUE(s.keys().empty());
@@ -229,8 +211,7 @@ TEST(SortList, IntroScreenAndItsKeys) {
             std::string::npos);
 }
 
-TEST(SortList, ImportantInfoScreenColours) {
-  Session s;
+TEST_F(SortList, ImportantInfoScreenColours) {
   s.type(" ");
   IMPTINFOABTPRIMESYMBOLS();
   EXPECT_EQ(s.row(2), " Important information about prime symbols and their derivative prime permutation n-graphs :");
@@ -306,16 +287,12 @@ const std::string TRIMMED_AB_ABD_CAB_A =
     "cab\r\n"s;
 
 // abd holds d, outside the allowed alphabet: it is discarded whole.
-TEST(TrimList, StatisticsFileOfAbAbdCabA) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runTrim(s, dir, "ab\r\nabd\r\ncab\r\na\r\n", "abc"), TRIMMED_AB_ABD_CAB_A);
+TEST_F(TrimList, StatisticsFileOfAbAbdCabA) {
+  EXPECT_EQ(runTrim("ab\r\nabd\r\ncab\r\na\r\n", "abc"), TRIMMED_AB_ABD_CAB_A);
   EXPECT_EQ(VOC.ALLOWEDSYMBOLSTANK('c'), 'c');
 }
 
-TEST(TrimList, IntroAndDialogueScreen) {
-  Session s;
-  TempDir dir;
+TEST_F(TrimList, IntroAndDialogueScreen) {
   dir.write("t.txt", "ab\r\nabd\r\ncab\r\na\r\n");
   VOC.SAVMAINCMD = 'T';
   s.type("Pt.txt\nNtrimmed.txt\nabc\n ");
@@ -346,8 +323,7 @@ TEST(TrimList, IntroAndDialogueScreen) {
   EXPECT_EQ(s.colorAt(done, 10), SHELL.TQCOLOR);
 }
 
-TEST(TrimList, IntroColoursAndLowerCaseKeys) {
-  Session s;
+TEST_F(TrimList, IntroColoursAndLowerCaseKeys) {
   s.type("i");
   TRIMVOCABMAIN();
   EXPECT_TRUE(s.keys().empty());
@@ -368,7 +344,7 @@ TEST(TrimList, IntroColoursAndLowerCaseKeys) {
 
 // At the bottom of the window, and with an alphabet that wraps in 80
 // columns: the source alphabet still starts right above the entry field.
-TEST(TrimList, AlphabetAboveTheEntryAtTheBottomOfTheWindow) {
+TEST_F(TrimList, AlphabetAboveTheEntryAtTheBottomOfTheWindow) {
   for (int width : {120, 80}) {
     Session s(width, 30);
     TempDir dir;
@@ -385,10 +361,8 @@ TEST(TrimList, AlphabetAboveTheEntryAtTheBottomOfTheWindow) {
 
 // Twelve symbols, the top one 4711 times: ranks 01..12, and the separator
 // before each percentage starts in column 4 + 13.
-TEST(TrimList, PercentagesLineUpAfterTheTopFrequency) {
-  Session s;
-  TempDir dir;
-  std::string file = runTrim(s, dir, std::string(4711, 'a') + "\r\nbcdefghijkl\r\n", "abcdefghijkl");
+TEST_F(TrimList, PercentagesLineUpAfterTheTopFrequency) {
+  std::string file = runTrim(std::string(4711, 'a') + "\r\nbcdefghijkl\r\n", "abcdefghijkl");
   EXPECT_EQ(lineStarting(file, " 01 :"), " 01 : a :  4711  :  99.76704");
   EXPECT_EQ(lineStarting(file, " 12 :"), " 12 : l :  1     :  2.117747e-002");
   EXPECT_EQ(lineStarting(file, " 12 :").find(" : ", 12), 16u);
@@ -396,10 +370,8 @@ TEST(TrimList, PercentagesLineUpAfterTheTopFrequency) {
 }
 
 // Five of twenty source symbols occur in the output: ranks 06..20 carry byte 0.
-TEST(TrimList, RanksWithoutSymbolsCarryByteZero) {
-  Session s;
-  TempDir dir;
-  std::string file = runTrim(s, dir, "abcde\r\nfghij\r\nklmnopqrst\r\n", "edcba");
+TEST_F(TrimList, RanksWithoutSymbolsCarryByteZero) {
+  std::string file = runTrim("abcde\r\nfghij\r\nklmnopqrst\r\n", "edcba");
   EXPECT_EQ(lineStarting(file, " Total-Symbols-to-Alphabet Ratio"), " Total-Symbols-to-Alphabet Ratio =  1");
   EXPECT_EQ(lineStarting(file, " 05 : e"), " 05 : e :  1  :  20");
   for (int r = 6; r <= 20; ++r) {
@@ -409,17 +381,15 @@ TEST(TrimList, RanksWithoutSymbolsCarryByteZero) {
   EXPECT_EQ(lineStarting(file, " 21 : "), "");
 }
 
-TEST(TrimList, GroupSizeTableHasOnlyTheSizesThatOccur) {
-  Session s;
-  TempDir dir;
-  std::string file = runTrim(s, dir, repeated({{"abcdefg", 3}, {"abcdefgabcde", 2}}), "abcdefg");
+TEST_F(TrimList, GroupSizeTableHasOnlyTheSizesThatOccur) {
+  std::string file = runTrim(repeated({{"abcdefg", 3}, {"abcdefgabcde", 2}}), "abcdefg");
   EXPECT_NE(file.find(" group-size : frequency\r\n\r\n 07 :  3\r\n 12 :  2\r\n\r\n\r\n"), std::string::npos);
   EXPECT_EQ(lineStarting(file, " Average Group-size"), " Average Group-size =  9");
+  EXPECT_EQ(lineStarting(file, " The longest"), " The longest group-size  =  12");
+  EXPECT_EQ(lineStarting(file, " The shortest"), " The shortest group-size =  7");
 }
 
-TEST(TrimList, EmptyAllowedAlphabetSavesNothing) {
-  Session s;
-  TempDir dir;
+TEST_F(TrimList, EmptyAllowedAlphabetSavesNothing) {
   dir.write("t.txt", "ab\r\n");
   s.type("Pt.txt\nNtrimmed.txt\n\n");
   TRIMVOCABMAIN();
@@ -430,10 +400,8 @@ TEST(TrimList, EmptyAllowedAlphabetSavesNothing) {
 
 // Allowed abc, but the source has two symbols only: no prime symbols, and
 // the file says so where the prime section would stand.
-TEST(TrimList, SourceAlphabetOfTwoSymbolsHasNoPrimes) {
-  Session s;
-  TempDir dir;
-  std::string file = runTrim(s, dir, "ab\r\nbba\r\n", "abc");
+TEST_F(TrimList, SourceAlphabetOfTwoSymbolsHasNoPrimes) {
+  std::string file = runTrim("ab\r\nbba\r\n", "abc");
   EXPECT_NE(file.find(" 2 : a :  2   :  40\r\n\r\n\r\n"
                       " The alphabet of the original list has fewer than three symbols: no prime symbols or pp-trigraphs.\r\n"
                       "\r\n\r\n The List or Vocabulary-List :\r\n\r\nab\r\nbba\r\n"),
@@ -442,10 +410,8 @@ TEST(TrimList, SourceAlphabetOfTwoSymbolsHasNoPrimes) {
   EXPECT_EQ(VOC.PRIMESYMBOLSTOTALFREQRATIO, 0.0f);
 }
 
-TEST(TrimList, NothingAllowedOccursGivesAnEmptyList) {
-  Session s;
-  TempDir dir;
-  std::string file = runTrim(s, dir, "ab\r\nbc\r\nca\r\n", "xyz");
+TEST_F(TrimList, NothingAllowedOccursGivesAnEmptyList) {
+  std::string file = runTrim("ab\r\nbc\r\nca\r\n", "xyz");
   EXPECT_EQ(lineStarting(file, " No. of Groups"), " No. of Groups =  0");
   EXPECT_EQ(lineStarting(file, " Total-Symbols-to-Alphabet Ratio"), " Total-Symbols-to-Alphabet Ratio =  0");
   EXPECT_EQ(lineStarting(file, " 3 :"), " 3 : \0 :  0   :  0"s);
@@ -455,9 +421,7 @@ TEST(TrimList, NothingAllowedOccursGivesAnEmptyList) {
 
 // A save file that cannot be created: reported, no "Done!", and every table
 // and figure as before the command.
-TEST(TrimList, UnwritableSaveFileLeavesTheTablesAsTheyWere) {
-  Session s;
-  TempDir dir;
+TEST_F(TrimList, UnwritableSaveFileLeavesTheTablesAsTheyWere) {
   dir.write("t.txt", "ab\r\ncab\r\n");
   s.type("Pt.txt\nNmissing/trimmed.txt\nabc\nx");
   TRIMVOCABMAIN();
@@ -474,9 +438,7 @@ TEST(TrimList, UnwritableSaveFileLeavesTheTablesAsTheyWere) {
 }
 
 // A source cut at 32000 lines is not overwritten by its own statistics.
-TEST(SortList, CutSourceIsNotOverwritten) {
-  Session s;
-  TempDir dir;
+TEST_F(SortList, CutSourceIsNotOverwritten) {
   std::string big = repeated({{"ab", 32000}, {"c", 1}});
   dir.write("s.txt", big);
   s.type("Ps.txt\ns.txt\nN ");

@@ -8,31 +8,35 @@
 
 namespace {
 
-// Runs "M" on two lists with the keys of a whole dialogue.
-std::string runMatches(Session& s, const TempDir& dir, const std::string& first, const std::string& second) {
-  dir.write("first.txt", first);
-  dir.write("second.txt", second);
-  s.type("Pfirst.txt\nsecond.txt\nmatches.txt\n ");
-  VOCABSMATCHESUTILITY();
-  EXPECT_TRUE(s.keys().empty());
-  return dir.read("matches.txt");
-}
+// "M" and "Z" on two lists written into the directory.
+class TwoListsCommand : public SessionTest {
+ protected:
+  // Runs "M" on two lists with the keys of a whole dialogue.
+  std::string runMatches(const std::string& first, const std::string& second) {
+    dir.write("first.txt", first);
+    dir.write("second.txt", second);
+    s.type("Pfirst.txt\nsecond.txt\nmatches.txt\n ");
+    VOCABSMATCHESUTILITY();
+    EXPECT_TRUE(s.keys().empty());
+    return dir.read("matches.txt");
+  }
 
-std::string runSubtract(Session& s, const TempDir& dir, const std::string& first, const std::string& second) {
-  dir.write("first.txt", first);
-  dir.write("second.txt", second);
-  s.type("Pfirst.txt\nsecond.txt\nrest.txt\n ");
-  SUBTRACTLISTS();
-  EXPECT_TRUE(s.keys().empty());
-  return dir.read("rest.txt");
-}
+  std::string runSubtract(const std::string& first, const std::string& second) {
+    dir.write("first.txt", first);
+    dir.write("second.txt", second);
+    s.type("Pfirst.txt\nsecond.txt\nrest.txt\n ");
+    SUBTRACTLISTS();
+    EXPECT_TRUE(s.keys().empty());
+    return dir.read("rest.txt");
+  }
+};
+using Matches = TwoListsCommand;
+using Subtract = TwoListsCommand;
 
 }  // namespace
 
-TEST(Matches, ScreenAndTheMatchesInFirstListOrder) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runMatches(s, dir, "ka\r\nmo\r\nte\r\n", "te\nka"), "ka\r\nte\r\n");
+TEST_F(Matches, ScreenAndTheMatchesInFirstListOrder) {
+  EXPECT_EQ(runMatches("ka\r\nmo\r\nte\r\n", "te\nka"), "ka\r\nte\r\n");
   EXPECT_EQ(s.row(2), " (M) Compare two Vocabularies and output their matches");
   EXPECT_EQ(s.colorAt(2, 2), SHELL.TQCOLOR);
   EXPECT_EQ(s.colorAt(2, 6), SHELL.NCOLOR);
@@ -56,35 +60,27 @@ TEST(Matches, ScreenAndTheMatchesInFirstListOrder) {
   EXPECT_EQ(VOC.FILELINESTANK(2), "te");
 }
 
-TEST(Matches, NoMatchWritesAnEmptyFile) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runMatches(s, dir, "Ka\r\nmo\r\n", "ka\r\n"), "");
+TEST_F(Matches, NoMatchWritesAnEmptyFile) {
+  EXPECT_EQ(runMatches("Ka\r\nmo\r\n", "ka\r\n"), "");
   EXPECT_NE(s.output().find(" The number of matches =  0\r\n"), std::string::npos);
 }
 
 // Room is made for every group of the first list: one that repeats a group of
 // the second list matches each time.
-TEST(Matches, RepeatsOfTheFirstListAllFindRoom) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runMatches(s, dir, "ka\nka\nka\n", "ka\n"), "ka\r\nka\r\nka\r\n");
+TEST_F(Matches, RepeatsOfTheFirstListAllFindRoom) {
+  EXPECT_EQ(runMatches("ka\nka\nka\n", "ka\n"), "ka\r\nka\r\nka\r\n");
   EXPECT_EQ(VOC.VOCABMATCHESN, 3);
   EXPECT_EQ(VOC.MAXPOSSIBLEVOCABMATCHESN, 3);
   EXPECT_EQ(VOC.FILELINESTANK.hi(), 3);
 }
 
-TEST(Matches, AnyKeyButPReturnsAtOnce) {
-  Session s;
-  TempDir dir;
+TEST_F(Matches, AnyKeyButPReturnsAtOnce) {
   s.type("p");
   VOCABSMATCHESUTILITY();
   EXPECT_EQ(s.output().find("Enter filename"), std::string::npos);
 }
 
-TEST(Matches, AMissingListLeavesTheTablesAsTheyWere) {
-  Session s;
-  TempDir dir;
+TEST_F(Matches, AMissingListLeavesTheTablesAsTheyWere) {
   dir.write("first.txt", "ka\n");
   VOC.FIRSTVOCABN = 7;
   s.type("Pfirst.txt\nabsent.txt\nmatches.txt\n ");
@@ -97,10 +93,8 @@ TEST(Matches, AMissingListLeavesTheTablesAsTheyWere) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "matches.txt"));
 }
 
-TEST(Subtract, ScreenAndTheFirstOccurrenceRemoved) {
-  Session s;
-  TempDir dir;
-  EXPECT_EQ(runSubtract(s, dir, "ka\nmo\nka\nte\n", "ka\n"), "mo\r\nka\r\nte\r\n");
+TEST_F(Subtract, ScreenAndTheFirstOccurrenceRemoved) {
+  EXPECT_EQ(runSubtract("ka\nmo\nka\nte\n", "ka\n"), "mo\r\nka\r\nte\r\n");
   EXPECT_EQ(s.row(2),
             " (Z) Subtract 2nd List from 1st List and output the remainder of the 1st.  List maximums : 32000 groups each");
   EXPECT_EQ(s.colorAt(2, 15), SHELL.YLCOLOR);  // "2nd List "
@@ -121,11 +115,9 @@ TEST(Subtract, ScreenAndTheFirstOccurrenceRemoved) {
   EXPECT_EQ(VOC.FILELINESTANK.hi(), 3);
 }
 
-TEST(Subtract, NothingRemainsNothingWritten) {
-  Session s;
-  TempDir dir;
+TEST_F(Subtract, NothingRemainsNothingWritten) {
   dir.write("rest.txt", "old");
-  EXPECT_EQ(runSubtract(s, dir, "ka\nmo\n", "mo\nka\n"), "old");
+  EXPECT_EQ(runSubtract("ka\nmo\n", "mo\nka\n"), "old");
   EXPECT_NE(s.output().find("\r\n\r\n There are ZERO remainders - no output saved to disk.\r\n\r\n Press a key to continue \r\n"),
             std::string::npos);
   EXPECT_EQ(s.output().find("Subtraction List saved!"), std::string::npos);

@@ -6,18 +6,9 @@
 #include "support.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-namespace {
+using UtilitiesMenu = SessionTest;
 
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
-}  // namespace
-
-TEST(UtilitiesMenu, ScreenLinesAndColours) {
-  Session s;
+TEST_F(UtilitiesMenu, ScreenLinesAndColours) {
   XTSIGNON();
   EXPECT_EQ(s.row(1), "");
   EXPECT_EQ(s.row(2),
@@ -40,8 +31,7 @@ TEST(UtilitiesMenu, ScreenLinesAndColours) {
   EXPECT_EQ(con::cursorRow(), 38);
 }
 
-TEST(UtilitiesMenu, KeyReadersSetTheirOwnKeys) {
-  Session s;
+TEST_F(UtilitiesMenu, KeyReadersSetTheirOwnKeys) {
   s.type("Mt");
   XGETAKEY();
   TGETAKEY();
@@ -53,8 +43,7 @@ TEST(UtilitiesMenu, KeyReadersSetTheirOwnKeys) {
   EXPECT_EQ(SHELL.KS, 0);
 }
 
-TEST(UtilitiesMenu, InvalidKeysRepaintAndEReturns) {
-  Session s;
+TEST_F(UtilitiesMenu, InvalidKeysRepaintAndEReturns) {
   VOC.SROUTINGFLAG = 1;
   s.type("mx");
   s.press(con::specialKey(72));
@@ -65,9 +54,7 @@ TEST(UtilitiesMenu, InvalidKeysRepaintAndEReturns) {
   EXPECT_TRUE(s.keys().empty());
 }
 
-TEST(UtilitiesMenu, DirectoryThenPause) {
-  Session s;
-  TempDir dir;
+TEST_F(UtilitiesMenu, DirectoryThenPause) {
   dir.write("one.txt", "1");
   s.type("DEE");  // the "E" at the pause is discarded; the menu is painted again
   EXTRACTNTRIMVOCABUTILITIES();
@@ -80,9 +67,7 @@ TEST(UtilitiesMenu, DirectoryThenPause) {
 
 // The curve answer stays in XKS: after "G" the later comparisons of the same
 // pass see it ("D" lists the directory, "N" would count n-graphs).
-TEST(UtilitiesMenu, CurveAnswerActsOnTheLaterKeys) {
-  Session s;
-  TempDir dir;
+TEST_F(UtilitiesMenu, CurveAnswerActsOnTheLaterKeys) {
   dir.write("t.txt", "a b");
   s.type("GPt.txt\nl.txt\nD");  // "D" answers the curve question
   s.type("x");                  // leaves the "G" screen
@@ -98,9 +83,7 @@ TEST(UtilitiesMenu, CurveAnswerActsOnTheLaterKeys) {
   EXPECT_EQ(VOC.TKS, 'E');
 }
 
-TEST(UtilitiesMenu, CurveAnswerEEndsTheUtilities) {
-  Session s;
-  TempDir dir;
+TEST_F(UtilitiesMenu, CurveAnswerEEndsTheUtilities) {
   dir.write("t.txt", "a b");
   s.type("LPt.txt\nl.txt\nEq");
   EXTRACTNTRIMVOCABUTILITIES();  // returns: "E" is still in XKS
