@@ -7,6 +7,9 @@
 // Printed after the banner of the sign-on and of every report.
 inline constexpr const char* AUTHORSHIPNOTICE = "(c) the PLOMAR authors";
 
+// The program's version: "V1.1" on the sign-on and in the reports.
+inline constexpr const char* PROGRAMVERSION = "1.1";
+
 int programMain();
 void SIZESTARTTABLES();
 void INIT();

@@ -1,0 +1,21 @@
+#include "cli/options.hpp"
+
+#include <getopt.h>
+
+#include <cstdio>
+
+void usageError(const std::string& command, const std::string& problem) {
+  const std::string who = command.empty() ? "plomar" : "plomar " + command;
+  std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", who.c_str(), problem.c_str(),
+               who.c_str());
+}
+
+std::string refusedOptionText(int opt, char** argv) {
+  // optind already stands after the word that held the refused option.
+  const std::string word = argv[optind - 1] != nullptr ? argv[optind - 1] : "";
+  const bool longForm = word.rfind("--", 0) == 0;
+  const std::string name = longForm ? word.substr(0, word.find('=')) : std::string("-") + static_cast<char>(optopt);
+  if (opt == ':') return "option '" + name + "' needs an argument";
+  if (longForm && optopt != 0) return "option '" + name + "' does not take an argument";
+  return (longForm ? "unrecognized option '" : "invalid option '") + name + "'";
+}

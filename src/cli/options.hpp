@@ -1,0 +1,18 @@
+#pragma once
+// What every command of the command-line side shares: the usage error line
+// and the name of the option that getopt_long refused.
+#include <string>
+
+// Exit statuses of the command-line side, after the GNU conventions.
+inline constexpr int EXIT_FAILED = 1;
+inline constexpr int EXIT_USAGE = 2;
+
+// One line naming the problem, then the usage hint, on standard error.
+// `command` is empty for the program's own options ("plomar: ..."),
+// otherwise the command's name ("plomar stats: ...").
+void usageError(const std::string& command, const std::string& problem);
+
+// After getopt_long returned '?' or ':' (with opterr = 0): which option was
+// refused and why, e.g. "unrecognized option '--frob'", "option '-o' needs
+// an argument".
+std::string refusedOptionText(int opt, char** argv);
