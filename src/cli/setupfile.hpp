@@ -1,0 +1,71 @@
+#pragma once
+// Block set-up files: the block menu's specifications as `KEY = value`
+// lines, where each value is exactly the line typed at that key's prompt.
+//
+//   B = 10000,30000        block size range
+//   G = 1-5,7              activated group sizes (repeatable, applied in order)
+//   V = 4.1,4.6            average group size range
+//   X1 = 3.99,0.2          K and X of the three chaos functions
+//   X2 = 3.98,0.3
+//   X3 = 3.97,0.4
+//   C = 13,10              separator codes (optional)
+//   T = ...                paragraph triggering (optional)
+//   W = 38                 highest active map integer: the symbols map is on
+//   MAP = MAP.TXT          symbols list and map to load (optional)
+//   PHNTM = PHNTM.TXT      phantoms to load (optional)
+//
+// A line whose first non-blank character is `#` is a comment; empty lines
+// are ignored. B, G, V, X1, X2 and X3 are required.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct SetupLine {
+  std::string key, value;
+  int lineNumber = 0;
+};
+
+struct BlockSetupFile {
+  std::string fileName;
+  std::vector<SetupLine> lines;
+};
+
+// what() is the one error line "FILE:LINE: KEY: problem".
+struct SetupError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Syntax and keys only (no value checked); throws SetupError.
+BlockSetupFile parseSetupText(const std::string& text, const std::string& fileName);
+// Also throws SetupError for a file that cannot be read.
+BlockSetupFile readSetupFile(const std::string& path);
+
+// Back to the start state (INIT, default symbols, map and phantoms), then
+// MAP/PHNTM loaded and every value applied as its key and prompt would, in
+// file order; throws SetupError for a value the prompt would not accept.
+void applySetup(const BlockSetupFile& setup);
+
+// The set-up in file syntax, one `KEY = value` a line, in a fixed key order.
+std::string setupFileText(const BlockSetupFile& setup);
+
+// The piped keys that make the interactive program generate this block and
+// write the same files as `plomar block` under `prefix`.
+std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix);
+
+// Far above the map steps of any completable largest block.
+inline constexpr uint64_t DEFAULT_MAX_STEPS = 4'000'000'000ULL;
+
+struct HeadlessBlock {
+  bool complete = false;
+  uint64_t steps = 0;  // map steps of all chaos functions
+  int32_t groups = 0;  // groups stored (when incomplete: when it stopped)
+};
+
+// After applySetup: generates the block without screen or keyboard; stops
+// when the block is complete or when the map steps of all chaos functions
+// reach maxSteps (then incomplete).
+HeadlessBlock generateHeadless(uint64_t maxSteps);
+
+// The groups of the finished block in block order.
+std::vector<std::string> finishedBlockGroups();
