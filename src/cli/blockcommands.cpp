@@ -95,19 +95,25 @@ bool parseSteps(const char* text, uint64_t& steps) {
   return true;
 }
 
+const option BLOCKOPTIONS[] = {
+    {"prefix", required_argument, nullptr, 'p'},
+    {"max-steps", required_argument, nullptr, 'n'},
+    {"help", no_argument, nullptr, 'h'},
+    {nullptr, 0, nullptr, 0},
+};
+const option KEYSOPTIONS[] = {
+    {"prefix", required_argument, nullptr, 'p'},
+    {"help", no_argument, nullptr, 'h'},
+    {nullptr, 0, nullptr, 0},
+};
+
 // False after a usage error was reported.
 bool parseOptions(const char* command, bool withSteps, int argc, char** argv, BlockOptions& o) {
-  static const option LONGOPTIONS[] = {
-      {"prefix", required_argument, nullptr, 'p'},
-      {"max-steps", required_argument, nullptr, 'n'},
-      {"help", no_argument, nullptr, 'h'},
-      {nullptr, 0, nullptr, 0},
-  };
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, withSteps ? ":p:n:h" : ":p:h", LONGOPTIONS, nullptr)) != -1) {
-    if (opt == 'n' && !withSteps) opt = '?';
+  while ((opt = getopt_long(argc, argv, withSteps ? ":p:n:h" : ":p:h", withSteps ? BLOCKOPTIONS : KEYSOPTIONS,
+                            nullptr)) != -1) {
     switch (opt) {
       case 'h': o.help = true; return true;
       case 'p': o.prefix = optarg; break;
@@ -131,10 +137,10 @@ bool parseOptions(const char* command, bool withSteps, int argc, char** argv, Bl
 }
 
 // The set-up read and applied; false after its error line was printed.
-bool loadSetup(const std::string& path, BlockSetupFile& setup, bool apply) {
+bool loadSetup(const std::string& path, BlockSetupFile& setup) {
   try {
     setup = readSetupFile(path);
-    if (apply) applySetup(setup);
+    applySetup(setup);
     return true;
   } catch (const SetupError& e) {
     std::fprintf(stderr, "%s\n", e.what());
@@ -142,20 +148,29 @@ bool loadSetup(const std::string& path, BlockSetupFile& setup, bool apply) {
   }
 }
 
+// Options, help and the set-up of both commands: -1 when the command goes
+// on, otherwise its exit status.
+int startCommand(const char* command, bool withSteps, void (*printUsage)(), int argc, char** argv, BlockOptions& o,
+                 BlockSetupFile& setup) {
+  if (!parseOptions(command, withSteps, argc, argv, o)) return EXIT_USAGE;
+  if (o.help) {
+    printUsage();
+    return 0;
+  }
+  return loadSetup(o.setupPath, setup) ? -1 : EXIT_USAGE;
+}
+
 }  // namespace
 
 int runBlockCommand(int argc, char** argv) {
   BlockOptions o;
-  if (!parseOptions("block", true, argc, argv, o)) return EXIT_USAGE;
-  if (o.help) {
-    printBlockUsage();
-    return 0;
-  }
   BlockSetupFile setup;
-  if (!loadSetup(o.setupPath, setup, true)) return EXIT_USAGE;
+  if (int status = startCommand("block", true, printBlockUsage, argc, argv, o, setup); status >= 0) return status;
   HeadlessBlock block = generateHeadless(o.maxSteps);
   if (!block.complete) {
-    std::fprintf(stderr, "plomar block: %s: out of map steps: the block did not complete within %llu steps (%d groups stored)\n",
+    std::fprintf(stderr,
+                 "plomar block: %s: out of map steps: the block did not complete within %llu steps (%d groups "
+                 "stored)\n",
                  o.setupPath.c_str(), static_cast<unsigned long long>(o.maxSteps), block.groups);
     return EXIT_FAILED;
   }
@@ -169,13 +184,8 @@ int runBlockCommand(int argc, char** argv) {
 
 int runKeysCommand(int argc, char** argv) {
   BlockOptions o;
-  if (!parseOptions("keys", false, argc, argv, o)) return EXIT_USAGE;
-  if (o.help) {
-    printKeysUsage();
-    return 0;
-  }
   BlockSetupFile setup;
-  if (!loadSetup(o.setupPath, setup, true)) return EXIT_USAGE;
+  if (int status = startCommand("keys", false, printKeysUsage, argc, argv, o, setup); status >= 0) return status;
   std::fputs(pipedKeys(setup, o.prefix).c_str(), stdout);
   return 0;
 }
