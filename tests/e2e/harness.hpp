@@ -14,6 +14,19 @@ struct E2EResult {
   std::string output;  // what the program printed (plain text)
 };
 
+// A program run with arguments: its exit status and what it wrote on its
+// standard output and standard error, kept apart.
+struct CommandResult {
+  int exitStatus = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs `program` with `args` in directory `dir`, with `input` on its standard
+// input. The exit status of a program killed by signal s is 128 + s.
+CommandResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& dir, std::string_view input = "");
+
 class E2ESession {
  public:
   E2ESession();
@@ -24,6 +37,9 @@ class E2ESession {
   // Runs the program with these keys on its standard input; every session
   // must end with status 0 (checked here).
   E2EResult run(std::string_view keys) const;
+  // Runs the program with command-line arguments; its exit status is the
+  // caller's to check.
+  CommandResult command(const std::vector<std::string>& args, std::string_view input = "") const;
   std::string read(const std::string& name) const;
   bool exists(const std::string& name) const;
   std::vector<std::string> files() const;
