@@ -9,9 +9,13 @@
 #include "shell/console.hpp"
 #include "state/shellstate.hpp"
 
+std::string fileProblemText(FileProblem problem, const std::string& name, int systemError) {
+  std::string what = problem == FileProblem::NotFound ? FILENOTFOUNDTEXT : "cannot create: ";
+  return what + name + " (" + std::strerror(systemError) + ")";
+}
+
 void FILEERROR(FileProblem problem, const std::string& name, int systemError) {
-  std::string what = problem == FileProblem::NotFound ? "file not found: " : "cannot create: ";
-  showFileProblem(what + name + " (" + std::strerror(systemError) + ")");
+  showFileProblem(fileProblemText(problem, name, systemError));
 }
 
 void showFileProblem(const std::string& message) {

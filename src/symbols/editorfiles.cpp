@@ -5,7 +5,6 @@
 // editors accept at their prompts.
 #include "symbols/editorfiles.hpp"
 
-#include <cstring>
 
 #include "shell/files.hpp"
 #include "shell/inputfields.hpp"
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int MAPRECORDLINES = 2 + MAPCOLUMNS + 1;
 constexpr int PHANTOMRECORDLINES = 5;
-constexpr const char* OPENPROBLEM = "file not found: ";
 constexpr size_t EXCERPTMAX = 20;
 
 char symbolOfLine(const std::string& line) { return line.empty() ? '\0' : line[0]; }
@@ -90,13 +88,13 @@ class RecordLines {
 };
 
 std::string openProblem(const std::string& fileName, int systemError) {
-  return OPENPROBLEM + fileName + ": " + std::strerror(systemError);
+  return fileProblemText(FileProblem::NotFound, fileName, systemError);
 }
 
 }  // namespace
 
 std::string loadProblemMessage(const std::string& fileName, const std::string& problem) {
-  return problem.starts_with(OPENPROBLEM) ? problem : fileName + ": " + problem;
+  return problem.starts_with(FILENOTFOUNDTEXT) ? problem : fileName + ": " + problem;
 }
 
 bool saveMapFile(const std::string& name) {

@@ -12,7 +12,7 @@ bool savePhantomsFile(const std::string& name);
 // (the 38 symbols and the map, and the file name as the last symbols-map file
 // name) and returns ""; otherwise changes nothing and returns the problem, e.g.
 // "ends after line 20 of 304" or "line 7: 'x1' is not a number", or the open
-// failure ("file not found: NAME: reason"). The map-scan controls are not part
+// failure ("file not found: NAME (reason)"). The map-scan controls are not part
 // of the file and stay as they are.
 std::string loadSymbolsMapFile(const std::string& fileName);
 // The same for a phantoms file: installs the 38 phantoms and statuses and the

@@ -167,11 +167,11 @@ TEST_F(EditorFileLoading, CompleteFilesLoadWithTheirNameAndNothingElse) {
 }
 
 TEST_F(EditorFileLoading, FilesThatCannotBeOpened) {
-  EXPECT_EQ(loadSymbolsMapFile("noneMAP.TXT"), "file not found: noneMAP.TXT: No such file or directory");
+  EXPECT_EQ(loadSymbolsMapFile("noneMAP.TXT"), "file not found: noneMAP.TXT (No such file or directory)");
   std::filesystem::create_directory("dirPHNTM.TXT");
-  EXPECT_EQ(loadPhantomsFile("dirPHNTM.TXT"), "file not found: dirPHNTM.TXT: Is a directory");
+  EXPECT_EQ(loadPhantomsFile("dirPHNTM.TXT"), "file not found: dirPHNTM.TXT (Is a directory)");
   EXPECT_EQ(tables(), before);
-  EXPECT_EQ(loadProblemMessage("noneMAP.TXT", "file not found: noneMAP.TXT: x"), "file not found: noneMAP.TXT: x");
+  EXPECT_EQ(loadProblemMessage("noneMAP.TXT", "file not found: noneMAP.TXT (x)"), "file not found: noneMAP.TXT (x)");
   EXPECT_EQ(loadProblemMessage("aMAP.TXT", "is empty"), "aMAP.TXT: is empty");
 }
 
