@@ -5,7 +5,6 @@
 // editors accept at their prompts.
 #include "symbols/editorfiles.hpp"
 
-
 #include "shell/files.hpp"
 #include "shell/inputfields.hpp"
 #include "shell/numberforms.hpp"
