@@ -76,6 +76,14 @@ std::string text(double x, double y, const std::string& content, const char* anc
          content + "</text>\n";
 }
 
+// The tick values from low to high, every step.
+std::vector<double> ticks(double low, double high, double step) {
+  std::vector<double> values;
+  const long n = std::lround((high - low) / step);
+  for (long i = 0; i <= n; ++i) values.push_back(low + static_cast<double>(i) * step);
+  return values;
+}
+
 // The frame, the title, the axis names and the ticks; `logarithmic` labels
 // tick v as 10^v.
 std::string axes(const Frame& f, const std::string& title, const std::string& xName, const std::string& yName,
@@ -88,12 +96,12 @@ std::string axes(const Frame& f, const std::string& title, const std::string& xN
        "\" text-anchor=\"middle\" transform=\"rotate(-90 " + number(f.left - 48) + " " +
        number(f.top + f.height / 2) + ")\">" + yName + "</text>\n";
   auto tickLabel = [&](double v) { return logarithmic ? label(std::pow(10.0, v)) : label(v); };
-  for (double v = f.xMin; v <= f.xMax + xStep / 1000; v += xStep) {
+  for (double v : ticks(f.xMin, f.xMax, xStep)) {
     s += line(f.x(v), f.top + f.height, f.x(v), f.top + f.height + 5, "stroke=\"#000\"");
     s += line(f.x(v), f.top, f.x(v), f.top + f.height, "stroke=\"#ddd\"");
     s += text(f.x(v), f.top + f.height + 19, tickLabel(v), "middle");
   }
-  for (double v = f.yMin; v <= f.yMax + yStep / 1000; v += yStep) {
+  for (double v : ticks(f.yMin, f.yMax, yStep)) {
     s += line(f.left - 5, f.y(v), f.left, f.y(v), "stroke=\"#000\"");
     s += line(f.left, f.y(v), f.left + f.width, f.y(v), "stroke=\"#ddd\"");
     s += text(f.left - 8, f.y(v) + 4, tickLabel(v), "end");
@@ -175,8 +183,8 @@ std::string comparisonSvg(const std::vector<MeasuredInput>& inputs) {
   const double chartWidth = 380, chartHeight = 320, legendTop = 460;
   const double height = legendTop + 22 * static_cast<double>(inputs.size()) + 20;
   std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"960\" height=\"" + number(height) +
-                  "\" viewBox=\"0 0 960 " + number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
+                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"" + number(height) +
+                  "\" viewBox=\"0 0 1000 " + number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
                   "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
   s += lengthChart(inputs, Frame{80, 50, chartWidth, chartHeight, 0, 1, 0, 1});
   s += rankChart(inputs, Frame{80 + chartWidth + 110, 50, chartWidth, chartHeight, 0, 1, 0, 1});
