@@ -31,21 +31,8 @@ std::string label(double v) {
   return buf;
 }
 
-// Valid UTF-8 stays; any other byte shows as the console's glyph.
-bool validUtf8(const std::string& s) {
-  for (size_t i = 0; i < s.size();) {
-    auto b = static_cast<unsigned char>(s[i]);
-    size_t n = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : 99;
-    if (n == 99 || i + n >= s.size()) return false;
-    for (size_t k = 1; k <= n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    i += n + 1;
-  }
-  return true;
-}
-
 std::string xmlText(const std::string& raw) {
-  const std::string text = validUtf8(raw) ? raw : displayText(raw);
+  const std::string text = nameText(raw);
   std::string out;
   for (char ch : text) {
     switch (ch) {

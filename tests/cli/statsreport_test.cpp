@@ -218,6 +218,10 @@ TEST(ComparisonForms, TextIsQuotedEscapedAndShown) {
   EXPECT_NE(json.find("\"file\": \"a,\\\"b\\\".txt\""), std::string::npos);
   EXPECT_NE(json.find("[\"" + glyph + "\\\\\", 1]"), std::string::npos);
   EXPECT_NE(comparisonTable(c).find(glyph + "\\ 1"), std::string::npos);
+  // File names stay as given when they are UTF-8; other bytes show as glyphs.
+  EXPECT_EQ(nameText("caf\xc3\xa9.txt"), "caf\xc3\xa9.txt");
+  EXPECT_EQ(nameText("caf\xe9.txt"), "caf" + glyph + ".txt");
+  EXPECT_EQ(nameText("\xc3"), con::utf8(con::cp437Glyph(0xc3)));
   EXPECT_EQ(csvField("plain"), "plain");
   EXPECT_EQ(csvField("two\r\nlines"), "\"two\r\nlines\"");
 }
