@@ -66,7 +66,7 @@ std::string text(double x, double y, const std::string& content, const char* anc
 // The tick values from low to high, every step.
 std::vector<double> ticks(double low, double high, double step) {
   std::vector<double> values;
-  const long n = std::lround((high - low) / step);
+  const auto n = static_cast<long>(std::floor((high - low) / step + 1e-9));
   for (long i = 0; i <= n; ++i) values.push_back(low + static_cast<double>(i) * step);
   return values;
 }
