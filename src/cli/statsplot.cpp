@@ -10,6 +10,8 @@ namespace {
 constexpr const char* COLOURS[] = {"#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "#9467bd",
                                    "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
 constexpr size_t NCOLOURS = sizeof COLOURS / sizeof COLOURS[0];
+// Up to this many lengths, every share of the length chart has its marker.
+constexpr size_t MARKEDLENGTHS = 40;
 
 // Where a chart's plotting area stands in the picture.
 struct Frame {
@@ -96,7 +98,18 @@ std::string axes(const Frame& f, const std::string& title, const std::string& xN
   return s;
 }
 
-std::string polyline(const std::vector<std::pair<double, double>>& points, const char* colour) {
+using Points = std::vector<std::pair<double, double>>;
+
+// Points from left to right, one per half pixel at most (the first and the
+// last always): enough for a curve, however many values it has.
+Points thinned(const Points& points) {
+  Points kept;
+  for (size_t i = 0; i < points.size(); ++i)
+    if (kept.empty() || i + 1 == points.size() || points[i].first - kept.back().first >= 0.5) kept.push_back(points[i]);
+  return kept;
+}
+
+std::string polyline(const Points& points, const char* colour) {
   if (points.empty()) return "";
   std::string s = "<polyline fill=\"none\" stroke=\"" + std::string(colour) + "\" stroke-width=\"2\" points=\"";
   for (const auto& [x, y] : points) s += number(x) + "," + number(y) + " ";
@@ -119,10 +132,12 @@ std::string lengthChart(const std::vector<MeasuredInput>& inputs, Frame f) {
   std::string s = axes(f, "Token lengths", "length (bytes)", "share of tokens", xStep, yStep, false);
   for (size_t i = 0; i < inputs.size(); ++i) {
     const char* colour = COLOURS[i % NCOLOURS];
-    std::vector<std::pair<double, double>> points;
+    Points points;
     const std::vector<double>& dist = inputs[i].yardsticks.len_dist;
     for (size_t k = 1; k <= dist.size(); ++k) points.emplace_back(f.x(static_cast<double>(k)), f.y(dist[k - 1]));
+    points = thinned(points);
     s += polyline(points, colour);
+    if (longest > MARKEDLENGTHS) continue;
     for (const auto& [x, y] : points)
       s += "<circle cx=\"" + number(x) + "\" cy=\"" + number(y) + "\" r=\"3\" fill=\"" + colour + "\"/>\n";
   }
@@ -143,13 +158,10 @@ std::string rankChart(const std::vector<MeasuredInput>& inputs, Frame f) {
                        std::ceil(f.yMax / 6), true);
   for (size_t i = 0; i < inputs.size(); ++i) {
     const std::vector<size_t>& freq = inputs[i].yardsticks.frequencies;
-    // One point per half pixel of rank is enough for the curve.
-    std::vector<std::pair<double, double>> points;
-    for (size_t r = 1; r <= freq.size(); ++r) {
-      double x = f.x(std::log10(static_cast<double>(r))), y = f.y(std::log10(static_cast<double>(freq[r - 1])));
-      if (points.empty() || r == freq.size() || x - points.back().first >= 0.5) points.emplace_back(x, y);
-    }
-    s += polyline(points, COLOURS[i % NCOLOURS]);
+    Points points;
+    for (size_t r = 1; r <= freq.size(); ++r)
+      points.emplace_back(f.x(std::log10(static_cast<double>(r))), f.y(std::log10(static_cast<double>(freq[r - 1]))));
+    s += polyline(thinned(points), COLOURS[i % NCOLOURS]);
   }
   return s;
 }

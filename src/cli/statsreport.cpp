@@ -77,10 +77,16 @@ std::string lengthCell(const Comparison& c, size_t i, size_t k) {
   return fixedSignificant(k <= dist.size() ? dist[k - 1] : 0.0);
 }
 
+// A type longer than this shows in the table by its beginning and an ellipsis.
+constexpr size_t TOPCELLBYTES = 24;
+
 std::string topCell(const Comparison& c, size_t i, size_t rank) {
   const auto& top = c.inputs[i].yardsticks.top;
   if (rank > top.size()) return "";
-  return displayText(top[rank - 1].first) + " " + std::to_string(top[rank - 1].second);
+  std::string_view type = top[rank - 1].first;
+  std::string shown = type.size() <= TOPCELLBYTES ? displayText(type)
+                                                  : displayText(type.substr(0, TOPCELLBYTES - 1)) + "\u2026";
+  return shown + " " + std::to_string(top[rank - 1].second);
 }
 
 std::string termCell(const Comparison& c, size_t i, size_t term) {

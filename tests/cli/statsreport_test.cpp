@@ -187,6 +187,10 @@ TEST(ComparisonForms, TopTypesInTableAndCsv) {
   std::string csv = comparisonCsv(THREE);
   EXPECT_NE(csv.find(",the:3 cat:1 sat:1 on:1 mat:1 end:1,"), std::string::npos);
   EXPECT_NE(csv.find(",a:3 ab:2 abc:1,"), std::string::npos);
+  // A long type shows by its first 23 bytes in the table, whole elsewhere.
+  Comparison c = comparisonOf({{"long.txt", {std::string(30, 'x')}}});
+  EXPECT_EQ(tableCells(comparisonTable(c))["top_1"], (std::vector<std::string>{std::string(23, 'x') + "\u2026", "1"}));
+  EXPECT_NE(comparisonCsv(c).find("," + std::string(30, 'x') + ":1\n"), std::string::npos);
 }
 
 TEST(ComparisonForms, WithoutTargetNoDistances) {
