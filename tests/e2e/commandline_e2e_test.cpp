@@ -14,14 +14,14 @@ const std::string HINT = "Try 'plomar --help' for more information.\n";
 TEST(CommandLineOptions, HelpAndVersionPrintOnStandardOutputAndSucceed) {
   E2ESession s;
   for (const char* option : {"-h", "--help"}) {
-    CommandResult r = s.command({option});
+    CommandResult r = s.command(option);
     EXPECT_EQ(r.exitStatus, 0) << option;
     EXPECT_EQ(r.out.rfind("Usage: plomar [OPTION]\n", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("  -V, --version"), std::string::npos);
     EXPECT_EQ(r.err, "");
   }
   for (const char* option : {"-V", "--version"}) {
-    CommandResult r = s.command({option});
+    CommandResult r = s.command(option);
     EXPECT_EQ(r.exitStatus, 0) << option;
     EXPECT_EQ(r.out, std::string("plomar ") + PLOMAR_VERSION + "\n");
     EXPECT_EQ(r.err, "");
@@ -32,24 +32,24 @@ TEST(CommandLineOptions, HelpAndVersionPrintOnStandardOutputAndSucceed) {
 
 TEST(CommandLineOptions, UsageErrorsNameTheProblemOnStandardErrorWithStatus2) {
   E2ESession s;
-  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"--frobnicate"}, "plomar: unrecognized option '--frobnicate'\n"},
-      {{"-x"}, "plomar: invalid option '-x'\n"},
-      {{"--version=2"}, "plomar: option '--version' does not take an argument\n"},
-      {{"frobnicate"}, "plomar: unknown command 'frobnicate'\n"},
-      {{"--", "stray"}, "plomar: unexpected argument 'stray'\n"},
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"--frobnicate", "plomar: unrecognized option '--frobnicate'\n"},
+      {"-x", "plomar: invalid option '-x'\n"},
+      {"--version=2", "plomar: option '--version' does not take an argument\n"},
+      {"frobnicate", "plomar: unknown command 'frobnicate'\n"},
+      {"-- stray", "plomar: unexpected argument 'stray'\n"},
   };
   for (const auto& [args, line] : cases) {
     CommandResult r = s.command(args, "E");
-    EXPECT_EQ(r.exitStatus, 2) << args[0];
+    EXPECT_EQ(r.exitStatus, 2) << args;
     EXPECT_EQ(r.err, line + HINT);
-    EXPECT_EQ(r.out, "") << "the interactive program must not start for " << args[0];
+    EXPECT_EQ(r.out, "") << "the interactive program must not start for " << args;
   }
 }
 
 TEST(CommandLineOptions, WithoutArgumentsTheInteractiveProgramRuns) {
   E2ESession s;
-  CommandResult r = s.command({}, "E");
+  CommandResult r = s.command("", "E");
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_NE(r.out.find("V1.1 PLOMAR (c) the PLOMAR authors"), std::string::npos);
   EXPECT_EQ(r.err, "");

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include <gtest/gtest.h>
 #include <csignal>
@@ -113,21 +112,10 @@ E2EResult E2ESession::run(std::string_view keys) const {
   return result;
 }
 
-CommandResult E2ESession::command(const std::vector<std::string>& args, std::string_view input) const {
-  return runProgram(PLOMAR_BINARY, args, dir_, input);
-}
-
 std::string E2ESession::read(const std::string& name) const { return slurp(dir_ / name); }
 
-E2ESession::CommandResult E2ESession::command(const std::string& arguments) const {
-  const std::filesystem::path out = dir_ / ".stdout", err = dir_ / ".stderr";
-  std::string line = "cd '" + dir_.string() + "' && " PLOMAR_BINARY " " + arguments + " </dev/null >'" + out.string() +
-                     "' 2>'" + err.string() + "'";
-  int status = std::system(line.c_str());
-  CommandResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-  std::filesystem::remove(out);
-  std::filesystem::remove(err);
-  return result;
+CommandResult E2ESession::command(const std::string& arguments, std::string_view input) const {
+  return runProgram("/bin/sh", {"-c", std::string("exec '") + PLOMAR_BINARY + "' " + arguments}, dir_, input);
 }
 
 bool E2ESession::exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }

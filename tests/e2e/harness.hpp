@@ -37,17 +37,11 @@ class E2ESession {
   // Runs the program with these keys on its standard input; every session
   // must end with status 0 (checked here).
   E2EResult run(std::string_view keys) const;
-  // Runs the program with command-line arguments; its exit status is the
-  // caller's to check.
-  CommandResult command(const std::vector<std::string>& args, std::string_view input = "") const;
   std::string read(const std::string& name) const;
-  // Runs `plomar ARGUMENTS` (a shell word list) in the session's directory
-  // with nothing on standard input.
-  struct CommandResult {
-    int exitStatus = -1;
-    std::string out, err;
-  };
-  CommandResult command(const std::string& arguments) const;
+  // Runs the program with command-line arguments, a shell word list
+  // ("stats a.txt *.csv") split and expanded by /bin/sh; its exit status is
+  // the caller's to check.
+  CommandResult command(const std::string& arguments, std::string_view input = "") const;
   bool exists(const std::string& name) const;
   std::vector<std::string> files() const;
   const std::filesystem::path& dir() const { return dir_; }
