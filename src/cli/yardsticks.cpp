@@ -234,8 +234,3 @@ double distanceOf(const std::vector<DistanceTerm>& terms) {
   return sum;
 }
 
-std::string fullPrecision(double value) {
-  char buf[64];
-  auto result = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, result.ptr);
-}
