@@ -9,15 +9,20 @@
 #include "shell/console.hpp"
 #include "state/shellstate.hpp"
 
+std::string fileProblemText(FileProblem problem, const std::string& name, int systemError) {
+  std::string what = problem == FileProblem::NotFound ? FILENOTFOUNDTEXT : "cannot create: ";
+  return what + name + " (" + std::strerror(systemError) + ")";
+}
+
 void FILEERROR(FileProblem problem, const std::string& name, int systemError) {
+  showFileProblem(fileProblemText(problem, name, systemError));
+}
+
+void showFileProblem(const std::string& message) {
   int previous = con::currentColor();
   con::newLine();
   con::color(SHELL.RDCOLOR);
-  con::print(problem == FileProblem::NotFound ? " file not found: " : " cannot create: ");
-  con::print(name);
-  con::print(" (");
-  con::print(std::strerror(systemError));
-  con::printLine(")");
+  con::printLine(" " + message);
   con::color(SHELL.GNCOLOR);
   con::print(SHELL.STR1);
   con::color(previous);
@@ -38,6 +43,13 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::open(const std::string& name) {
+  int problem = 0;
+  if (openQuietly(name, &problem)) return true;
+  FILEERROR(FileProblem::CannotCreate, name, problem);
+  return false;
+}
+
+bool OutputFile::openQuietly(const std::string& name, int* systemError) {
   name_ = name;
   text_.clear();
   column_ = 1;
@@ -67,13 +79,21 @@ bool OutputFile::open(const std::string& name) {
   }
   if (problem != 0) {
     fd_ = -1;
-    FILEERROR(FileProblem::CannotCreate, name, problem);
+    if (systemError != nullptr) *systemError = problem;
     return false;
   }
   return true;
 }
 
 bool OutputFile::close() {
+  int failure = 0;
+  if (closeQuietly(&failure)) return true;
+  if (failure != 0) FILEERROR(FileProblem::CannotCreate, name_, failure);
+  return false;
+}
+
+bool OutputFile::closeQuietly(int* systemError) {
+  if (systemError != nullptr) *systemError = 0;
   if (fd_ < 0) return false;
   int failure = 0;
   size_t done = 0;
@@ -89,11 +109,8 @@ bool OutputFile::close() {
     if (failure == 0 && ::rename(tempName_.c_str(), name_.c_str()) != 0) failure = errno;
     if (failure != 0) ::unlink(tempName_.c_str());
   }
-  if (failure != 0) {
-    FILEERROR(FileProblem::CannotCreate, name_, failure);
-    return false;
-  }
-  return true;
+  if (systemError != nullptr) *systemError = failure;
+  return failure == 0;
 }
 
 void OutputFile::print(std::string_view text) {
