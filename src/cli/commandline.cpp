@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "cli/blockcommands.hpp"
 #include "cli/options.hpp"
 #include "cli/stats.hpp"
 #include "shell/shell.hpp"
@@ -22,6 +23,8 @@ struct Command {
 // The non-interactive commands, each in a file of its own.
 constexpr Command COMMANDS[] = {
     {"stats", runStats, "yardsticks of texts, lists and blocks side by side"},
+    {"block", runBlockCommand, "generate the block of a set-up file and write its files"},
+    {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
 };
 
 const Command* findCommand(const char* name) {
