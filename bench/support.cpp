@@ -39,12 +39,13 @@ void writeBenchFile(const std::filesystem::path& path, const std::string& bytes)
 }
 
 void runDialogue(benchmark::State& state, const std::filesystem::path& dir, const std::string& keys,
-                 void (*utility)(), const char* saved) {
+                 void (*utility)(), const char* saved, void (*prepare)()) {
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(dir);
   con::install(std::make_unique<con::PlainSink>(-1), std::make_unique<con::ScriptedKeys>(), 120, 60);
   SIZESTARTTABLES();
   INIT();
+  if (prepare != nullptr) prepare();
   auto& script = static_cast<con::ScriptedKeys&>(con::keys());
   std::filesystem::remove(saved);
   for (auto _ : state) {

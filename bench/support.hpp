@@ -16,8 +16,9 @@ void writeBenchFile(const std::filesystem::path& path, const std::string& bytes)
 // `dir`, on fresh tables and a fresh console; the working directory is given
 // back. A dialogue that went out of step or did not save `saved` is reported
 // as an error.
+// `prepare`, when given, runs after INIT (for a utility that needs a run).
 void runDialogue(benchmark::State& state, const std::filesystem::path& dir, const std::string& keys,
-                 void (*utility)(), const char* saved);
+                 void (*utility)(), const char* saved, void (*prepare)() = nullptr);
 
 // ---- The yardstick of the generators ------------------------------------------
 
