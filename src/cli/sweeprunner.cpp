@@ -245,6 +245,7 @@ RunOutcome runPoints(const std::vector<uint64_t>& points, int jobs, const PointE
 }
 
 void catchStopSignals() {
+  caughtSignal = 0;
   struct sigaction action {};
   action.sa_handler = onStopSignal;
   sigemptyset(&action.sa_mask);

@@ -29,7 +29,7 @@ struct RunOutcome {
 RunOutcome runPoints(const std::vector<uint64_t>& points, int jobs, const PointEvaluator& evaluate,
                      const RowSink& sink);
 
-// From now on SIGINT and SIGTERM only set stopSignal (the workers ignore
+// From now on SIGINT and SIGTERM only set stopSignal, which starts at 0 (the workers ignore
 // SIGINT, so that a Ctrl-C reaches the sweep through its main process).
 void catchStopSignals();
 // The stop signal that arrived, 0 when none.
