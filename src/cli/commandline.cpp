@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/options.hpp"
+#include "cli/stats.hpp"
 #include "shell/shell.hpp"
 
 namespace {
@@ -20,7 +21,7 @@ struct Command {
 
 // The non-interactive commands, each in a file of its own.
 constexpr Command COMMANDS[] = {
-    {nullptr, nullptr, nullptr},
+    {"stats", runStats, "yardsticks of texts, lists and blocks side by side"},
 };
 
 const Command* findCommand(const char* name) {

@@ -18,6 +18,14 @@ struct Yardsticks {
 
 Yardsticks measureTokens(const std::vector<std::string>& tokens);
 
+// The measures of one number each, in the order they are shown:
+// ttr hapax len_mean len_sd h0 h1 h2 zipf rep near
+struct ScalarMeasure {
+  const char* name;
+  double Yardsticks::*member;
+};
+const std::vector<ScalarMeasure>& scalarMeasures();
+
 // The measures that may enter the distance, in this fixed order:
 // ttr hapax len_mean len_sd h1 h2 zipf rep near len_dist
 const std::vector<std::string>& distanceMeasureNames();

@@ -38,6 +38,13 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::open(const std::string& name) {
+  int problem = 0;
+  if (openQuietly(name, &problem)) return true;
+  FILEERROR(FileProblem::CannotCreate, name, problem);
+  return false;
+}
+
+bool OutputFile::openQuietly(const std::string& name, int* systemError) {
   name_ = name;
   text_.clear();
   column_ = 1;
@@ -67,13 +74,21 @@ bool OutputFile::open(const std::string& name) {
   }
   if (problem != 0) {
     fd_ = -1;
-    FILEERROR(FileProblem::CannotCreate, name, problem);
+    if (systemError != nullptr) *systemError = problem;
     return false;
   }
   return true;
 }
 
 bool OutputFile::close() {
+  int failure = 0;
+  if (closeQuietly(&failure)) return true;
+  if (failure != 0) FILEERROR(FileProblem::CannotCreate, name_, failure);
+  return false;
+}
+
+bool OutputFile::closeQuietly(int* systemError) {
+  if (systemError != nullptr) *systemError = 0;
   if (fd_ < 0) return false;
   int failure = 0;
   size_t done = 0;
@@ -89,11 +104,8 @@ bool OutputFile::close() {
     if (failure == 0 && ::rename(tempName_.c_str(), name_.c_str()) != 0) failure = errno;
     if (failure != 0) ::unlink(tempName_.c_str());
   }
-  if (failure != 0) {
-    FILEERROR(FileProblem::CannotCreate, name_, failure);
-    return false;
-  }
-  return true;
+  if (systemError != nullptr) *systemError = failure;
+  return failure == 0;
 }
 
 void OutputFile::print(std::string_view text) {

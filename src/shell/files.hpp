@@ -29,6 +29,10 @@ class OutputFile {
 
   bool open(const std::string& name);  // false after reporting the failure
   bool close();                        // false after reporting the failure
+  // The same without reporting: the errno-style code goes into *systemError
+  // (0 from a close without an open file).
+  bool openQuietly(const std::string& name, int* systemError = nullptr);
+  bool closeQuietly(int* systemError = nullptr);
 
   void print(std::string_view text);
   void printLine(std::string_view text = {});  // text, then CR LF

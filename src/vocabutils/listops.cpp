@@ -55,6 +55,17 @@ AllowedSet allowedSet(const Tank<char>& table) {
   return allowed;
 }
 
+bool allowedByDefault(int code) {
+  return code == '\'' || (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+}
+
+AllowedSet defaultAllowedSet() {
+  AllowedSet allowed{};
+  allowed[0] = true;
+  for (int c = 32; c <= 255; ++c) allowed[static_cast<size_t>(c)] = allowedByDefault(c);
+  return allowed;
+}
+
 std::vector<std::string> textGroups(std::string_view text, const AllowedSet& allowed) {
   std::vector<std::string> groups;
   bool inGroup = false;

@@ -30,6 +30,14 @@ void subtractList(std::vector<std::string>& first, const std::vector<std::string
 using AllowedSet = std::array<bool, 256>;
 AllowedSet allowedSet(const Tank<char>& table);
 
+// The characters allowed by default among codes 32..255: the apostrophe,
+// digits and letters.
+bool allowedByDefault(int code);
+
+// The set of a fresh table holding the default characters: those, and
+// code 0; codes 1..31 separate groups.
+AllowedSet defaultAllowedSet();
+
 // The groups of a text in text order: maximal runs of allowed characters;
 // every other character separates groups. Byte 0 is allowed but adds nothing
 // to its group, so a run of byte 0 alone is an empty group.

@@ -159,10 +159,7 @@ void textListUtility(const TextListKind& kind) {
 
 // The apostrophe, digits and letters; entries 0..31 are left as they are.
 void LOADDEFAULTALLOWEDSYMBOLS() {
-  for (int c = 32; c <= 255; ++c) {
-    bool allowed = c == '\'' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    VOC.ALLOWEDSYMBOLSTANK(c) = allowed ? static_cast<char>(c) : 0;
-  }
+  for (int c = 32; c <= 255; ++c) VOC.ALLOWEDSYMBOLSTANK(c) = allowedByDefault(c) ? static_cast<char>(c) : 0;
 }
 
 void MAKEVOCABLISTFROMTEXTFILE() { textListUtility(VOCABLIST); }

@@ -1,0 +1,134 @@
+// Reading the inputs of the yardsticks: texts, List files and block reports.
+#include "cli/statsinputs.hpp"
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string_view>
+
+#include "shell/files.hpp"
+#include "vocabutils/listfile.hpp"
+#include "vocabutils/listops.hpp"
+
+namespace {
+
+std::string bytesOf(const std::string& path) {
+  std::string bytes;
+  int systemError = 0;
+  if (!readWholeFile(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
+  return bytes;
+}
+
+// The position just after the next line end at or after pos (the end of the
+// text when there is none).
+size_t afterLineEnd(std::string_view text, size_t pos) {
+  size_t lf = text.find('\n', pos);
+  return lf == std::string_view::npos ? text.size() : lf + 1;
+}
+
+// Where a line that begins with the label stands, or npos.
+size_t lineWith(std::string_view report, std::string_view label, size_t from = 0) {
+  if (from == 0 && report.substr(0, label.size()) == label) return 0;
+  std::string line = "\n" + std::string(label);
+  size_t at = report.find(line, from);
+  return at == std::string_view::npos ? at : at + 1;
+}
+
+// The rest of the line that begins with the label, without its line end.
+std::string_view lineValue(std::string_view report, std::string_view label, const std::string& path) {
+  size_t at = lineWith(report, label);
+  if (at == std::string_view::npos) throw InputError(path + ": not a block report (no line '" + std::string(label) + "')");
+  size_t from = at + label.size();
+  size_t end = report.find_first_of("\r\n", from);
+  return report.substr(from, (end == std::string_view::npos ? report.size() : end) - from);
+}
+
+// The integer that a value begins with (after blanks); fails unless the
+// whole value is taken.
+long integerOf(std::string_view value, const std::string& path, std::string_view what) {
+  std::string text(value);
+  char* end = nullptr;
+  long v = std::strtol(text.c_str(), &end, 10);
+  while (end != nullptr && *end == ' ') ++end;
+  if (end == text.c_str() || *end != '\0') throw InputError(path + ": unreadable " + std::string(what) + " '" + text + "'");
+  return v;
+}
+
+// The characters written after every group: code 1, then code 2, each
+// only when not 0.
+std::string separatorsOf(std::string_view value, const std::string& path) {
+  size_t comma = value.find(',');
+  if (comma == std::string_view::npos) throw InputError(path + ": unreadable separation codes '" + std::string(value) + "'");
+  std::string separators;
+  for (std::string_view code : {value.substr(0, comma), value.substr(comma + 1)}) {
+    long c = integerOf(code, path, "separation code");
+    if (c < 0 || c > 255) throw InputError(path + ": separation code out of range '" + std::string(code) + "'");
+    if (c != 0) separators += static_cast<char>(c);
+  }
+  return separators;
+}
+
+// The forward block text: from the line after the empty line below its
+// heading to the three line ends before the mirrored text's heading.
+std::string_view forwardText(std::string_view report, const std::string& path) {
+  size_t heading = lineWith(report, " Generated Block of Groups FORWARD-sequenced : ");
+  if (heading == std::string_view::npos) throw InputError(path + ": not a block report (no forward block text)");
+  size_t from = afterLineEnd(report, afterLineEnd(report, heading));
+  size_t next = lineWith(report, " Generated Block of Groups MIRROR-sequenced : ", from);
+  if (next == std::string_view::npos) throw InputError(path + ": the forward block text has no end");
+  std::string_view text = report.substr(from, next - from);
+  for (int lineEnds = 0; lineEnds < 3 && !text.empty() && text.back() == '\n'; ++lineEnds) {
+    text.remove_suffix(1);
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+  }
+  return text;
+}
+
+// A paragraph break is two line ends before or after a group.
+std::string_view withoutLineEnds(std::string_view piece) {
+  size_t first = piece.find_first_not_of("\r\n");
+  if (first == std::string_view::npos) return {};
+  size_t last = piece.find_last_not_of("\r\n");
+  return piece.substr(first, last - first + 1);
+}
+
+// Every group of the text is followed by the separators; no group is empty.
+std::vector<std::string> splitGroups(std::string_view text, const std::string& separators, bool paragraphs) {
+  std::vector<std::string> groups;
+  size_t pos = 0;
+  while (pos <= text.size()) {
+    size_t at = text.find(separators, pos);
+    if (at == std::string_view::npos) at = text.size();
+    std::string_view piece = text.substr(pos, at - pos);
+    if (paragraphs) piece = withoutLineEnds(piece);
+    if (!piece.empty()) groups.emplace_back(piece);
+    pos = at + separators.size();
+  }
+  return groups;
+}
+
+}  // namespace
+
+std::vector<std::string> tokensOfTextFile(const std::string& path) {
+  return textGroups(bytesOf(path), defaultAllowedSet());
+}
+
+std::vector<std::string> tokensOfListFile(const std::string& path) {
+  return listGroups(bytesOf(path), std::numeric_limits<size_t>::max());
+}
+
+std::vector<std::string> tokensOfBlockReport(const std::string& path) {
+  const std::string bytes = bytesOf(path);
+  const std::string_view report = bytes;
+  const std::string separators = separatorsOf(lineValue(report, " Groups separation codes : ", path), path);
+  if (separators.empty())
+    throw InputError(path + ": the groups of this block were written with no separator and cannot be split");
+  const bool paragraphs = lineValue(report, " Paragraph triggering : ", path).substr(0, 1) == "Y";
+  const long recorded = integerOf(lineValue(report, " Generated Block-size, no. of groups = ", path), path, "group count");
+  std::vector<std::string> groups = splitGroups(forwardText(report, path), separators, paragraphs);
+  if (static_cast<long>(groups.size()) != recorded)
+    throw InputError(path + ": the block text splits into " + std::to_string(groups.size()) +
+                     " groups but the report records " + std::to_string(recorded) +
+                     " (the separators occur inside groups)");
+  return groups;
+}

@@ -1,0 +1,185 @@
+// The two charts of the yardsticks as SVG.
+#include "cli/statsplot.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* COLOURS[] = {"#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "#9467bd",
+                                   "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
+constexpr size_t NCOLOURS = sizeof COLOURS / sizeof COLOURS[0];
+
+// Where a chart's plotting area stands in the picture.
+struct Frame {
+  double left, top, width, height;
+  double xMin, xMax, yMin, yMax;  // the values at the edges
+  double x(double v) const { return left + (v - xMin) / (xMax - xMin) * width; }
+  double y(double v) const { return top + height - (v - yMin) / (yMax - yMin) * height; }
+};
+
+std::string number(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.1f", v);
+  return buf;
+}
+
+std::string label(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%g", v);
+  return buf;
+}
+
+// Valid UTF-8 stays; any other byte shows as the console's glyph.
+bool validUtf8(const std::string& s) {
+  for (size_t i = 0; i < s.size();) {
+    auto b = static_cast<unsigned char>(s[i]);
+    size_t n = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : 99;
+    if (n == 99 || i + n >= s.size()) return false;
+    for (size_t k = 1; k <= n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += n + 1;
+  }
+  return true;
+}
+
+std::string xmlText(const std::string& raw) {
+  const std::string text = validUtf8(raw) ? raw : displayText(raw);
+  std::string out;
+  for (char ch : text) {
+    switch (ch) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += static_cast<unsigned char>(ch) < 32 ? '?' : ch;
+    }
+  }
+  return out;
+}
+
+// A step of 1, 2 or 5 times a power of ten that cuts 0..top into about five parts.
+double tickStep(double top) {
+  double raw = top / 5, magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  double norm = raw / magnitude;
+  return (norm <= 1 ? 1 : norm <= 2 ? 2 : norm <= 5 ? 5 : 10) * magnitude;
+}
+
+std::string line(double x1, double y1, double x2, double y2, const char* style) {
+  return "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" + number(x2) + "\" y2=\"" + number(y2) +
+         "\" " + style + "/>\n";
+}
+
+std::string text(double x, double y, const std::string& content, const char* anchor, const char* extra = "") {
+  return "<text x=\"" + number(x) + "\" y=\"" + number(y) + "\" text-anchor=\"" + anchor + "\" " + extra + ">" +
+         content + "</text>\n";
+}
+
+// The frame, the title, the axis names and the ticks; `logarithmic` labels
+// tick v as 10^v.
+std::string axes(const Frame& f, const std::string& title, const std::string& xName, const std::string& yName,
+                 double xStep, double yStep, bool logarithmic) {
+  std::string s = "<rect x=\"" + number(f.left) + "\" y=\"" + number(f.top) + "\" width=\"" + number(f.width) +
+                  "\" height=\"" + number(f.height) + "\" fill=\"none\" stroke=\"#000\"/>\n";
+  s += text(f.left + f.width / 2, f.top - 14, title, "middle", "font-weight=\"bold\"");
+  s += text(f.left + f.width / 2, f.top + f.height + 40, xName, "middle");
+  s += "<text x=\"" + number(f.left - 48) + "\" y=\"" + number(f.top + f.height / 2) +
+       "\" text-anchor=\"middle\" transform=\"rotate(-90 " + number(f.left - 48) + " " +
+       number(f.top + f.height / 2) + ")\">" + yName + "</text>\n";
+  auto tickLabel = [&](double v) { return logarithmic ? label(std::pow(10.0, v)) : label(v); };
+  for (double v = f.xMin; v <= f.xMax + xStep / 1000; v += xStep) {
+    s += line(f.x(v), f.top + f.height, f.x(v), f.top + f.height + 5, "stroke=\"#000\"");
+    s += line(f.x(v), f.top, f.x(v), f.top + f.height, "stroke=\"#ddd\"");
+    s += text(f.x(v), f.top + f.height + 19, tickLabel(v), "middle");
+  }
+  for (double v = f.yMin; v <= f.yMax + yStep / 1000; v += yStep) {
+    s += line(f.left - 5, f.y(v), f.left, f.y(v), "stroke=\"#000\"");
+    s += line(f.left, f.y(v), f.left + f.width, f.y(v), "stroke=\"#ddd\"");
+    s += text(f.left - 8, f.y(v) + 4, tickLabel(v), "end");
+  }
+  return s;
+}
+
+std::string polyline(const std::vector<std::pair<double, double>>& points, const char* colour) {
+  if (points.empty()) return "";
+  std::string s = "<polyline fill=\"none\" stroke=\"" + std::string(colour) + "\" stroke-width=\"2\" points=\"";
+  for (const auto& [x, y] : points) s += number(x) + "," + number(y) + " ";
+  return s + "\"/>\n";
+}
+
+std::string lengthChart(const std::vector<MeasuredInput>& inputs, Frame f) {
+  size_t longest = 0;
+  double highest = 0;
+  for (const MeasuredInput& in : inputs) {
+    longest = std::max(longest, in.yardsticks.len_dist.size());
+    for (double share : in.yardsticks.len_dist) highest = std::max(highest, share);
+  }
+  f.xMin = 0;
+  f.xMax = static_cast<double>(std::max<size_t>(longest, 2));
+  const double yStep = tickStep(highest > 0 ? highest : 1);
+  f.yMin = 0;
+  f.yMax = std::ceil((highest > 0 ? highest : 1) / yStep) * yStep;
+  const double xStep = longest <= 20 ? 1 : std::ceil(tickStep(static_cast<double>(longest)));
+  std::string s = axes(f, "Token lengths", "length (bytes)", "share of tokens", xStep, yStep, false);
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    const char* colour = COLOURS[i % NCOLOURS];
+    std::vector<std::pair<double, double>> points;
+    const std::vector<double>& dist = inputs[i].yardsticks.len_dist;
+    for (size_t k = 1; k <= dist.size(); ++k) points.emplace_back(f.x(static_cast<double>(k)), f.y(dist[k - 1]));
+    s += polyline(points, colour);
+    for (const auto& [x, y] : points)
+      s += "<circle cx=\"" + number(x) + "\" cy=\"" + number(y) + "\" r=\"3\" fill=\"" + colour + "\"/>\n";
+  }
+  return s;
+}
+
+std::string rankChart(const std::vector<MeasuredInput>& inputs, Frame f) {
+  double ranks = 1, highest = 1;
+  for (const MeasuredInput& in : inputs) {
+    ranks = std::max(ranks, static_cast<double>(in.yardsticks.frequencies.size()));
+    if (!in.yardsticks.frequencies.empty())
+      highest = std::max(highest, static_cast<double>(in.yardsticks.frequencies.front()));
+  }
+  f.xMin = f.yMin = 0;
+  f.xMax = std::max(1.0, std::ceil(std::log10(ranks)));
+  f.yMax = std::max(1.0, std::ceil(std::log10(highest)));
+  std::string s = axes(f, "Rank and frequency (log-log)", "rank", "frequency", std::ceil(f.xMax / 6),
+                       std::ceil(f.yMax / 6), true);
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    const std::vector<size_t>& freq = inputs[i].yardsticks.frequencies;
+    // One point per half pixel of rank is enough for the curve.
+    std::vector<std::pair<double, double>> points;
+    for (size_t r = 1; r <= freq.size(); ++r) {
+      double x = f.x(std::log10(static_cast<double>(r))), y = f.y(std::log10(static_cast<double>(freq[r - 1])));
+      if (points.empty() || r == freq.size() || x - points.back().first >= 0.5) points.emplace_back(x, y);
+    }
+    s += polyline(points, COLOURS[i % NCOLOURS]);
+  }
+  return s;
+}
+
+std::string legend(const std::vector<MeasuredInput>& inputs, double left, double top) {
+  std::string s;
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    double y = top + 22 * static_cast<double>(i);
+    s += line(left, y, left + 30, y, ("stroke=\"" + std::string(COLOURS[i % NCOLOURS]) + "\" stroke-width=\"3\"").c_str());
+    s += text(left + 38, y + 4, xmlText(inputs[i].name), "start");
+  }
+  return s;
+}
+
+}  // namespace
+
+std::string comparisonSvg(const std::vector<MeasuredInput>& inputs) {
+  const double chartWidth = 380, chartHeight = 320, legendTop = 460;
+  const double height = legendTop + 22 * static_cast<double>(inputs.size()) + 20;
+  std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"960\" height=\"" + number(height) +
+                  "\" viewBox=\"0 0 960 " + number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
+                  "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  s += lengthChart(inputs, Frame{80, 50, chartWidth, chartHeight, 0, 1, 0, 1});
+  s += rankChart(inputs, Frame{80 + chartWidth + 110, 50, chartWidth, chartHeight, 0, 1, 0, 1});
+  s += legend(inputs, 80, legendTop);
+  return s + "</svg>\n";
+}

@@ -1,0 +1,192 @@
+// The table, CSV and JSON forms of a comparison of inputs.
+#include "cli/statsreport.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "cli/statscsv.hpp"
+#include "shell/console.hpp"
+
+namespace {
+
+// The terms of input i's distance to the target (none without a target).
+std::vector<DistanceTerm> termsOf(const Comparison& c, size_t i) {
+  if (!c.hasDistances() || i == 0) return {};
+  return distanceTerms(c.inputs[i].yardsticks, c.inputs[0].yardsticks, c.measures);
+}
+
+size_t longestLength(const Comparison& c) {
+  size_t longest = 0;
+  for (const MeasuredInput& in : c.inputs) longest = std::max(longest, in.yardsticks.len_dist.size());
+  return longest;
+}
+
+}  // namespace
+
+std::string displayText(std::string_view bytes) {
+  std::string text;
+  for (char ch : bytes) {
+    auto b = static_cast<unsigned char>(ch);
+    if (b >= 32 && b <= 126) text += ch;
+    else text += con::utf8(con::cp437Glyph(b));
+  }
+  return text;
+}
+
+namespace {
+
+// ---- Table -------------------------------------------------------------------
+
+using Row = std::vector<std::string>;  // the label, then one cell per input
+
+size_t displayWidth(const std::string& utf8Text) {
+  return static_cast<size_t>(std::count_if(utf8Text.begin(), utf8Text.end(),
+                                           [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+}
+
+void addRow(std::vector<Row>& rows, const std::string& label, const Comparison& c,
+            std::string (*cell)(const Comparison&, size_t, size_t), size_t arg) {
+  Row row{label};
+  for (size_t i = 0; i < c.inputs.size(); ++i) row.push_back(cell(c, i, arg));
+  rows.push_back(row);
+}
+
+std::string scalarCell(const Comparison& c, size_t i, size_t measure) {
+  return fixedSignificant(c.inputs[i].yardsticks.*scalarMeasures()[measure].member);
+}
+
+std::string lengthCell(const Comparison& c, size_t i, size_t k) {
+  const std::vector<double>& dist = c.inputs[i].yardsticks.len_dist;
+  return fixedSignificant(k <= dist.size() ? dist[k - 1] : 0.0);
+}
+
+std::string topCell(const Comparison& c, size_t i, size_t rank) {
+  const auto& top = c.inputs[i].yardsticks.top;
+  if (rank > top.size()) return "";
+  return displayText(top[rank - 1].first) + " " + std::to_string(top[rank - 1].second);
+}
+
+std::string termCell(const Comparison& c, size_t i, size_t term) {
+  if (i == 0) return "-";
+  return fixedSignificant(termsOf(c, i)[term].value);
+}
+
+std::string distanceCell(const Comparison& c, size_t i, size_t) {
+  if (i == 0) return "-";
+  return fixedSignificant(distanceOf(termsOf(c, i)));
+}
+
+std::vector<Row> tableRows(const Comparison& c) {
+  std::vector<Row> rows;
+  Row heading{""}, tokens{"tokens"}, types{"types"};
+  for (const MeasuredInput& in : c.inputs) {
+    heading.push_back(in.name);
+    tokens.push_back(std::to_string(in.yardsticks.tokens));
+    types.push_back(std::to_string(in.yardsticks.types));
+  }
+  rows = {heading, tokens, types};
+  for (size_t m = 0; m < scalarMeasures().size(); ++m) addRow(rows, scalarMeasures()[m].name, c, scalarCell, m);
+  for (size_t k = 1; k <= longestLength(c); ++k) addRow(rows, "len_" + std::to_string(k), c, lengthCell, k);
+  for (size_t r = 1; r <= 10; ++r) addRow(rows, "top_" + std::to_string(r), c, topCell, r);
+  if (c.hasDistances()) {
+    const std::vector<DistanceTerm> terms = termsOf(c, 1);  // the same measures for every input
+    for (size_t t = 0; t < terms.size(); ++t) addRow(rows, "dist_" + terms[t].measure, c, termCell, t);
+    addRow(rows, "dist", c, distanceCell, 0);
+  }
+  return rows;
+}
+
+// ---- JSON --------------------------------------------------------------------
+
+std::string jsonString(std::string_view utf8Text) {
+  std::string s = "\"";
+  for (char ch : utf8Text) {
+    if (ch == '"' || ch == '\\') s += '\\';
+    if (static_cast<unsigned char>(ch) < 32) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(ch));
+      s += buf;
+    } else {
+      s += ch;
+    }
+  }
+  return s + "\"";
+}
+
+std::string jsonObject(const Comparison& c, size_t i) {
+  const Yardsticks& y = c.inputs[i].yardsticks;
+  std::string o = "{\"file\": " + jsonString(c.inputs[i].name) + ", \"tokens\": " + std::to_string(y.tokens) +
+                  ", \"types\": " + std::to_string(y.types);
+  for (const ScalarMeasure& m : scalarMeasures()) o += ", \"" + std::string(m.name) + "\": " + fullPrecision(y.*m.member);
+  o += ", \"len_dist\": [";
+  for (size_t k = 0; k < y.len_dist.size(); ++k) o += (k > 0 ? ", " : "") + fullPrecision(y.len_dist[k]);
+  o += "], \"top\": [";
+  for (size_t r = 0; r < y.top.size(); ++r)
+    o += (r > 0 ? ", [" : "[") + jsonString(displayText(y.top[r].first)) + ", " + std::to_string(y.top[r].second) + "]";
+  o += "]";
+  if (c.hasDistances() && i > 0) {
+    std::vector<DistanceTerm> terms = termsOf(c, i);
+    o += ", \"dist_terms\": {";
+    for (size_t t = 0; t < terms.size(); ++t)
+      o += (t > 0 ? ", \"" : "\"") + terms[t].measure + "\": " + fullPrecision(terms[t].value);
+    o += "}, \"dist\": " + fullPrecision(distanceOf(terms));
+  }
+  return o + "}";
+}
+
+}  // namespace
+
+std::string fixedSignificant(double v) {
+  if (v == 0 || !std::isfinite(v)) return v == 0 ? "0" : fullPrecision(v);
+  // The exponent after rounding to 4 significant digits decides the decimals.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3e", v);
+  int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+  std::snprintf(buf, sizeof buf, "%.*f", std::max(0, 3 - exponent), v);
+  return buf;
+}
+
+std::string comparisonTable(const Comparison& c) {
+  const std::vector<Row> rows = tableRows(c);
+  std::vector<size_t> widths(rows.front().size(), 0);
+  for (const Row& row : rows)
+    for (size_t col = 0; col < row.size(); ++col) widths[col] = std::max(widths[col], displayWidth(row[col]));
+  std::string table;
+  for (const Row& row : rows) {
+    std::string line = row[0] + std::string(widths[0] - displayWidth(row[0]), ' ');
+    for (size_t col = 1; col < row.size(); ++col)
+      line += "  " + std::string(widths[col] - displayWidth(row[col]), ' ') + row[col];
+    line.erase(line.find_last_not_of(' ') + 1);
+    table += line + "\n";
+  }
+  return table;
+}
+
+std::string comparisonCsv(const Comparison& c) {
+  const size_t lengths = longestLength(c);
+  std::string csv = "file," + yardstickCsvHeader(lengths);
+  if (c.hasDistances()) {
+    for (const DistanceTerm& t : termsOf(c, 1)) csv += ",dist_" + t.measure;
+    csv += ",dist";
+  }
+  csv += "\n";
+  for (size_t i = 0; i < c.inputs.size(); ++i) {
+    csv += csvField(c.inputs[i].name) + "," + yardstickCsvFields(c.inputs[i].yardsticks, lengths);
+    if (c.hasDistances()) {
+      const std::vector<DistanceTerm> terms = termsOf(c, i > 0 ? i : 1);
+      for (const DistanceTerm& t : terms) csv += "," + (i > 0 ? fullPrecision(t.value) : "");
+      csv += "," + (i > 0 ? fullPrecision(distanceOf(terms)) : "");
+    }
+    csv += "\n";
+  }
+  return csv;
+}
+
+std::string comparisonJson(const Comparison& c) {
+  std::string json = "[";
+  for (size_t i = 0; i < c.inputs.size(); ++i) json += (i > 0 ? ",\n  " : "\n  ") + jsonObject(c, i);
+  return json + "\n]\n";
+}
