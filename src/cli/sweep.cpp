@@ -68,8 +68,9 @@ const char* const USAGE =
     "--jobs is: point; setup (the point's set-up in file syntax, KEY = value\n"
     "lines in one quoted field); status (complete, or out of steps); groups\n"
     "reached; map_steps used; the yardsticks of 'plomar stats --csv' (len_1 ..\n"
-    "len_31); d_MEASURE, the term of each measure; distance; sweep (a fingerprint\n"
-    "of the space, target and options, and the number of points of the sweep).\n"
+    "len_31); dist_MEASURE, the term of each measure; dist, the distance; sweep\n"
+    "(a fingerprint of the space, target and options, and the number of points\n"
+    "of the sweep).\n"
     "An out-of-steps point leaves the yardsticks and the distance empty. Numbers\n"
     "are in full precision. Rows are written as their points complete: after an\n"
     "interruption (Ctrl-C) every row on disk is whole, and the same command with\n"
@@ -124,15 +125,6 @@ bool parseCount(const char* text, uint64_t& value) {
   return true;
 }
 
-std::vector<std::string> splitAtCommas(const std::string& text) {
-  std::vector<std::string> parts{""};
-  for (char c : text) {
-    if (c == ',') parts.emplace_back();
-    else parts.back() += c;
-  }
-  return parts;
-}
-
 struct UsageProblem {
   std::string text;
 };
@@ -160,15 +152,11 @@ uint64_t countOption(const char* name, const char* text, uint64_t least) {
 }
 
 void setMeasures(Settings& s, const char* text) {
-  s.measures = splitAtCommas(text);
-  const std::vector<std::string>& known = distanceMeasureNames();
-  for (const std::string& m : s.measures)
-    if (std::find(known.begin(), known.end(), m) == known.end())
-      throw UsageProblem{"unknown measure '" + m + "' (known: " + [&] {
-        std::string all;
-        for (const std::string& k : known) all += (all.empty() ? "" : ",") + k;
-        return all;
-      }() + ")"};
+  try {
+    s.measures = measuresOfList(text);
+  } catch (const std::invalid_argument& e) {
+    throw UsageProblem{std::string(e.what()) + " in --measures"};
+  }
 }
 
 enum OptionCode { TARGET = 256, TARGETLIST, TARGETBLOCK, MEASURES, MAXSTEPS, SAMPLE, SEED, SHARD, RESUME, MERGE };

@@ -38,8 +38,8 @@ std::string where(const std::string& name, size_t row) { return name + ": row " 
 
 std::string sweepHeader(const std::vector<std::string>& measures) {
   std::string header = "point,setup,status,groups,map_steps," + yardstickCsvHeader(SWEEP_LENGTHS);
-  for (const std::string& m : measures) header += ",d_" + m;
-  return header + ",distance,sweep\n";
+  for (const std::string& m : measures) header += ",dist_" + m;
+  return header + ",dist,sweep\n";
 }
 
 std::string fingerprintOf(const std::vector<std::string>& parts) {
@@ -103,7 +103,7 @@ SweepTable readSweepTable(std::string_view bytes, const std::string& name) {
   table.header = csv.texts[0];
   const std::vector<std::string>& header = csv.records[0];
   const size_t point = columnOf(header, "point"), status = columnOf(header, "status"),
-               distance = columnOf(header, "distance"), sweep = columnOf(header, "sweep");
+               distance = columnOf(header, "dist"), sweep = columnOf(header, "sweep");
   if (point == header.size() || sweep == header.size()) throw SweepTableError(name + ": not the table of a sweep");
   for (size_t r = 1; r < csv.records.size(); ++r) {
     const std::vector<std::string>& record = csv.records[r];

@@ -5,7 +5,7 @@
 
 namespace {
 
-const std::string HEADER = "point,setup,status,distance,sweep\n";
+const std::string HEADER = "point,setup,status,dist,sweep\n";
 
 std::string row(uint64_t point, const std::string& distance, const std::string& sweep = "abc/4") {
   std::string status = distance.empty() ? "out of steps" : "complete";
@@ -37,7 +37,7 @@ TEST(SweepCsv, QuotedFieldsHoldCommasQuotesAndLineEnds) {
   EXPECT_EQ(csv.records[0], (std::vector<std::string>{"a", "x, \"y\"\nz", ""}));
   EXPECT_EQ(csv.records[1], (std::vector<std::string>{"2", "", "end"}));
   EXPECT_EQ(csv.texts[1], "2,\"\",end\n");
-  EXPECT_EQ(csv.completeBytes, 24u);
+  EXPECT_EQ(csv.completeBytes, 26u);
 }
 
 TEST(SweepCsv, AFingerprintChangesWithAnyPartAndItsBoundaries) {
@@ -81,7 +81,7 @@ TEST(SweepMerge, RefusesWhatIsNotOneWholeSweep) {
   EXPECT_EQ(mergeProblem({odd, even.substr(0, even.size() - 5)}),
             "t2.csv: the last row is cut off (finish the shard with --resume)");
   EXPECT_EQ(mergeProblem({odd, table({row(2, ""), row(3, "0.5")})}), "t2.csv: point 3 differs from an earlier file's");
-  EXPECT_EQ(mergeProblem({odd, "point,setup,status,distance,sweep,extra\n"}), "t2.csv: other columns than t1.csv");
+  EXPECT_EQ(mergeProblem({odd, "point,setup,status,dist,sweep,extra\n"}), "t2.csv: other columns than t1.csv");
 }
 
 TEST(SweepResume, KeepsTheWholeRowsThatBeginTheRun) {
