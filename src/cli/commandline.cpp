@@ -9,6 +9,7 @@
 
 #include "cli/options.hpp"
 #include "cli/stats.hpp"
+#include "cli/sweep.hpp"
 #include "shell/shell.hpp"
 
 namespace {
@@ -22,6 +23,7 @@ struct Command {
 // The non-interactive commands, each in a file of its own.
 constexpr Command COMMANDS[] = {
     {"stats", runStats, "yardsticks of texts, lists and blocks side by side"},
+    {"sweep", runSweep, "the blocks of a whole space of set-ups, measured against a target"},
 };
 
 const Command* findCommand(const char* name) {
