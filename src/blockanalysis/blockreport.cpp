@@ -99,6 +99,8 @@ void writeBlockTexts(OutputFile& f) {
   f.newLine();
 }
 
+}  // namespace
+
 bool writeBlockReport(const std::string& name) {
   OutputFile f;
   if (!f.open(name)) return false;
@@ -111,8 +113,6 @@ bool writeBlockReport(const std::string& name) {
   writeReportTrailer(f);
   return f.close();
 }
-
-}  // namespace
 
 void DIRANDSAVEFORBLOCKOFGROUPS() {
   const char command = SHELL.GBKS;

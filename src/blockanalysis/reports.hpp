@@ -12,6 +12,9 @@ class OutputFile;
 void SHOWBLOKOFGROUPS();
 // "D" / "S": the directory, and for "S" the block report prefix + "CGB.txt".
 void DIRANDSAVEFORBLOCKOFGROUPS();
+// The block report of "S" under this name. False after the file layer
+// reported a file that could not be created or written.
+bool writeBlockReport(const std::string& name);
 // "U": the block vocabulary compared with a vocabulary file, and on request
 // the matches file prefix + "MVOCGB.txt".
 void COMPAREFORMATCHINGVOCABULARIES();

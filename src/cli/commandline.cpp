@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "cli/blockcommands.hpp"
 #include "cli/options.hpp"
 #include "cli/stats.hpp"
 #include "cli/sweep.hpp"
@@ -22,8 +23,10 @@ struct Command {
 
 // The non-interactive commands, each in a file of its own.
 constexpr Command COMMANDS[] = {
+    {"block", runBlockCommand, "generate the block of a set-up file and write its files"},
+    {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
     {"stats", runStats, "yardsticks of texts, lists and blocks side by side"},
-    {"sweep", runSweep, "the blocks of a whole space of set-ups, measured against a target"},
+    {"sweep", runSweep, "generate and measure every set-up of a space against a target"},
 };
 
 const Command* findCommand(const char* name) {

@@ -62,10 +62,22 @@ struct HeadlessBlock {
   int32_t groups = 0;  // groups stored (when incomplete: when it stopped)
 };
 
-// After applySetup: generates the block without screen or keyboard; stops
-// when the block is complete or when the map steps of all chaos functions
-// reach maxSteps (then incomplete).
+// After applySetup: generates the block without screen or keyboard, as "H"
+// would, and analyses it as a completed generation does. The budget allows
+// maxSteps map steps of all chaos functions together: a block that completes
+// within them is complete; otherwise the generation stops soon after the
+// budget is spent (the engine's cancel hook is asked at least every few
+// thousand steps) and the block is incomplete. The result depends only on
+// the set-up and maxSteps.
 HeadlessBlock generateHeadless(uint64_t maxSteps);
 
 // The groups of the finished block in block order.
 std::vector<std::string> finishedBlockGroups();
+
+// After a complete generateHeadless: the files that the interactive program
+// writes after "H" (integers and vocabulary, each answered "Y"), "F" and
+// "S", all under the prefix: prefix + "IGB.txt", "VOCGB.txt", "CGB.txt";
+// then the groups in block order as the List file prefix + "GROUPS.txt".
+// Each file is written whole or not at all; false with the file layer's
+// message in `problem` when one could not be written.
+bool writeBlockFiles(const std::string& prefix, std::string& problem);

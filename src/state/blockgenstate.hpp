@@ -96,6 +96,8 @@ struct BlockGenState {
   // engine asks it every CANCELLOOKSTEPS map steps inside its draw loops.
   bool (*CANCELHOOK)() = nullptr;
   uint64_t STEPSATLASTCANCELLOOK = 0;
+  // A generation without keyboard stops once the map step count passes this.
+  uint64_t stepBudgetEnd = 0;
   // Keys other than Esc read by the keyboard cancel hook, kept for the
   // per-group poll.
   std::deque<int32_t> KEPTGBKEYS;

@@ -1,0 +1,181 @@
+#include "cli/blockcommands.hpp"
+
+#include <getopt.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/options.hpp"
+#include "cli/setupfile.hpp"
+#include "shell/inputfields.hpp"
+
+namespace {
+
+const char* const SETUPSYNTAX =
+    "A set-up file holds one KEY = value line for each block menu entry; the value\n"
+    "is exactly the line typed at that key's prompt (blanks around '=' and at both\n"
+    "ends of the value are dropped). A line whose first non-blank character is '#'\n"
+    "is a comment; empty lines are ignored.\n"
+    "  B = MIN,MAX          block size range (required)\n"
+    "  G = LO,HI,1|0        group sizes activated or not (required; repeatable,\n"
+    "                       applied in order)\n"
+    "  V = MIN,MAX          average group size range (required, after G)\n"
+    "  X1 = K1,X1           the three lines of the X key (all required)\n"
+    "  X2 = K2,X2\n"
+    "  X3 = K3,X3\n"
+    "  C = CODE1,CODE2      group separation codes (default 32,0)\n"
+    "  T = Y|N,START,END    paragraph triggering (default N,#,*)\n"
+    "  W = N                the symbols map on, N its highest active integer\n"
+    "                       (default: the map off)\n"
+    "  MAP = NAMEMAP.TXT    a symbols list and map to load (default: built in)\n"
+    "  PHNTM = NAMEPHNTM.TXT  phantoms to load (default: built in)\n"
+    "A wrong key, a key given twice, a value its prompt refuses or a missing\n"
+    "required key is one error line FILE:LINE: KEY: problem, with exit status 2.\n";
+
+void printBlockUsage() {
+  std::printf(
+      "Usage: plomar block SETUP [--prefix P] [--max-steps N]\n"
+      "Generate the block of the set-up file SETUP without a screen and write the\n"
+      "files the program writes after generating it, saving the integers and the\n"
+      "vocabulary, then \"F\" and \"S\" at the block menu: PIGB.txt, PVOCGB.txt and\n"
+      "PCGB.txt, and the block's groups in block order as the list file PGROUPS.txt.\n"
+      "`plomar keys SETUP --prefix P | plomar` writes the same first three files.\n"
+      "\n"
+      "Options:\n"
+      "  -p, --prefix P      the prefix of the file names (default: none)\n"
+      "  -n, --max-steps N   the budget of map steps of all chaos functions together\n"
+      "                      (default %llu); a block that does not complete within\n"
+      "                      it writes no file and exits with status 1\n"
+      "  -h, --help          show this help and exit\n"
+      "\n%s"
+      "\nExit status: 0 when the files are written, 1 when the block did not complete\n"
+      "or a file could not be written, 2 for a wrong set-up file or usage.\n",
+      static_cast<unsigned long long>(DEFAULT_MAX_STEPS), SETUPSYNTAX);
+}
+
+void printKeysUsage() {
+  std::printf(
+      "Usage: plomar keys SETUP [--prefix P]\n"
+      "Print the keys that make the program, reading them from a pipe, generate the\n"
+      "block of the set-up file SETUP and write PIGB.txt, PVOCGB.txt and PCGB.txt:\n"
+      "  plomar keys SETUP --prefix P | plomar\n"
+      "\n"
+      "Options:\n"
+      "  -p, --prefix P  the prefix of the file names (default: none)\n"
+      "  -h, --help      show this help and exit\n"
+      "\n%s"
+      "\nExit status: 0 on success, 2 for a wrong set-up file or usage.\n",
+      SETUPSYNTAX);
+}
+
+struct BlockOptions {
+  std::string setupPath;
+  std::string prefix;
+  uint64_t maxSteps = DEFAULT_MAX_STEPS;
+  bool help = false;
+};
+
+// The prefix is typed at the program's prompts, which read a text field:
+// leading blanks, commas and quotes would not arrive as given.
+bool typableAsPrefix(const std::string& prefix) {
+  for (char c : prefix)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) return false;
+  return LineFields(prefix).nextText() == prefix;
+}
+
+bool parseSteps(const char* text, uint64_t& steps) {
+  if (text[0] < '0' || text[0] > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  unsigned long long value = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0' || value == 0) return false;
+  steps = value;
+  return true;
+}
+
+// False after a usage error was reported.
+bool parseOptions(const char* command, bool withSteps, int argc, char** argv, BlockOptions& o) {
+  static const option LONGOPTIONS[] = {
+      {"prefix", required_argument, nullptr, 'p'},
+      {"max-steps", required_argument, nullptr, 'n'},
+      {"help", no_argument, nullptr, 'h'},
+      {nullptr, 0, nullptr, 0},
+  };
+  opterr = 0;
+  optind = 1;
+  int opt;
+  while ((opt = getopt_long(argc, argv, withSteps ? ":p:n:h" : ":p:h", LONGOPTIONS, nullptr)) != -1) {
+    if (opt == 'n' && !withSteps) opt = '?';
+    switch (opt) {
+      case 'h': o.help = true; return true;
+      case 'p': o.prefix = optarg; break;
+      case 'n':
+        if (parseSteps(optarg, o.maxSteps)) break;
+        usageError(command, std::string("--max-steps wants a positive whole number, not '") + optarg + "'");
+        return false;
+      default: usageError(command, refusedOptionText(opt, argv)); return false;
+    }
+  }
+  if (argc - optind != 1) {
+    usageError(command, argc - optind == 0 ? "a set-up file is needed" : "only one set-up file is taken");
+    return false;
+  }
+  o.setupPath = argv[optind];
+  if (!typableAsPrefix(o.prefix)) {
+    usageError(command, "the prefix '" + o.prefix + "' cannot be typed at a prompt (leading blanks, commas, quotes)");
+    return false;
+  }
+  return true;
+}
+
+// The set-up read and applied; false after its error line was printed.
+bool loadSetup(const std::string& path, BlockSetupFile& setup, bool apply) {
+  try {
+    setup = readSetupFile(path);
+    if (apply) applySetup(setup);
+    return true;
+  } catch (const SetupError& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return false;
+  }
+}
+
+}  // namespace
+
+int runBlockCommand(int argc, char** argv) {
+  BlockOptions o;
+  if (!parseOptions("block", true, argc, argv, o)) return EXIT_USAGE;
+  if (o.help) {
+    printBlockUsage();
+    return 0;
+  }
+  BlockSetupFile setup;
+  if (!loadSetup(o.setupPath, setup, true)) return EXIT_USAGE;
+  HeadlessBlock block = generateHeadless(o.maxSteps);
+  if (!block.complete) {
+    std::fprintf(stderr, "plomar block: %s: out of map steps: the block did not complete within %llu steps (%d groups stored)\n",
+                 o.setupPath.c_str(), static_cast<unsigned long long>(o.maxSteps), block.groups);
+    return EXIT_FAILED;
+  }
+  std::string problem;
+  if (!writeBlockFiles(o.prefix, problem)) {
+    std::fprintf(stderr, "plomar block: %s\n", problem.c_str());
+    return EXIT_FAILED;
+  }
+  return 0;
+}
+
+int runKeysCommand(int argc, char** argv) {
+  BlockOptions o;
+  if (!parseOptions("keys", false, argc, argv, o)) return EXIT_USAGE;
+  if (o.help) {
+    printKeysUsage();
+    return 0;
+  }
+  BlockSetupFile setup;
+  if (!loadSetup(o.setupPath, setup, true)) return EXIT_USAGE;
+  std::fputs(pipedKeys(setup, o.prefix).c_str(), stdout);
+  return 0;
+}

@@ -1,0 +1,334 @@
+// Block set-up files: reading, writing back, applying through the block
+// menu's own prompts, and the piped keys that replay a set-up.
+#include "cli/setupfile.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+
+#include "blockgen/blocksetup.hpp"
+#include "cli/headlessconsole.hpp"
+#include "shell/files.hpp"
+#include "shell/inputfields.hpp"
+#include "shell/shell.hpp"
+#include "state/blockanalysisstate.hpp"
+#include "state/blockgenstate.hpp"
+#include "state/runstate.hpp"
+#include "state/shellstate.hpp"
+#include "state/symbolsstate.hpp"
+#include "state/vocabstate.hpp"
+#include "symbols/editors.hpp"
+
+namespace {
+
+struct KeyRule {
+  const char* name;
+  bool required;
+  bool repeatable;
+};
+
+// The keys in the order of setupFileText.
+constexpr std::array<KeyRule, 11> KEYS{{
+    {"B", true, false},
+    {"G", true, true},
+    {"V", true, false},
+    {"X1", true, false},
+    {"X2", true, false},
+    {"X3", true, false},
+    {"C", false, false},
+    {"T", false, false},
+    {"W", false, false},
+    {"MAP", false, false},
+    {"PHNTM", false, false},
+}};
+
+const char* const KEYLIST = "B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM";
+
+const KeyRule* findRule(const std::string& key) {
+  for (const KeyRule& r : KEYS)
+    if (key == r.name) return &r;
+  return nullptr;
+}
+
+SetupError setupError(const std::string& file, int line, const std::string& key, const std::string& problem) {
+  return SetupError(file + ":" + std::to_string(line) + ": " + key + ": " + problem);
+}
+
+SetupError lineError(const BlockSetupFile& setup, const SetupLine& line, const std::string& problem) {
+  return setupError(setup.fileName, line.lineNumber, line.key, problem);
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string withoutBlanksAtEnds(const std::string& text) {
+  size_t first = 0, last = text.size();
+  while (first < last && isBlank(text[first])) ++first;
+  while (last > first && isBlank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+// Bytes that a prompt would take as editing keys or drop: control characters
+// other than the tab, and DEL.
+bool holdsControlCharacter(const std::string& value) {
+  return std::any_of(value.begin(), value.end(), [](char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return (u < 32 && u != '\t') || u == 127;
+  });
+}
+
+const SetupLine* findLine(const BlockSetupFile& setup, const std::string& key) {
+  for (const SetupLine& l : setup.lines)
+    if (l.key == key) return &l;
+  return nullptr;
+}
+
+SetupLine parseLine(const std::string& text, const std::string& fileName, int lineNumber) {
+  size_t equals = text.find('=');
+  if (equals == std::string::npos)
+    throw setupError(fileName, lineNumber, text.substr(0, 20), "not a KEY = value line");
+  SetupLine line{withoutBlanksAtEnds(text.substr(0, equals)), withoutBlanksAtEnds(text.substr(equals + 1)),
+                 lineNumber};
+  if (findRule(line.key) == nullptr)
+    throw setupError(fileName, lineNumber, line.key, std::string("unknown key (the keys are ") + KEYLIST + ")");
+  if (holdsControlCharacter(line.value))
+    throw setupError(fileName, lineNumber, line.key, "the value holds a control character");
+  return line;
+}
+
+void checkKeyCounts(const BlockSetupFile& setup, int lastLine) {
+  for (const KeyRule& r : KEYS) {
+    const SetupLine* first = findLine(setup, r.name);
+    if (first == nullptr) {
+      if (r.required) throw setupError(setup.fileName, lastLine, r.name, "missing (B, G, V, X1, X2, X3 are required)");
+      continue;
+    }
+    if (r.repeatable) continue;
+    for (const SetupLine& l : setup.lines)
+      if (l.key == r.name && &l != first)
+        throw lineError(setup, l, "given twice (first at line " + std::to_string(first->lineNumber) + ")");
+  }
+}
+
+// ---- Applying ------------------------------------------------------------------
+
+// Fresh tables and every default, as when the program starts.
+void resetToStartState() {
+  SHELL = ShellState{};
+  RUN = RunState{};
+  SYMB = SymbolsState{};
+  GEN = BlockGenState{};
+  ANA = BlockAnalysisState{};
+  VOC = VocabState{};
+  SIZESTARTTABLES();
+  INIT();
+}
+
+// The block menu key with these lines typed at its prompt; the number of
+// lines the prompt read.
+int typeAtPrompt(char key, const std::vector<std::string>& lines) {
+  HeadlessKeys& keys = headlessConsole().keys;
+  keys.clear();
+  for (const std::string& l : lines) keys.typeLine(l);
+  SHELL.GBKS = key;
+  SHELL.GBKSASC = static_cast<unsigned char>(key);
+  GETSPECSFORBLOCKOFGROUPS();
+  int read = keys.linesRead();
+  keys.clear();
+  return read;
+}
+
+// The file name the editors' "d" prompt would make of this value's prefix:
+// the value must end in the suffix and its prefix survive the field rules.
+std::optional<std::string> prefixAtLoadPrompt(const std::string& value, const std::string& suffix) {
+  if (value.size() < suffix.size() || value.compare(value.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return std::nullopt;
+  std::string prefix = value.substr(0, value.size() - suffix.size());
+  if (editorFileName(LineFields(prefix).nextText(), suffix.c_str()) != value) return std::nullopt;
+  return prefix;
+}
+
+// The editors' "d" without their screens: the tables and the last file name.
+// (The one place to point at the symbols subsystem's own screen-free loaders.)
+bool loadEditorFile(const std::string& key, const std::string& name) {
+  if (key == "MAP") {
+    if (!loadMapFile(name)) return false;
+    SYMB.SYMBMAPDFILENAME = name;
+  } else {
+    if (!loadPhantomsFile(name)) return false;
+    SYMB.PHANTOMSSETDFILENAME = name;
+  }
+  return true;
+}
+
+void loadNamedFile(const BlockSetupFile& setup, const SetupLine& line) {
+  const std::string suffix = line.key == "MAP" ? "MAP.TXT" : "PHNTM.TXT";
+  if (!prefixAtLoadPrompt(line.value, suffix))
+    throw lineError(setup, line, "a file name ending in " + suffix + " whose prefix holds no comma or quote");
+  std::string bytes;
+  int systemError = 0;
+  if (!readWholeFile(line.value, bytes, systemError))
+    throw lineError(setup, line, "cannot read " + line.value + " (" + std::strerror(systemError) + ")");
+  if (!loadEditorFile(line.key, line.value)) throw lineError(setup, line, "cannot read " + line.value);
+}
+
+void applyBlockSize(const BlockSetupFile& setup, const SetupLine& line) {
+  typeAtPrompt('B', {line.value});
+  if (GEN.OKTOMAKEGROUPSFLAG1 != 1)
+    throw lineError(setup, line, "refused: minimum 2..27303, maximum from minimum + 2 up to 27305");
+}
+
+// A "G" entry may be refused on its way to the final set of sizes (fewer than
+// two active yet); one that changed nothing was refused outright.
+void applyGroupSizes(const BlockSetupFile& setup, const SetupLine& line) {
+  const Tank<int16_t> before = GEN.ACTIVEGROUPSIZESTANK;
+  typeAtPrompt('G', {line.value});
+  bool unchanged = true;
+  for (int s = 1; s <= MAXGROUPSIZE; ++s) unchanged = unchanged && before(s) == GEN.ACTIVEGROUPSIZESTANK(s);
+  if (GEN.OKTOMAKEGROUPSFLAG2 != 1 && unchanged)
+    throw lineError(setup, line, "refused: Lo 1..31, Hi Lo..31, then 1 (active) or 0 (inactive)");
+}
+
+void checkFinalGroupSizes(const BlockSetupFile& setup) {
+  const SetupLine* last = nullptr;
+  for (const SetupLine& l : setup.lines)
+    if (l.key == "G") last = &l;
+  if (last != nullptr && GEN.OKTOMAKEGROUPSFLAG2 != 1)
+    throw lineError(setup, *last, "refused: fewer than 2 group sizes are active");
+}
+
+void applyAverageSize(const BlockSetupFile& setup, const SetupLine& line) {
+  typeAtPrompt('V', {line.value});
+  if (GEN.OKTOMAKEGROUPSFLAG3 != 1)
+    throw lineError(setup, line,
+                    "refused: 1.001 <= min <= max <= 30.5, inside the active group sizes (given by G before V)");
+}
+
+// The three lines of "X"; a refused pair ends the entry.
+void applyChaosParameters(const BlockSetupFile& setup) {
+  const SetupLine* pairs[3] = {findLine(setup, "X1"), findLine(setup, "X2"), findLine(setup, "X3")};
+  int read = typeAtPrompt('X', {pairs[0]->value, pairs[1]->value, pairs[2]->value});
+  if (GEN.OKTOMAKEGROUPSFLAG4 == 1) return;
+  throw lineError(setup, *pairs[std::clamp(read, 1, 3) - 1],
+                  "refused: K 3.6..4, X above 0 and below 1 and not 0.25, 0.5 or 0.75");
+}
+
+// The prompt turns a code outside 0..255 into a default: refused here.
+void applySeparationCodes(const BlockSetupFile& setup, const SetupLine& line) {
+  typeAtPrompt('C', {line.value});
+  LineFields typed(line.value);
+  if (typed.nextInteger<int32_t>() != GEN.GROUPSEPCODE1 || typed.nextInteger<int32_t>() != GEN.GROUPSEPCODE2)
+    throw lineError(setup, line, "refused: two codes 0..255");
+}
+
+void applyParagraphTriggering(const BlockSetupFile& setup, const SetupLine& line) {
+  typeAtPrompt('T', {line.value});
+  if (LineFields(line.value).nextText().substr(0, 1) != GEN.PARAGRFDOFLAG)
+    throw lineError(setup, line, "refused: Y or N, then the start and end symbols");
+}
+
+void applySymbolsMap(const BlockSetupFile& setup, const SetupLine& line) {
+  typeAtPrompt('W', {line.value});
+  if (GEN.USESYMBOLSMAPFLAG != "Y") throw lineError(setup, line, "refused: the highest map integer is 2..32000");
+}
+
+bool isChaosKey(const std::string& key) { return key == "X1" || key == "X2" || key == "X3"; }
+
+// The block menu entries in file order; the three X lines are one "X" entry,
+// made at the first of them.
+template <class Entry, class ChaosEntry>
+void forEachMenuEntry(const BlockSetupFile& setup, Entry entry, ChaosEntry chaosEntry) {
+  bool chaosDone = false;
+  for (const SetupLine& l : setup.lines) {
+    if (l.key == "MAP" || l.key == "PHNTM") continue;
+    if (!isChaosKey(l.key)) {
+      entry(l);
+    } else if (!chaosDone) {
+      chaosDone = true;
+      chaosEntry();
+    }
+  }
+}
+
+
+}  // namespace
+
+BlockSetupFile parseSetupText(const std::string& text, const std::string& fileName) {
+  BlockSetupFile setup{fileName, {}};
+  int lineNumber = 0;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string content = withoutBlanksAtEnds(line);
+    if (content.empty() || content[0] == '#') continue;
+    setup.lines.push_back(parseLine(content, fileName, lineNumber));
+  }
+  checkKeyCounts(setup, lineNumber);
+  return setup;
+}
+
+BlockSetupFile readSetupFile(const std::string& path) {
+  std::string bytes;
+  int systemError = 0;
+  if (!readWholeFile(path, bytes, systemError))
+    throw SetupError(path + ":0: cannot read the set-up file (" + std::strerror(systemError) + ")");
+  return parseSetupText(bytes, path);
+}
+
+void applySetup(const BlockSetupFile& setup) {
+  resetToStartState();
+  headlessConsole();
+  for (const char* key : {"MAP", "PHNTM"})
+    if (const SetupLine* l = findLine(setup, key)) loadNamedFile(setup, *l);
+  forEachMenuEntry(
+      setup,
+      [&](const SetupLine& l) {
+        if (l.key == "B") applyBlockSize(setup, l);
+        if (l.key == "G") applyGroupSizes(setup, l);
+        if (l.key == "V") applyAverageSize(setup, l);
+        if (l.key == "C") applySeparationCodes(setup, l);
+        if (l.key == "T") applyParagraphTriggering(setup, l);
+        if (l.key == "W") applySymbolsMap(setup, l);
+      },
+      [&] { applyChaosParameters(setup); });
+  checkFinalGroupSizes(setup);
+}
+
+std::string setupFileText(const BlockSetupFile& setup) {
+  std::string text;
+  for (const KeyRule& r : KEYS)
+    for (const SetupLine& l : setup.lines)
+      if (l.key == r.name) text += l.key + " = " + l.value + "\n";
+  return text;
+}
+
+std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix) {
+  std::string keys;
+  const SetupLine* map = findLine(setup, "MAP");
+  const SetupLine* phantoms = findLine(setup, "PHNTM");
+  if (map != nullptr || phantoms != nullptr) {
+    keys += "L";  // the symbols editor
+    if (map != nullptr) keys += "d" + prefixAtLoadPrompt(map->value, "MAP.TXT").value_or("") + "\n";
+    if (phantoms != nullptr) keys += "pd" + prefixAtLoadPrompt(phantoms->value, "PHNTM.TXT").value_or("") + "\ne";
+    keys += "e";
+  }
+  keys += "G";
+  forEachMenuEntry(
+      setup, [&](const SetupLine& l) { keys += l.key + l.value + "\n"; },
+      [&] {
+        keys += "X";
+        for (const char* x : {"X1", "X2", "X3"}) keys += findLine(setup, x)->value + "\n";
+      });
+  keys += "H";
+  keys += "Y" + prefix + "\n ";     // the integers file, then its "Done" pause
+  keys += "Y" + prefix + "\n ";     // the vocabulary file, then its "Done" pause
+  keys += "F ";                     // the symbol frequencies, then their closing pause
+  keys += "S " + prefix + "\n ";    // the directory's pause, the report, its "Done" pause
+  keys += "EE";
+  return keys;
+}
