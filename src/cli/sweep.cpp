@@ -115,16 +115,6 @@ struct Sweep {
 
 // ---- options ----
 
-bool parseCount(const char* text, uint64_t& value) {
-  if (text == nullptr || *text < '0' || *text > '9') return false;
-  errno = 0;
-  char* end = nullptr;
-  unsigned long long v = std::strtoull(text, &end, 10);
-  if (errno != 0 || *end != '\0') return false;
-  value = v;
-  return true;
-}
-
 struct UsageProblem {
   std::string text;
 };

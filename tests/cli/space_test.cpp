@@ -89,9 +89,10 @@ TEST(SpacePoints, FirstLineSlowestLastFastestWithTheFileLinesKept) {
 }
 
 TEST(SpacePoints, APointIsASetUpWhoseLinesAreThoseOfTheSpace) {
-  SweepSpace space = parseSpaceText("B = 10,20\n# sizes\nG = 1,3,1 | 1,5,1\nG = 2,2,0\n", "s.txt");
+  SweepSpace space = parseSpaceText(
+      "B = 10,20\n# sizes\nG = 1,3,1 | 1,5,1\nG = 2,2,0\nV = 2,3\nX1 = 4,0.1\nX2 = 4,0.2\nX3 = 4,0.3\n", "s.txt");
   BlockSetupFile setup = pointSetup(space, 2);
-  ASSERT_EQ(setup.lines.size(), 3u);
+  ASSERT_EQ(setup.lines.size(), 7u);
   EXPECT_EQ(setup.lines[1].key, "G");
   EXPECT_EQ(setup.lines[1].value, "1,5,1");
   EXPECT_EQ(setup.lines[1].lineNumber, 3);
