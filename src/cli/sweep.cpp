@@ -457,7 +457,7 @@ int runSweep(int argc, char** argv) {
   try {
     return settings.merge ? runMerge(settings) : runSweepOf(settings);
   } catch (const SetupError& e) {
-    std::fprintf(stderr, "plomar sweep: %s\n", e.what());
+    std::fprintf(stderr, "%s\n", e.what());  // FILE:LINE: KEY: problem, as for a set-up file
     return EXIT_USAGE;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "plomar sweep: %s\n", e.what());
