@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support.hpp"
 #include "blockanalysis/blockanalysis.hpp"
 #include "blockgen/blocksetup.hpp"
 #include "blockgen/generation.hpp"
@@ -18,12 +19,6 @@
 #include "state/blockgenstate.hpp"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // The specifications as the block menu would take them: B lo,hi; G 1,hiSize,1;
 // V avgLo,avgHi; X 4,1e-15 3.9999,1e-22 3.99999,0.3.
@@ -56,22 +51,6 @@ void generateWithoutAnalysis() {
     if (a == GenAdvance::Complete) return;
     if (a == GenAdvance::Cancelled) std::abort();
   }
-}
-
-// The map step alone, each with its integer candidate (summed, so that the
-// compiler cannot leave out the candidates of all but the last step).
-double bareSteps(uint64_t steps) {
-  double Y = (0.3 * 4.0) * (1 - 0.3);
-  int32_t IT = 0;
-  int64_t candidates = 0;
-  Clock::time_point start = Clock::now();
-  for (uint64_t i = 0; i < steps; ++i) {
-    MAPSTEP(Y, IT, 4.0, 2.0f, 2.0f, 38);
-    candidates += IT;
-  }
-  benchmark::DoNotOptimize(candidates);
-  benchmark::DoNotOptimize(Y);
-  return secondsSince(start);
 }
 
 void generationAgainstBareSteps(benchmark::State& state, bool useMap) {

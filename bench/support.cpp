@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "chaosrun/chaosfunction.hpp"
 #include "shell/console.hpp"
 #include "shell/shell.hpp"
 
@@ -52,4 +53,22 @@ void runDialogue(benchmark::State& state, const std::filesystem::path& dir, cons
   }
   if (!script.empty() || !std::filesystem::exists(saved)) state.SkipWithError("the dialogue saved nothing");
   std::filesystem::current_path(previous);
+}
+
+double secondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double bareSteps(uint64_t steps) {
+  double Y = (0.3 * 4.0) * (1 - 0.3);
+  int32_t IT = 0;
+  int64_t candidates = 0;
+  Clock::time_point start = Clock::now();
+  for (uint64_t i = 0; i < steps; ++i) {
+    MAPSTEP(Y, IT, 4.0, 2.0f, 2.0f, 38);
+    candidates += IT;
+  }
+  benchmark::DoNotOptimize(candidates);
+  benchmark::DoNotOptimize(Y);
+  return secondsSince(start);
 }

@@ -3,6 +3,8 @@
 // dialogues run through a scripted console.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -16,3 +18,13 @@ void writeBenchFile(const std::filesystem::path& path, const std::string& bytes)
 // as an error.
 void runDialogue(benchmark::State& state, const std::filesystem::path& dir, const std::string& keys,
                  void (*utility)(), const char* saved);
+
+// ---- The yardstick of the generators ------------------------------------------
+
+using Clock = std::chrono::steady_clock;
+double secondsSince(Clock::time_point start);
+
+// Seconds taken by this many bare map steps, each with its integer candidate
+// (summed, so that the compiler cannot leave out the candidates of all but
+// the last step).
+double bareSteps(uint64_t steps);

@@ -7,6 +7,7 @@
 #include "blockgen/blockmenu.hpp"
 #include "blockgen/blocksetup.hpp"
 #include "blockgen/generation.hpp"
+#include "blockgen/groupsbloktank.hpp"
 #include "chaosrun/chaosfunction.hpp"
 #include "cli/headlessconsole.hpp"
 #include "cli/setupfile.hpp"
@@ -42,8 +43,7 @@ HeadlessBlock generateHeadless(uint64_t maxSteps) {
   block.groups = GEN.PROGRESSINDICATOR;
   block.complete = a == GenAdvance::Complete && block.steps <= maxSteps;
   if (block.complete) {
-    FINISHBLOKGENERATION();
-    CLEARSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
+    COLLECTGROUPSINBLOK();
   } else {
     ABORTBLOKGENERATION();
   }
@@ -60,6 +60,8 @@ std::vector<std::string> finishedBlockGroups() {
 bool writeBlockFiles(const std::string& prefix, std::string& problem) {
   HeadlessSink& sink = headlessConsole().sink;
   sink.forgetError();
+  FINISHBLOKGENERATION();
+  CLEARSYMBOLSFREQOFGROUPSBLOKVOCABULARY();
   SHELL.DFILENAME = prefix + "IGB.txt";
   bool written = RECOVERBLOKGENERATINGINTEGERS();
   written = written && writeListFile(prefix + "VOCGB.txt", ANA.GBLOKVOCABTANK, ANA.VOCABN);

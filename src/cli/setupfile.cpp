@@ -12,12 +12,9 @@
 #include "shell/files.hpp"
 #include "shell/inputfields.hpp"
 #include "shell/shell.hpp"
-#include "state/blockanalysisstate.hpp"
 #include "state/blockgenstate.hpp"
-#include "state/runstate.hpp"
 #include "state/shellstate.hpp"
 #include "state/symbolsstate.hpp"
-#include "state/vocabstate.hpp"
 #include "symbols/editors.hpp"
 
 namespace {
@@ -112,15 +109,12 @@ void checkKeyCounts(const BlockSetupFile& setup, int lastLine) {
 
 // ---- Applying ------------------------------------------------------------------
 
-// Fresh tables and every default, as when the program starts.
+// Every default, as when the program starts. The start tables are sized
+// once: a later set-up finds them as the last block left them, as a second
+// block made in one session of the program does (a generation sizes what it
+// fills, and the set-up's required entries replace what INIT does not).
 void resetToStartState() {
-  SHELL = ShellState{};
-  RUN = RunState{};
-  SYMB = SymbolsState{};
-  GEN = BlockGenState{};
-  ANA = BlockAnalysisState{};
-  VOC = VocabState{};
-  SIZESTARTTABLES();
+  if (SYMB.SYMBOLSSEQUENCETANK.hi() < 0) SIZESTARTTABLES();
   INIT();
 }
 

@@ -63,7 +63,8 @@ struct HeadlessBlock {
 };
 
 // After applySetup: generates the block without screen or keyboard, as "H"
-// would, and analyses it as a completed generation does. The budget allows
+// would, and collects a complete block in block order (its analysis, unique
+// groups and vocabulary, is left to writeBlockFiles). The budget allows
 // maxSteps map steps of all chaos functions together: a block that completes
 // within them is complete; otherwise the generation stops soon after the
 // budget is spent (the engine's cancel hook is asked at least every few
@@ -74,7 +75,8 @@ HeadlessBlock generateHeadless(uint64_t maxSteps);
 // The groups of the finished block in block order.
 std::vector<std::string> finishedBlockGroups();
 
-// After a complete generateHeadless: the files that the interactive program
+// After a complete generateHeadless: the block analysed as a completed
+// generation is, then the files that the interactive program
 // writes after "H" (integers and vocabulary, each answered "Y"), "F" and
 // "S", all under the prefix: prefix + "IGB.txt", "VOCGB.txt", "CGB.txt";
 // then the groups in block order as the List file prefix + "GROUPS.txt".

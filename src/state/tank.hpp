@@ -1,5 +1,6 @@
 #pragma once
 // Module-wide tables: inclusive bounds, resizing clears, every access checked.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <new>
@@ -17,12 +18,17 @@ class Tank {
   Tank() = default;
   Tank(long lo, long hi) { resize(lo, hi); }
 
-  // New bounds lo..hi, every element back to its empty value.
+  // New bounds lo..hi, every element back to its empty value. A table that
+  // keeps its size keeps its memory (a generation resizes its tank each time).
   void resize(long lo, long hi, const std::source_location& where = std::source_location::current()) {
     if (hi < lo - 1) RUNTIMEERROR(ERR_OUTOFMEMORY, where);
     try {
-      std::vector<T> fresh(static_cast<size_t>(hi - lo + 1));
-      items_.swap(fresh);
+      if (items_.size() == static_cast<size_t>(hi - lo + 1)) {
+        std::fill(items_.begin(), items_.end(), T{});
+      } else {
+        std::vector<T> fresh(static_cast<size_t>(hi - lo + 1));
+        items_.swap(fresh);
+      }
     } catch (const std::bad_alloc&) {
       RUNTIMEERROR(ERR_OUTOFMEMORY, where);
     } catch (const std::length_error&) {
