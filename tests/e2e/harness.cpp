@@ -41,12 +41,27 @@ void E2ESession::addFile(const std::string& name, std::string_view bytes) const 
 }
 
 E2EResult E2ESession::run(std::string_view keys) const {
+  E2EResult result = execute({}, keys, false);
+  EXPECT_EQ(result.exitStatus, 0) << result.output;
+  return result;
+}
+
+E2EResult E2ESession::runCommand(const std::vector<std::string>& args, std::string_view keys) const {
+  return execute(args, keys, true);
+}
+
+E2EResult E2ESession::execute(const std::vector<std::string>& args, std::string_view keys,
+                              bool separateErrors) const {
   // Keys go through a file so that a large script cannot block on a full pipe.
   std::filesystem::path keysFile = dir_.parent_path() / (dir_.filename().string() + ".keys");
   {
     std::ofstream f(keysFile, std::ios::binary);
     f << keys;
   }
+  std::filesystem::path errorsFile = dir_.parent_path() / (dir_.filename().string() + ".errors");
+  std::vector<char*> argv{const_cast<char*>(PLOMAR_BINARY)};
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   int out[2];
   if (pipe(out) != 0) throw std::runtime_error("pipe failed");
   pid_t pid = fork();
@@ -54,10 +69,15 @@ E2EResult E2ESession::run(std::string_view keys) const {
     int in = open(keysFile.c_str(), O_RDONLY);
     dup2(in, STDIN_FILENO);
     dup2(out[1], STDOUT_FILENO);
-    dup2(out[1], STDERR_FILENO);
+    if (separateErrors) {
+      int err = open(errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      dup2(err, STDERR_FILENO);
+    } else {
+      dup2(out[1], STDERR_FILENO);
+    }
     close(out[0]);
     if (chdir(dir_.c_str()) != 0) _exit(126);
-    execl(PLOMAR_BINARY, PLOMAR_BINARY, static_cast<char*>(nullptr));
+    execv(PLOMAR_BINARY, argv.data());
     _exit(127);
   }
   close(out[1]);
@@ -70,7 +90,10 @@ E2EResult E2ESession::run(std::string_view keys) const {
   waitpid(pid, &status, 0);
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   std::filesystem::remove(keysFile);
-  EXPECT_EQ(result.exitStatus, 0) << result.output;
+  if (separateErrors) {
+    result.errors = slurp(errorsFile);
+    std::filesystem::remove(errorsFile);
+  }
   return result;
 }
 

@@ -12,6 +12,7 @@
 struct E2EResult {
   int exitStatus = -1;
   std::string output;  // what the program printed (plain text)
+  std::string errors;  // its standard error, when kept apart (runCommand)
 };
 
 class E2ESession {
@@ -24,12 +25,16 @@ class E2ESession {
   // Runs the program with these keys on its standard input; every session
   // must end with status 0 (checked here).
   E2EResult run(std::string_view keys) const;
+  // Runs `plomar ARGS...` with these keys on its standard input, standard
+  // error kept apart; any exit status is returned.
+  E2EResult runCommand(const std::vector<std::string>& args, std::string_view keys = {}) const;
   std::string read(const std::string& name) const;
   bool exists(const std::string& name) const;
   std::vector<std::string> files() const;
   const std::filesystem::path& dir() const { return dir_; }
 
  private:
+  E2EResult execute(const std::vector<std::string>& args, std::string_view keys, bool separateErrors) const;
   std::filesystem::path dir_;
 };
 

@@ -1,0 +1,143 @@
+// `plomar block` against the program itself: the files of a set-up equal, byte
+// for byte, those of the program fed the keys of `plomar keys`.
+#include <gtest/gtest.h>
+
+#include "cli/setupfixtures.hpp"
+#include "e2e/harness.hpp"
+
+namespace {
+
+const char* const BLOCKFILES[] = {"PIGB.txt", "PVOCGB.txt", "PCGB.txt"};
+
+// The same set-up made headless in one directory and by the program, fed
+// the replay keys, in another; the lines of the headless groups file.
+std::vector<std::string> expectSameFilesBothWays(const std::string& setup, bool withEditorFiles = false) {
+  E2ESession headless, replayed;
+  for (const E2ESession* s : {&headless, &replayed}) {
+    s->addFile("s.txt", setup);
+    if (withEditorFiles) {
+      s->addFile("testMAP.TXT", testMapFileText());
+      s->addFile("testPHNTM.TXT", testPhantomsFileText());
+    }
+  }
+  E2EResult block = headless.runCommand({"block", "s.txt", "--prefix", "P"});
+  EXPECT_EQ(block.exitStatus, 0) << block.errors;
+  EXPECT_EQ(block.errors, "");
+  E2EResult keys = replayed.runCommand({"keys", "s.txt", "--prefix", "P"});
+  EXPECT_EQ(keys.exitStatus, 0) << keys.errors;
+  replayed.run(keys.output);
+  for (const char* name : BLOCKFILES) {
+    EXPECT_TRUE(headless.exists(name)) << name;
+    EXPECT_TRUE(replayed.exists(name)) << name;
+    if (headless.exists(name) && replayed.exists(name)) {
+      EXPECT_EQ(headless.read(name), replayed.read(name)) << name;
+    }
+  }
+  EXPECT_FALSE(replayed.exists("PGROUPS.txt"));
+  return headless.exists("PGROUPS.txt") ? linesOf(headless.read("PGROUPS.txt")) : std::vector<std::string>{};
+}
+
+// The lines of the report's forward block, between its heading and the
+// mirrored block's.
+std::vector<std::string> forwardBlockLines(const std::string& report) {
+  std::vector<std::string> lines = linesOf(report), block;
+  size_t i = 0;
+  while (i < lines.size() && lines[i] != " Generated Block of Groups FORWARD-sequenced : ") ++i;
+  for (i += 2; i < lines.size() && lines[i] != " Generated Block of Groups MIRROR-sequenced : "; ++i)
+    block.push_back(lines[i]);
+  while (!block.empty() && block.back().empty()) block.pop_back();
+  return block;
+}
+
+}  // namespace
+
+TEST(BlockCommand, ListOnlySetupGivesTheProgramsFiles) {
+  std::vector<std::string> groups = expectSameFilesBothWays(SMALLSETUP);
+  EXPECT_GE(groups.size(), 20u);
+  EXPECT_LE(groups.size(), 30u);
+}
+
+TEST(BlockCommand, SymbolsMapPhantomsAndEditorFilesGiveTheProgramsFiles) {
+  expectSameFilesBothWays(SMALLSETUP + "W = 38\n");
+  expectSameFilesBothWays("MAP = testMAP.TXT\nPHNTM = testPHNTM.TXT\n" + SMALLSETUP + "W = 100\n", true);
+  // The loaded names stand in the report.
+  E2ESession s;
+  s.addFile("s.txt", "PHNTM = testPHNTM.TXT\nMAP = testMAP.TXT\n" + SMALLSETUP + "W = 114\n");
+  s.addFile("testMAP.TXT", testMapFileText());
+  s.addFile("testPHNTM.TXT", testPhantomsFileText());
+  ASSERT_EQ(s.runCommand({"block", "s.txt"}).exitStatus, 0);
+  std::string report = s.read("CGB.txt");
+  EXPECT_NE(report.find(" last Symbols-map  filename : testMAP.TXT\r\n"), std::string::npos);
+  EXPECT_NE(report.find(" last Phantoms-set filename : testPHNTM.TXT\r\n"), std::string::npos);
+  EXPECT_NE(report.find(" Use symbols-map ? : Y 114\r\n"), std::string::npos);
+}
+
+// One group a line: the groups file holds the report's forward block.
+TEST(BlockCommand, SeparatorCodesAndParagraphsGiveTheProgramsFiles) {
+  std::vector<std::string> groups = expectSameFilesBothWays(SMALLSETUP + "C = 13,10\n");
+  E2ESession s;
+  s.addFile("s.txt", SMALLSETUP + "C = 13,10\n");
+  ASSERT_EQ(s.runCommand({"block", "s.txt", "--prefix", "P"}).exitStatus, 0);
+  EXPECT_EQ(forwardBlockLines(s.read("PCGB.txt")), groups);
+
+  // Triggering on letters that occur, with the paragraph symbols read as typed.
+  expectSameFilesBothWays("# paragraphs\nT = Y,e,a\n" + SMALLSETUP + "G = 3,3,0\nG = 7,8,1\n");
+}
+
+TEST(BlockCommand, BadSetupGetsItsErrorLineAndNoFiles) {
+  struct Case {
+    std::string text, error;
+  };
+  const Case cases[] = {
+      {"B = 20,30\nQ = 1\n", "s.txt:2: Q: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM)"},
+      {SMALLSETUP + "V = 4,5\n", "s.txt:7: V: given twice (first at line 3)"},
+      {"B = 20,30\nG = 3,6,1\n", "s.txt:2: V: missing (B, G, V, X1, X2, X3 are required)"},
+      {"B = 2,3\n" + SMALLSETUP.substr(SMALLSETUP.find('\n') + 1),
+       "s.txt:1: B: refused: minimum 2..27303, maximum from minimum + 2 up to 27305"},
+      {SMALLSETUP + "W = 32001\n", "s.txt:7: W: refused: the highest map integer is 2..32000"},
+  };
+  for (const Case& c : cases) {
+    E2ESession s;
+    s.addFile("s.txt", c.text);
+    for (const char* command : {"block", "keys"}) {
+      E2EResult r = s.runCommand({command, "s.txt"});
+      EXPECT_EQ(r.exitStatus, 2) << c.text;
+      EXPECT_EQ(r.errors, c.error + "\n") << command;
+      EXPECT_EQ(r.output, "") << command;
+    }
+    EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
+  }
+}
+
+// Sizes 1 and 2 give only groups of 1 character: an average from 1.5 up is
+// never reached.
+TEST(BlockCommand, OutOfStepsBlockExitsOneWithoutFiles) {
+  E2ESession s;
+  s.addFile("s.txt", "B = 20,30\nG = 1,2,1\nV = 1.5,2\nX1 = 4,0.1\nX2 = 4,0.2\nX3 = 4,0.3\n");
+  E2EResult r = s.runCommand({"block", "s.txt", "--prefix", "P", "--max-steps", "100000"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.errors.rfind("plomar block: s.txt: out of map steps: the block did not complete within 100000 steps (", 0),
+            0u)
+      << r.errors;
+  EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1);
+  EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
+}
+
+TEST(BlockCommand, HelpAndUsageErrors) {
+  E2ESession s;
+  s.addFile("s.txt", SMALLSETUP);
+  for (const char* command : {"block", "keys"}) {
+    E2EResult help = s.runCommand({command, "--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.output.find(std::string("Usage: plomar ") + command + " SETUP"), std::string::npos);
+    EXPECT_NE(help.output.find("X1 = K1,X1"), std::string::npos);
+    EXPECT_EQ(s.runCommand({command}).exitStatus, 2);
+    EXPECT_EQ(s.runCommand({command, "s.txt", "--prefix", "a,b"}).exitStatus, 2);
+  }
+  E2EResult steps = s.runCommand({"block", "s.txt", "--max-steps", "many"});
+  EXPECT_EQ(steps.exitStatus, 2);
+  EXPECT_EQ(steps.errors.rfind("plomar block: --max-steps wants a positive whole number, not 'many'\n", 0), 0u);
+  EXPECT_EQ(s.runCommand({"keys", "s.txt", "--max-steps", "5"}).exitStatus, 2);
+  EXPECT_EQ(s.runCommand({"block", "missing.txt"}).errors.rfind("missing.txt:0: cannot read the set-up file (", 0), 0u);
+  EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
+}

@@ -1,0 +1,147 @@
+// Set-up files in process: their syntax, the entries the block menu's prompts
+// refuse, the step budget, and a set-up applied after another.
+#include <gtest/gtest.h>
+
+#include "cli/setupfile.hpp"
+#include "cli/setupfixtures.hpp"
+#include "e2e/harness.hpp"
+#include "support.hpp"
+
+namespace {
+
+std::string errorOf(const std::string& text) {
+  try {
+    applySetup(parseSetupText(text, "f.txt"));
+  } catch (const SetupError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+}  // namespace
+
+TEST(SetupFile, SyntaxCommentsBlanksAndTheFixedOrderOfItsText) {
+  const std::string text =
+      "  # a comment\r\n"
+      "\r\n"
+      "X3=3.99999,0.3\r\n"
+      "\tT  =  Y,#,*  \r\n"
+      "G = 3,6,1\n"
+      "B = 20,30\n"
+      "X1 = 4,1e-15\n"
+      "G = 4,4,0\n"
+      "V = 4,5\n"
+      "X2 = 3.9999,1e-22";
+  BlockSetupFile setup = parseSetupText(text, "f.txt");
+  ASSERT_EQ(setup.lines.size(), 8u);
+  EXPECT_EQ(setup.lines[0].key, "X3");
+  EXPECT_EQ(setup.lines[0].lineNumber, 3);
+  EXPECT_EQ(setup.lines[1].value, "Y,#,*");  // a '#' inside a value is no comment
+  EXPECT_EQ(setup.lines[7].lineNumber, 10);
+  const std::string ordered =
+      "B = 20,30\nG = 3,6,1\nG = 4,4,0\nV = 4,5\nX1 = 4,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3\nT = Y,#,*\n";
+  EXPECT_EQ(setupFileText(setup), ordered);
+  EXPECT_EQ(setupFileText(parseSetupText(ordered, "g.txt")), ordered);
+}
+
+TEST(SetupFile, SyntaxErrorsNameFileLineAndKey) {
+  auto syntaxError = [](const std::string& text) {
+    try {
+      parseSetupText(text, "f.txt");
+    } catch (const SetupError& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  EXPECT_EQ(syntaxError("B 20,30\n"), "f.txt:1: B 20,30: not a KEY = value line");
+  EXPECT_EQ(syntaxError("b = 20,30\n"), "f.txt:1: b: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM)");
+  EXPECT_EQ(syntaxError(SMALLSETUP + "T = Y,\x01,*\n"), "f.txt:7: T: the value holds a control character");
+  EXPECT_EQ(syntaxError(SMALLSETUP + "\n\nC = 13,10\nC = 32,0\n# end\n"), "f.txt:10: C: given twice (first at line 9)");
+  EXPECT_EQ(syntaxError("# nothing\n\n"), "f.txt:2: B: missing (B, G, V, X1, X2, X3 are required)");
+  EXPECT_EQ(syntaxError(""), "f.txt:0: B: missing (B, G, V, X1, X2, X3 are required)");
+}
+
+TEST(SetupFile, EntriesTheirPromptsRefuse) {
+  const std::string pairs = "X1 = 4,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3\n";
+  const std::string rangeRefused = "refused: Lo 1..31, Hi Lo..31, then 1 (active) or 0 (inactive)";
+  EXPECT_EQ(errorOf("B = 20,30\nG = 0,5,1\nV = 4,5\n" + pairs), "f.txt:2: G: " + rangeRefused);
+  EXPECT_EQ(errorOf("B = 20,30\nG = 1,5,2\nV = 4,5\n" + pairs), "f.txt:2: G: " + rangeRefused);
+  // One size is refused on the way, and accepted once a second one follows.
+  EXPECT_EQ(errorOf("B = 20,30\nG = 3,3,1\nG = 5,5,1\nV = 4,5\n" + pairs), "");
+  EXPECT_EQ(errorOf("B = 20,30\nG = 3,6,1\nG = 4,6,0\nV = 3,3\n" + pairs),
+            "f.txt:3: G: refused: fewer than 2 group sizes are active");
+  // V is checked against the sizes active when it is typed.
+  EXPECT_EQ(errorOf("B = 20,30\nV = 4,5\nG = 3,6,1\n" + pairs),
+            "f.txt:2: V: refused: 1.001 <= min <= max <= 30.5, inside the active group sizes (given by G before V)");
+  EXPECT_EQ(errorOf("B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 4,1e-15\nX2 = 4,0.5\nX3 = 3.99999,0.3\n"),
+            "f.txt:5: X2: refused: K 3.6..4, X above 0 and below 1 and not 0.25, 0.5 or 0.75");
+  EXPECT_EQ(errorOf("B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 3.59,0.1\nX2 = 4,0.5\nX3 = 3.99999,0.3\n").substr(0, 11),
+            "f.txt:4: X1");
+  EXPECT_EQ(errorOf(SMALLSETUP + "C = 300,5\n"), "f.txt:7: C: refused: two codes 0..255");
+  EXPECT_EQ(errorOf(SMALLSETUP + "C = 13,10\n"), "");
+  EXPECT_EQ(errorOf(SMALLSETUP + "T = y,a,b\n"), "f.txt:7: T: refused: Y or N, then the start and end symbols");
+  EXPECT_EQ(errorOf(SMALLSETUP + "MAP = map.txt\n"),
+            "f.txt:7: MAP: a file name ending in MAP.TXT whose prefix holds no comma or quote");
+  EXPECT_EQ(errorOf(SMALLSETUP + "MAP = a,bMAP.TXT\n"),
+            "f.txt:7: MAP: a file name ending in MAP.TXT whose prefix holds no comma or quote");
+  EXPECT_EQ(errorOf(SMALLSETUP + "PHNTM = /nonexistent/aPHNTM.TXT\n"),
+            "f.txt:7: PHNTM: cannot read /nonexistent/aPHNTM.TXT (No such file or directory)");
+}
+
+// A budget of exactly the block's map steps completes it; one step less
+// does not.
+TEST(SetupFile, StepBudgetBoundary) {
+  const BlockSetupFile setup = parseSetupText(SMALLSETUP, "small");
+  applySetup(setup);
+  HeadlessBlock full = generateHeadless(DEFAULT_MAX_STEPS);
+  ASSERT_TRUE(full.complete);
+  ASSERT_GT(full.steps, 1000u);
+  applySetup(setup);
+  HeadlessBlock exact = generateHeadless(full.steps);
+  EXPECT_TRUE(exact.complete);
+  EXPECT_EQ(exact.steps, full.steps);
+  EXPECT_EQ(exact.groups, full.groups);
+  applySetup(setup);
+  HeadlessBlock shortOfOne = generateHeadless(full.steps - 1);
+  EXPECT_FALSE(shortOfOne.complete);
+
+  // A block that never completes stops soon after its budget.
+  applySetup(parseSetupText("B = 20,30\nG = 1,2,1\nV = 1.5,2\nX1 = 4,0.1\nX2 = 4,0.2\nX3 = 4,0.3\n", "never"));
+  HeadlessBlock never = generateHeadless(200000);
+  EXPECT_FALSE(never.complete);
+  EXPECT_GT(never.steps, 200000u);
+  EXPECT_LT(never.steps, 300000u);
+  EXPECT_GT(never.groups, 0);
+  EXPECT_LE(never.groups, 30);
+}
+
+// A set-up applied after another block (map, phantoms, codes, triggering)
+// gives the block the program makes from a fresh start.
+TEST(SetupFile, SetupAfterAnotherGivesTheFreshProgramsFiles) {
+  TempDir dir;
+  dir.write("testMAP.TXT", testMapFileText());
+  dir.write("testPHNTM.TXT", testPhantomsFileText());
+  applySetup(parseSetupText(
+      "MAP = testMAP.TXT\nPHNTM = testPHNTM.TXT\nC = 13,10\nT = Y,e,a\nW = 100\n" + SMALLSETUP, "first"));
+  ASSERT_TRUE(generateHeadless(DEFAULT_MAX_STEPS).complete);
+  std::string problem;
+  ASSERT_TRUE(writeBlockFiles("first", problem)) << problem;
+
+  applySetup(parseSetupText(SMALLSETUP, "second"));
+  HeadlessBlock block = generateHeadless(DEFAULT_MAX_STEPS);
+  ASSERT_TRUE(block.complete);
+  std::vector<std::string> groups = finishedBlockGroups();
+  EXPECT_EQ(static_cast<int32_t>(groups.size()), block.groups);
+  ASSERT_TRUE(writeBlockFiles("blk1", problem)) << problem;
+  EXPECT_EQ(dir.read("blk1IGB.txt"), expectedFile("blk1IGB.txt"));
+  EXPECT_EQ(dir.read("blk1VOCGB.txt"), expectedFile("blk1VOCGB.txt"));
+  EXPECT_EQ(linesOf(dir.read("blk1GROUPS.txt")), groups);
+}
+
+TEST(SetupFile, FileThatCannotBeWrittenIsReported) {
+  applySetup(parseSetupText(SMALLSETUP, "small"));
+  ASSERT_TRUE(generateHeadless(DEFAULT_MAX_STEPS).complete);
+  std::string problem;
+  EXPECT_FALSE(writeBlockFiles("/nonexistent/p", problem));
+  EXPECT_EQ(problem, "cannot create: /nonexistent/pIGB.txt (No such file or directory)");
+}
