@@ -10,6 +10,8 @@ namespace {
 constexpr const char* COLOURS[] = {"#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "#9467bd",
                                    "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
 constexpr size_t NCOLOURS = sizeof COLOURS / sizeof COLOURS[0];
+// Up to this many lengths, every share of the length chart has its marker.
+constexpr size_t MARKEDLENGTHS = 40;
 
 // Where a chart's plotting area stands in the picture.
 struct Frame {
@@ -31,21 +33,8 @@ std::string label(double v) {
   return buf;
 }
 
-// Valid UTF-8 stays; any other byte shows as the console's glyph.
-bool validUtf8(const std::string& s) {
-  for (size_t i = 0; i < s.size();) {
-    auto b = static_cast<unsigned char>(s[i]);
-    size_t n = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : 99;
-    if (n == 99 || i + n >= s.size()) return false;
-    for (size_t k = 1; k <= n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    i += n + 1;
-  }
-  return true;
-}
-
 std::string xmlText(const std::string& raw) {
-  const std::string text = validUtf8(raw) ? raw : displayText(raw);
+  const std::string text = nameText(raw);
   std::string out;
   for (char ch : text) {
     switch (ch) {
@@ -76,6 +65,14 @@ std::string text(double x, double y, const std::string& content, const char* anc
          content + "</text>\n";
 }
 
+// The tick values from low to high, every step.
+std::vector<double> ticks(double low, double high, double step) {
+  std::vector<double> values;
+  const auto n = static_cast<long>(std::floor((high - low) / step + 1e-9));
+  for (long i = 0; i <= n; ++i) values.push_back(low + static_cast<double>(i) * step);
+  return values;
+}
+
 // The frame, the title, the axis names and the ticks; `logarithmic` labels
 // tick v as 10^v.
 std::string axes(const Frame& f, const std::string& title, const std::string& xName, const std::string& yName,
@@ -88,12 +85,12 @@ std::string axes(const Frame& f, const std::string& title, const std::string& xN
        "\" text-anchor=\"middle\" transform=\"rotate(-90 " + number(f.left - 48) + " " +
        number(f.top + f.height / 2) + ")\">" + yName + "</text>\n";
   auto tickLabel = [&](double v) { return logarithmic ? label(std::pow(10.0, v)) : label(v); };
-  for (double v = f.xMin; v <= f.xMax + xStep / 1000; v += xStep) {
+  for (double v : ticks(f.xMin, f.xMax, xStep)) {
     s += line(f.x(v), f.top + f.height, f.x(v), f.top + f.height + 5, "stroke=\"#000\"");
     s += line(f.x(v), f.top, f.x(v), f.top + f.height, "stroke=\"#ddd\"");
     s += text(f.x(v), f.top + f.height + 19, tickLabel(v), "middle");
   }
-  for (double v = f.yMin; v <= f.yMax + yStep / 1000; v += yStep) {
+  for (double v : ticks(f.yMin, f.yMax, yStep)) {
     s += line(f.left - 5, f.y(v), f.left, f.y(v), "stroke=\"#000\"");
     s += line(f.left, f.y(v), f.left + f.width, f.y(v), "stroke=\"#ddd\"");
     s += text(f.left - 8, f.y(v) + 4, tickLabel(v), "end");
@@ -101,7 +98,18 @@ std::string axes(const Frame& f, const std::string& title, const std::string& xN
   return s;
 }
 
-std::string polyline(const std::vector<std::pair<double, double>>& points, const char* colour) {
+using Points = std::vector<std::pair<double, double>>;
+
+// Points from left to right, one per half pixel at most (the first and the
+// last always): enough for a curve, however many values it has.
+Points thinned(const Points& points) {
+  Points kept;
+  for (size_t i = 0; i < points.size(); ++i)
+    if (kept.empty() || i + 1 == points.size() || points[i].first - kept.back().first >= 0.5) kept.push_back(points[i]);
+  return kept;
+}
+
+std::string polyline(const Points& points, const char* colour) {
   if (points.empty()) return "";
   std::string s = "<polyline fill=\"none\" stroke=\"" + std::string(colour) + "\" stroke-width=\"2\" points=\"";
   for (const auto& [x, y] : points) s += number(x) + "," + number(y) + " ";
@@ -124,10 +132,12 @@ std::string lengthChart(const std::vector<MeasuredInput>& inputs, Frame f) {
   std::string s = axes(f, "Token lengths", "length (bytes)", "share of tokens", xStep, yStep, false);
   for (size_t i = 0; i < inputs.size(); ++i) {
     const char* colour = COLOURS[i % NCOLOURS];
-    std::vector<std::pair<double, double>> points;
+    Points points;
     const std::vector<double>& dist = inputs[i].yardsticks.len_dist;
     for (size_t k = 1; k <= dist.size(); ++k) points.emplace_back(f.x(static_cast<double>(k)), f.y(dist[k - 1]));
+    points = thinned(points);
     s += polyline(points, colour);
+    if (longest > MARKEDLENGTHS) continue;
     for (const auto& [x, y] : points)
       s += "<circle cx=\"" + number(x) + "\" cy=\"" + number(y) + "\" r=\"3\" fill=\"" + colour + "\"/>\n";
   }
@@ -148,13 +158,10 @@ std::string rankChart(const std::vector<MeasuredInput>& inputs, Frame f) {
                        std::ceil(f.yMax / 6), true);
   for (size_t i = 0; i < inputs.size(); ++i) {
     const std::vector<size_t>& freq = inputs[i].yardsticks.frequencies;
-    // One point per half pixel of rank is enough for the curve.
-    std::vector<std::pair<double, double>> points;
-    for (size_t r = 1; r <= freq.size(); ++r) {
-      double x = f.x(std::log10(static_cast<double>(r))), y = f.y(std::log10(static_cast<double>(freq[r - 1])));
-      if (points.empty() || r == freq.size() || x - points.back().first >= 0.5) points.emplace_back(x, y);
-    }
-    s += polyline(points, COLOURS[i % NCOLOURS]);
+    Points points;
+    for (size_t r = 1; r <= freq.size(); ++r)
+      points.emplace_back(f.x(std::log10(static_cast<double>(r))), f.y(std::log10(static_cast<double>(freq[r - 1]))));
+    s += polyline(thinned(points), COLOURS[i % NCOLOURS]);
   }
   return s;
 }
@@ -175,8 +182,8 @@ std::string comparisonSvg(const std::vector<MeasuredInput>& inputs) {
   const double chartWidth = 380, chartHeight = 320, legendTop = 460;
   const double height = legendTop + 22 * static_cast<double>(inputs.size()) + 20;
   std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"960\" height=\"" + number(height) +
-                  "\" viewBox=\"0 0 960 " + number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
+                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"" + number(height) +
+                  "\" viewBox=\"0 0 1000 " + number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
                   "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
   s += lengthChart(inputs, Frame{80, 50, chartWidth, chartHeight, 0, 1, 0, 1});
   s += rankChart(inputs, Frame{80 + chartWidth + 110, 50, chartWidth, chartHeight, 0, 1, 0, 1});

@@ -24,7 +24,21 @@ size_t longestLength(const Comparison& c) {
   return longest;
 }
 
+bool validUtf8(const std::string& s) {
+  for (size_t i = 0; i < s.size();) {
+    auto b = static_cast<unsigned char>(s[i]);
+    size_t n = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : 99;
+    if (n == 99 || i + n >= s.size()) return false;
+    for (size_t k = 1; k <= n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += n + 1;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::string nameText(const std::string& name) { return validUtf8(name) ? name : displayText(name); }
 
 std::string displayText(std::string_view bytes) {
   std::string text;
@@ -63,10 +77,16 @@ std::string lengthCell(const Comparison& c, size_t i, size_t k) {
   return fixedSignificant(k <= dist.size() ? dist[k - 1] : 0.0);
 }
 
+// A type longer than this shows in the table by its beginning and an ellipsis.
+constexpr size_t TOPCELLBYTES = 24;
+
 std::string topCell(const Comparison& c, size_t i, size_t rank) {
   const auto& top = c.inputs[i].yardsticks.top;
   if (rank > top.size()) return "";
-  return displayText(top[rank - 1].first) + " " + std::to_string(top[rank - 1].second);
+  std::string_view type = top[rank - 1].first;
+  std::string shown = type.size() <= TOPCELLBYTES ? displayText(type)
+                                                  : displayText(type.substr(0, TOPCELLBYTES - 1)) + "\u2026";
+  return shown + " " + std::to_string(top[rank - 1].second);
 }
 
 std::string termCell(const Comparison& c, size_t i, size_t term) {
@@ -118,7 +138,7 @@ std::string jsonString(std::string_view utf8Text) {
 
 std::string jsonObject(const Comparison& c, size_t i) {
   const Yardsticks& y = c.inputs[i].yardsticks;
-  std::string o = "{\"file\": " + jsonString(c.inputs[i].name) + ", \"tokens\": " + std::to_string(y.tokens) +
+  std::string o = "{\"file\": " + jsonString(nameText(c.inputs[i].name)) + ", \"tokens\": " + std::to_string(y.tokens) +
                   ", \"types\": " + std::to_string(y.types);
   for (const ScalarMeasure& m : scalarMeasures()) o += ", \"" + std::string(m.name) + "\": " + fullPrecision(y.*m.member);
   o += ", \"len_dist\": [";

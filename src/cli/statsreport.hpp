@@ -35,5 +35,9 @@ std::string comparisonJson(const Comparison& c);
 // The bytes outside 32..126 as the glyphs the console shows for them (UTF-8).
 std::string displayText(std::string_view bytes);
 
+// A file name as UTF-8: as given when it is valid UTF-8, otherwise its
+// bytes outside 32..126 as the console's glyphs.
+std::string nameText(const std::string& name);
+
 // 4 significant digits in fixed style: 0.1235, 12.35, 1235, 12346.
 std::string fixedSignificant(double v);

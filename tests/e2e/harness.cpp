@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 #include <csignal>
@@ -98,6 +99,17 @@ E2EResult E2ESession::execute(const std::vector<std::string>& args, std::string_
 }
 
 std::string E2ESession::read(const std::string& name) const { return slurp(dir_ / name); }
+
+E2ESession::CommandResult E2ESession::command(const std::string& arguments) const {
+  const std::filesystem::path out = dir_ / ".stdout", err = dir_ / ".stderr";
+  std::string line = "cd '" + dir_.string() + "' && " PLOMAR_BINARY " " + arguments + " </dev/null >'" + out.string() +
+                     "' 2>'" + err.string() + "'";
+  int status = std::system(line.c_str());
+  CommandResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return result;
+}
 
 bool E2ESession::exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
 

@@ -29,6 +29,13 @@ class E2ESession {
   // error kept apart; any exit status is returned.
   E2EResult runCommand(const std::vector<std::string>& args, std::string_view keys = {}) const;
   std::string read(const std::string& name) const;
+  // Runs `plomar ARGUMENTS` (a shell word list) in the session's directory
+  // with nothing on standard input.
+  struct CommandResult {
+    int exitStatus = -1;
+    std::string out, err;
+  };
+  CommandResult command(const std::string& arguments) const;
   bool exists(const std::string& name) const;
   std::vector<std::string> files() const;
   const std::filesystem::path& dir() const { return dir_; }

@@ -1,0 +1,263 @@
+// The table, CSV and JSON of a comparison agree with each other, and the
+// SVG picture is well-formed XML with both charts and a legend.
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "cli/statscsv.hpp"
+#include "cli/statsplot.hpp"
+#include "cli/statsreport.hpp"
+#include "shell/console.hpp"
+#include "support.hpp"
+
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+Comparison comparisonOf(const std::vector<std::pair<std::string, Tokens>>& inputs) {
+  Comparison c;
+  c.measures = distanceMeasureNames();
+  for (const auto& [name, tokens] : inputs) c.inputs.push_back({name, measureTokens(tokens)});
+  return c;
+}
+
+const Comparison THREE = comparisonOf({{"target.txt", {"the", "cat", "sat", "on", "the", "mat", "the", "end"}},
+                                       {"trial.txt", {"a", "ab", "abc", "ab", "a", "a"}},
+                                       {"none.txt", {}}});
+
+// The table as label -> cells.
+std::map<std::string, std::vector<std::string>> tableCells(const std::string& table) {
+  std::map<std::string, std::vector<std::string>> rows;
+  std::istringstream in(table);
+  for (std::string line; std::getline(in, line);) {
+    std::string label = line.substr(0, line.find(' '));
+    std::istringstream words(line.substr(label.size()));
+    for (std::string cell; words >> cell;) rows[label].push_back(cell);
+  }
+  return rows;
+}
+
+// A CSV without quoted fields as rows of fields.
+std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream in(csv);
+  for (std::string line; std::getline(in, line);) {
+    rows.emplace_back();
+    std::istringstream fields(line);
+    for (std::string f; std::getline(fields, f, ',');) rows.back().push_back(f);
+    if (!line.empty() && line.back() == ',') rows.back().push_back("");
+  }
+  return rows;
+}
+
+// The number after "key": in the JSON object of one input (its line); a
+// distance term's key is looked up among the terms.
+std::string jsonNumber(const std::string& object, const std::string& key, bool term) {
+  size_t at = object.find("\"" + key + "\": ", term ? object.find("\"dist_terms\"") : 0);
+  if (at == std::string::npos) return "(missing)";
+  at += key.size() + 4;
+  return object.substr(at, object.find_first_of(",}]", at) - at);
+}
+
+// A small well-formedness check of XML: one root, tags nested and closed,
+// attribute values quoted, only the five entities and character references.
+bool wellFormedXml(const std::string& xml, std::string& problem) {
+  std::vector<std::string> open;
+  size_t pos = 0, roots = 0;
+  auto fail = [&](const std::string& why) {
+    problem = why + " at byte " + std::to_string(pos);
+    return false;
+  };
+  while (pos < xml.size()) {
+    if (xml[pos] == '&') {
+      size_t end = xml.find(';', pos);
+      if (end == std::string::npos) return fail("unended reference");
+      std::string name = xml.substr(pos + 1, end - pos - 1);
+      bool known = name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos" ||
+                   (name.size() > 1 && name[0] == '#');
+      if (!known) return fail("unknown entity &" + name + ";");
+      pos = end + 1;
+      continue;
+    }
+    if (xml[pos] != '<') {
+      if (open.empty() && !std::isspace(static_cast<unsigned char>(xml[pos]))) return fail("text outside the root");
+      ++pos;
+      continue;
+    }
+    if (xml.compare(pos, 2, "<?") == 0) {
+      size_t end = xml.find("?>", pos);
+      if (end == std::string::npos || pos != 0) return fail("misplaced declaration");
+      pos = end + 2;
+      continue;
+    }
+    size_t end = pos + 1;
+    char quote = 0;
+    while (end < xml.size() && (quote != 0 || xml[end] != '>')) {
+      if (quote != 0 && xml[end] == '<') return fail("< inside an attribute");
+      if (xml[end] == '"' || xml[end] == '\'') quote = quote == 0 ? xml[end] : (quote == xml[end] ? 0 : quote);
+      ++end;
+    }
+    if (end >= xml.size()) return fail("unended tag");
+    std::string tag = xml.substr(pos + 1, end - pos - 1);
+    if (tag.empty()) return fail("empty tag");
+    if (tag[0] == '/') {
+      if (open.empty() || open.back() != tag.substr(1)) return fail("wrong closing tag </" + tag.substr(1) + ">");
+      open.pop_back();
+    } else {
+      std::string name = tag.substr(0, tag.find_first_of(" \t\n/"));
+      bool selfClosing = tag.back() == '/';
+      // Every attribute is name="value".
+      std::istringstream rest(tag.substr(name.size(), tag.size() - name.size() - (selfClosing ? 1 : 0)));
+      for (std::string attribute; rest >> std::ws && std::getline(rest, attribute, '=');) {
+        char q = static_cast<char>(rest.get());
+        std::string value;
+        if ((q != '"' && q != '\'') || !std::getline(rest, value, q)) return fail("unquoted attribute " + attribute);
+      }
+      if (open.empty() && ++roots > 1) return fail("a second root");
+      if (!selfClosing) open.push_back(name);
+    }
+    pos = end + 1;
+  }
+  if (!open.empty()) return fail("<" + open.back() + "> not closed");
+  return roots == 1 || fail("no root");
+}
+
+}  // namespace
+
+TEST(FixedSignificant, FourSignificantDigitsWithoutExponent) {
+  EXPECT_EQ(fixedSignificant(0), "0");
+  EXPECT_EQ(fixedSignificant(0.123456), "0.1235");
+  EXPECT_EQ(fixedSignificant(12.3456), "12.35");
+  EXPECT_EQ(fixedSignificant(1234.56), "1235");
+  EXPECT_EQ(fixedSignificant(123456.7), "123457");
+  EXPECT_EQ(fixedSignificant(0.000123456), "0.0001235");
+  EXPECT_EQ(fixedSignificant(9.99996), "10.00");  // rounding carries into a new digit
+  EXPECT_EQ(fixedSignificant(-0.5), "-0.5000");
+  EXPECT_EQ(fixedSignificant(1), "1.000");
+}
+
+TEST(ComparisonForms, TableCsvAndJsonCarryTheSameNumbers) {
+  auto table = tableCells(comparisonTable(THREE));
+  auto csv = csvRows(comparisonCsv(THREE));
+  std::vector<std::string> json;
+  std::istringstream lines(comparisonJson(THREE));
+  for (std::string line; std::getline(lines, line);)
+    if (line.find("\"file\"") != std::string::npos) json.push_back(line);
+  ASSERT_EQ(csv.size(), 4u);
+  ASSERT_EQ(json.size(), 3u);
+  const std::vector<std::string>& header = csv[0];
+  EXPECT_EQ(header.front(), "file");
+  EXPECT_EQ(table[""], (std::vector<std::string>{"target.txt", "trial.txt", "none.txt"}));
+  size_t checked = 0;
+  for (size_t col = 1; col < header.size(); ++col) {
+    const std::string& name = header[col];
+    if (name == "top") continue;
+    ASSERT_EQ(table[name].size(), 3u) << name;
+    for (size_t i = 0; i < 3; ++i) {
+      const std::string& field = csv[i + 1][col];
+      if (field.empty()) {  // the target's own distance
+        EXPECT_EQ(i, 0u) << name;
+        EXPECT_EQ(table[name][i], "-") << name;
+        continue;
+      }
+      double v = std::strtod(field.c_str(), nullptr);
+      std::string shown = name == "tokens" || name == "types" ? field : fixedSignificant(v);
+      EXPECT_EQ(table[name][i], shown) << name << " of input " << i;
+      if (name.rfind("len_", 0) == 0 && name != "len_mean" && name != "len_sd") continue;  // in an array in JSON
+      bool term = name.rfind("dist_", 0) == 0;
+      EXPECT_EQ(jsonNumber(json[i], term ? name.substr(5) : name, term), field) << name << " of input " << i;
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 3u * 12 + 2 * 11);
+  // Shares of lengths beyond an input's longest token are 0 in every form.
+  EXPECT_EQ(header[13], "len_1");
+  EXPECT_EQ(csv[1][13], "0");  // target.txt has no token of length 1
+  EXPECT_EQ(csv[3][13], "0");  // none.txt has no token at all
+  EXPECT_NE(json[1].find("\"len_dist\": [0.5, 0.3333333333333333, 0.16666666666666666]"), std::string::npos);
+  EXPECT_NE(json[2].find("\"len_dist\": [], \"top\": []"), std::string::npos);
+}
+
+TEST(ComparisonForms, TopTypesInTableAndCsv) {
+  auto table = tableCells(comparisonTable(THREE));
+  EXPECT_EQ(table["top_1"], (std::vector<std::string>{"the", "3", "a", "3"}));
+  EXPECT_EQ(table["top_3"], (std::vector<std::string>{"sat", "1", "abc", "1"}));
+  std::string csv = comparisonCsv(THREE);
+  EXPECT_NE(csv.find(",the:3 cat:1 sat:1 on:1 mat:1 end:1,"), std::string::npos);
+  EXPECT_NE(csv.find(",a:3 ab:2 abc:1,"), std::string::npos);
+  // A long type shows by its first 23 bytes in the table, whole elsewhere.
+  Comparison c = comparisonOf({{"long.txt", {std::string(30, 'x')}}});
+  EXPECT_EQ(tableCells(comparisonTable(c))["top_1"], (std::vector<std::string>{std::string(23, 'x') + "\u2026", "1"}));
+  EXPECT_NE(comparisonCsv(c).find("," + std::string(30, 'x') + ":1\n"), std::string::npos);
+}
+
+TEST(ComparisonForms, WithoutTargetNoDistances) {
+  Comparison c = THREE;
+  c.firstIsTarget = false;
+  EXPECT_EQ(comparisonTable(c).find("dist"), std::string::npos);
+  EXPECT_EQ(comparisonCsv(c).find("dist"), std::string::npos);
+  EXPECT_EQ(comparisonJson(c).find("\"dist"), std::string::npos);
+  Comparison one = comparisonOf({{"only.txt", {"x"}}});
+  EXPECT_EQ(comparisonTable(one).find("dist"), std::string::npos);
+  // The chosen measures only, and their sum.
+  c.firstIsTarget = true;
+  c.measures = {"ttr", "len_dist"};
+  auto table = tableCells(comparisonTable(c));
+  EXPECT_EQ(table.count("dist_hapax"), 0u);
+  ASSERT_EQ(table["dist"].size(), 3u);
+  double sum = std::strtod(csvRows(comparisonCsv(c))[2].back().c_str(), nullptr);
+  EXPECT_EQ(table["dist"][1], fixedSignificant(sum));
+  EXPECT_EQ(csvRows(comparisonCsv(c))[0].back(), "dist");
+}
+
+TEST(ComparisonForms, TextIsQuotedEscapedAndShown) {
+  Comparison c = comparisonOf({{"a,\"b\".txt", {"x,y", "\xe9\\"}}});
+  std::string csv = comparisonCsv(c);
+  EXPECT_EQ(csv.substr(csv.find('\n') + 1, 14), "\"a,\"\"b\"\".txt\",");
+  EXPECT_NE(csv.find(",\"x,y:1 \xe9\\:1\"\n"), std::string::npos);  // tokens as their bytes
+  std::string json = comparisonJson(c);
+  const std::string glyph = con::utf8(con::cp437Glyph(0xe9));
+  EXPECT_NE(json.find("\"file\": \"a,\\\"b\\\".txt\""), std::string::npos);
+  EXPECT_NE(json.find("[\"" + glyph + "\\\\\", 1]"), std::string::npos);
+  EXPECT_NE(comparisonTable(c).find(glyph + "\\ 1"), std::string::npos);
+  // File names stay as given when they are UTF-8; other bytes show as glyphs.
+  EXPECT_EQ(nameText("caf\xc3\xa9.txt"), "caf\xc3\xa9.txt");
+  EXPECT_EQ(nameText("caf\xe9.txt"), "caf" + glyph + ".txt");
+  EXPECT_EQ(nameText("\xc3"), con::utf8(con::cp437Glyph(0xc3)));
+  EXPECT_EQ(csvField("plain"), "plain");
+  EXPECT_EQ(csvField("two\r\nlines"), "\"two\r\nlines\"");
+}
+
+TEST(ComparisonPicture, WellFormedWithBothChartsAndALegend) {
+  Comparison c = THREE;
+  c.inputs[1].name = "trial <&> \"2\".txt";
+  std::string svg = comparisonSvg(c.inputs);
+  std::string problem;
+  EXPECT_TRUE(wellFormedXml(svg, problem)) << problem;
+  EXPECT_NE(svg.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
+  EXPECT_NE(svg.find(">Token lengths</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">Rank and frequency (log-log)</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">target.txt</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">trial &lt;&amp;&gt; &quot;2&quot;.txt</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">none.txt</text>"), std::string::npos);
+  // A curve in each chart for each input that has tokens, in its own colour.
+  EXPECT_EQ(occurrences(svg, "<polyline"), 4u);
+  EXPECT_EQ(occurrences(svg, "stroke=\"#1f77b4\""), 3u);  // two curves and the legend
+  EXPECT_EQ(occurrences(svg, "stroke=\"#d62728\""), 3u);
+  EXPECT_EQ(occurrences(svg, "stroke=\"#2ca02c\""), 1u);  // the legend only
+  // Tick labels: frequencies as powers of ten.
+  EXPECT_NE(svg.find(">10</text>"), std::string::npos);
+  EXPECT_TRUE(wellFormedXml(comparisonSvg({}), problem)) << problem;
+  EXPECT_TRUE(wellFormedXml(comparisonSvg({{"\xe9.txt", measureTokens({"x"})}}), problem)) << problem;
+}
+
+TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {
+  std::string problem;
+  EXPECT_FALSE(wellFormedXml("<svg><g></svg>", problem));
+  EXPECT_FALSE(wellFormedXml("<svg><text>a & b</text></svg>", problem));
+  EXPECT_FALSE(wellFormedXml("<svg width=10/>", problem));
+  EXPECT_FALSE(wellFormedXml("<svg/><svg/>", problem));
+  EXPECT_TRUE(wellFormedXml("<svg a=\"1\"><g b='2'/>x &amp; y</svg>", problem)) << problem;
+}
