@@ -92,20 +92,27 @@ bool typableAsPrefix(const std::string& prefix) {
 // A count of at least 1.
 bool parsePositive(const char* text, uint64_t& value) { return parseCount(text, value) && value > 0; }
 
+const option BLOCKOPTIONS[] = {
+    {"prefix", required_argument, nullptr, 'p'},
+    {"max-steps", required_argument, nullptr, 'n'},
+    {"point", required_argument, nullptr, 'P'},
+    {"help", no_argument, nullptr, 'h'},
+    {nullptr, 0, nullptr, 0},
+};
+const option KEYSOPTIONS[] = {
+    {"prefix", required_argument, nullptr, 'p'},
+    {"point", required_argument, nullptr, 'P'},
+    {"help", no_argument, nullptr, 'h'},
+    {nullptr, 0, nullptr, 0},
+};
+
 // False after a usage error was reported.
 bool parseOptions(const char* command, bool withSteps, int argc, char** argv, BlockOptions& o) {
-  static const option LONGOPTIONS[] = {
-      {"prefix", required_argument, nullptr, 'p'},
-      {"max-steps", required_argument, nullptr, 'n'},
-      {"point", required_argument, nullptr, 'P'},
-      {"help", no_argument, nullptr, 'h'},
-      {nullptr, 0, nullptr, 0},
-  };
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, withSteps ? ":p:n:h" : ":p:h", LONGOPTIONS, nullptr)) != -1) {
-    if (opt == 'n' && !withSteps) opt = '?';
+  while ((opt = getopt_long(argc, argv, withSteps ? ":p:n:h" : ":p:h", withSteps ? BLOCKOPTIONS : KEYSOPTIONS,
+                            nullptr)) != -1) {
     switch (opt) {
       case 'h': o.help = true; return true;
       case 'p': o.prefix = optarg; break;
@@ -134,10 +141,10 @@ bool parseOptions(const char* command, bool withSteps, int argc, char** argv, Bl
 
 // The set-up read (of a space's point when one is given) and applied; false
 // after its error line was printed.
-bool loadSetup(const BlockOptions& o, BlockSetupFile& setup, bool apply) {
+bool loadSetup(const BlockOptions& o, BlockSetupFile& setup) {
   try {
     setup = o.point == 0 ? readSetupFile(o.setupPath) : pointSetup(readSpaceFile(o.setupPath), o.point);
-    if (apply) applySetup(setup);
+    applySetup(setup);
     return true;
   } catch (const SetupError& e) {
     std::fprintf(stderr, "%s\n", e.what());
@@ -145,20 +152,29 @@ bool loadSetup(const BlockOptions& o, BlockSetupFile& setup, bool apply) {
   }
 }
 
+// Options, help and the set-up of both commands: -1 when the command goes
+// on, otherwise its exit status.
+int startCommand(const char* command, bool withSteps, void (*printUsage)(), int argc, char** argv, BlockOptions& o,
+                 BlockSetupFile& setup) {
+  if (!parseOptions(command, withSteps, argc, argv, o)) return EXIT_USAGE;
+  if (o.help) {
+    printUsage();
+    return 0;
+  }
+  return loadSetup(o, setup) ? -1 : EXIT_USAGE;
+}
+
 }  // namespace
 
 int runBlockCommand(int argc, char** argv) {
   BlockOptions o;
-  if (!parseOptions("block", true, argc, argv, o)) return EXIT_USAGE;
-  if (o.help) {
-    printBlockUsage();
-    return 0;
-  }
   BlockSetupFile setup;
-  if (!loadSetup(o, setup, true)) return EXIT_USAGE;
+  if (int status = startCommand("block", true, printBlockUsage, argc, argv, o, setup); status >= 0) return status;
   HeadlessBlock block = generateHeadless(o.maxSteps);
   if (!block.complete) {
-    std::fprintf(stderr, "plomar block: %s: out of map steps: the block did not complete within %llu steps (%d groups stored)\n",
+    std::fprintf(stderr,
+                 "plomar block: %s: out of map steps: the block did not complete within %llu steps (%d groups "
+                 "stored)\n",
                  o.setupPath.c_str(), static_cast<unsigned long long>(o.maxSteps), block.groups);
     return EXIT_FAILED;
   }
@@ -172,13 +188,8 @@ int runBlockCommand(int argc, char** argv) {
 
 int runKeysCommand(int argc, char** argv) {
   BlockOptions o;
-  if (!parseOptions("keys", false, argc, argv, o)) return EXIT_USAGE;
-  if (o.help) {
-    printKeysUsage();
-    return 0;
-  }
   BlockSetupFile setup;
-  if (!loadSetup(o, setup, true)) return EXIT_USAGE;
+  if (int status = startCommand("keys", false, printKeysUsage, argc, argv, o, setup); status >= 0) return status;
   std::fputs(pipedKeys(setup, o.prefix).c_str(), stdout);
   return 0;
 }

@@ -2,6 +2,8 @@
 // for byte, those of the program fed the keys of `plomar keys`.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cli/setupfixtures.hpp"
 #include "e2e/harness.hpp"
 
@@ -59,6 +61,7 @@ TEST(BlockCommand, ListOnlySetupGivesTheProgramsFiles) {
 
 TEST(BlockCommand, SymbolsMapPhantomsAndEditorFilesGiveTheProgramsFiles) {
   expectSameFilesBothWays(SMALLSETUP + "W = 38\n");
+  expectSameFilesBothWays(SMALLSETUP + "PHNTM = testPHNTM.TXT\n", true);
   expectSameFilesBothWays("MAP = testMAP.TXT\nPHNTM = testPHNTM.TXT\n" + SMALLSETUP + "W = 100\n", true);
   // The loaded names stand in the report.
   E2ESession s;
