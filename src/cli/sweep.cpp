@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -228,14 +229,14 @@ class TableOutput {
   void toStandardOutput() { fd_ = STDOUT_FILENO; }
   void open(int flags) {
     fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | flags, 0666);
-    if (fd_ < 0) throw InputError("cannot create " + name_ + ": " + std::strerror(errno));
+    if (fd_ < 0) throw std::runtime_error("cannot create " + name_ + ": " + std::strerror(errno));
   }
   void write(const std::string& text) {
     size_t done = 0;
     while (done < text.size()) {
       ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
       if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) throw InputError("cannot write " + name_ + ": " + std::strerror(n < 0 ? errno : ENOSPC));
+      if (n <= 0) throw std::runtime_error("cannot write " + name_ + ": " + std::strerror(n < 0 ? errno : ENOSPC));
       done += static_cast<size_t>(n);
     }
   }
@@ -373,9 +374,9 @@ int runMerge(const Settings& s) {
   } else {
     OutputFile file;
     int problem = 0;
-    if (!file.openQuietly(s.out, &problem)) throw InputError("cannot create " + s.out + ": " + std::strerror(problem));
+    if (!file.openQuietly(s.out, &problem)) throw std::runtime_error("cannot create " + s.out + ": " + std::strerror(problem));
     file.print(merged);
-    if (!file.closeQuietly(&problem)) throw InputError("cannot write " + s.out + ": " + std::strerror(problem));
+    if (!file.closeQuietly(&problem)) throw std::runtime_error("cannot write " + s.out + ": " + std::strerror(problem));
   }
   std::vector<SweepRow> rows = readSweepTable(merged, "merged").rows;
   printBest(rows, "SPACE");
@@ -404,7 +405,7 @@ int runSweepOf(const Settings& s) {
   } else if (s.resume && access(s.out.c_str(), F_OK) == 0) {
     plan = planResume(fileBytes(s.out), s.out, w.header, w.sweep, points);
     if (truncate(s.out.c_str(), static_cast<off_t>(plan.keepBytes)) != 0)
-      throw InputError("cannot cut " + s.out + ": " + std::strerror(errno));
+      throw std::runtime_error("cannot cut " + s.out + ": " + std::strerror(errno));
     out.open(O_APPEND);
   } else {
     out.open(O_TRUNC);
