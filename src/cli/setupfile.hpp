@@ -53,8 +53,11 @@ std::string setupFileText(const BlockSetupFile& setup);
 // write the same files as `plomar block` under `prefix`.
 std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix);
 
-// Far above the map steps of any completable largest block.
-inline constexpr uint64_t DEFAULT_MAX_STEPS = 4'000'000'000ULL;
+// Far above the map steps of any completable largest block: blocks of about
+// 27,300 groups of sizes 1..10 that complete take 16 to 37 million steps
+// (several average ranges tried); those that do not complete stay
+// incomplete through 4,000 million. About 10 seconds of map steps.
+inline constexpr uint64_t DEFAULT_MAX_STEPS = 1'000'000'000ULL;
 
 struct HeadlessBlock {
   bool complete = false;
