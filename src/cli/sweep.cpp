@@ -27,6 +27,7 @@
 
 namespace {
 
+// A printf format: the default budget of map steps goes in.
 const char* const USAGE =
     "Usage: plomar sweep SPACE (--target FILE | --target-list FILE | --target-block FILE) [OPTION]...\n"
     "       plomar sweep --merge [--out FILE] TABLE...\n"
@@ -54,7 +55,7 @@ const char* const USAGE =
     "      --measures LIST  the measures that enter the distance, separated by\n"
     "                       commas (default: all of them)\n"
     "      --max-steps N    map steps a point may take before it is out of steps\n"
-    "                       (default 4000000000)\n"
+    "                       (default %llu, as for 'plomar block')\n"
     "      --sample M       only M distinct points, chosen at random but the same\n"
     "                       for the same seed on every machine\n"
     "      --seed S         the seed of --sample (default 1)\n"
@@ -448,7 +449,7 @@ int runSweep(int argc, char** argv) {
     bool help = false;
     settings = parseSettings(argc, argv, help);
     if (help) {
-      std::fputs(USAGE, stdout);
+      std::printf(USAGE, static_cast<unsigned long long>(DEFAULT_MAX_STEPS));
       return 0;
     }
   } catch (const UsageProblem& p) {
