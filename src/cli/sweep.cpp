@@ -102,6 +102,7 @@ struct Settings {
   int jobs = 0;  // 0: one per core
   std::string out;
   bool resume = false, merge = false;
+  bool sweepOptions = false;  // an option of a sweep (not of --merge) was given
 };
 
 // Everything a point's row needs; workers inherit it when they are forked.
@@ -176,6 +177,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   optind = 1;
   int opt;
   while ((opt = getopt_long(argc, argv, ":j:o:h", LONGOPTIONS, nullptr)) != -1) {
+    s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h');
     switch (opt) {
       case TARGET: setTarget(s, "text", optarg); break;
       case TARGETLIST: setTarget(s, "list", optarg); break;
@@ -196,6 +198,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   for (int i = optind; i < argc; ++i) s.arguments.emplace_back(argv[i]);
   if (s.merge) {
     if (s.arguments.empty()) throw UsageProblem{"--merge wants the tables to join"};
+    if (s.sweepOptions) throw UsageProblem{"--merge takes only --out and the tables"};
     return s;
   }
   if (s.arguments.size() != 1) throw UsageProblem{s.arguments.empty() ? "no space file" : "one space file only"};

@@ -155,6 +155,7 @@ TEST_F(SweepCommandTest, UsageErrorsAndHelp) {
   EXPECT_EQ(sweep({"--shard", "3/2"}).exitStatus, 2);
   EXPECT_EQ(sweep({"--resume"}).exitStatus, 2);
   EXPECT_EQ(sweep({"--seed", "4"}).exitStatus, 2);
+  EXPECT_EQ(session.runCommand({"sweep", "--merge", "--jobs", "2", "a.csv"}).exitStatus, 2);
   E2EResult r = sweep({"--measures", "ttr,colour"});
   EXPECT_EQ(r.exitStatus, 2);
   EXPECT_EQ(r.errors.rfind("plomar sweep: unknown measure 'colour' in --measures\n", 0), 0u) << r.errors;
