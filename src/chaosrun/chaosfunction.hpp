@@ -10,13 +10,19 @@
 //   Y <- (Y x K) x (1 - Y), rounded to a double only when stored;
 //   IT <- floor((A x IM - B) x Y) + 1.
 // The product is never negative (Y stays in 0..1), so truncation is the floor.
-inline void MAPSTEP(double& Y, int32_t& IT, double K, float A, float B, int32_t IM) {
+inline double nextMapValue(double Y, double K) {
   long double y = Y;
-  Y = static_cast<double>((y * static_cast<long double>(K)) * (1.0L - y));
+  return static_cast<double>((y * static_cast<long double>(K)) * (1.0L - y));
+}
+inline int32_t mapCandidate(double Y, float A, float B, int32_t IM) {
   long double scaled =
       (static_cast<long double>(A) * static_cast<long double>(IM) - static_cast<long double>(B)) *
       static_cast<long double>(Y);
-  IT = static_cast<int32_t>(scaled) + 1;
+  return static_cast<int32_t>(scaled) + 1;
+}
+inline void MAPSTEP(double& Y, int32_t& IT, double K, float A, float B, int32_t IM) {
+  Y = nextMapValue(Y, K);
+  IT = mapCandidate(Y, A, B, IM);
 }
 
 // The variables of one chaos function.

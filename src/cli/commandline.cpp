@@ -23,9 +23,9 @@ struct Command {
 
 // The non-interactive commands, each in a file of its own.
 constexpr Command COMMANDS[] = {
+    {"stats", runStats, "yardsticks of texts, lists and blocks side by side"},
     {"block", runBlockCommand, "generate the block of a set-up file and write its files"},
     {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
-    {"stats", runStats, "yardsticks of texts, lists and blocks side by side"},
     {"sweep", runSweep, "generate and measure every set-up of a space against a target"},
 };
 

@@ -15,6 +15,7 @@
 #include "state/blockgenstate.hpp"
 #include "state/shellstate.hpp"
 #include "state/symbolsstate.hpp"
+#include "symbols/editorfiles.hpp"
 #include "symbols/editors.hpp"
 
 namespace {
@@ -151,28 +152,14 @@ std::optional<std::string> prefixAtLoadPrompt(const std::string& value, const st
   return prefix;
 }
 
-// The editors' "d" without their screens: the tables and the last file name.
-// (The one place to point at the symbols subsystem's own screen-free loaders.)
-bool loadEditorFile(const std::string& key, const std::string& name) {
-  if (key == "MAP") {
-    if (!loadMapFile(name)) return false;
-    SYMB.SYMBMAPDFILENAME = name;
-  } else {
-    if (!loadPhantomsFile(name)) return false;
-    SYMB.PHANTOMSSETDFILENAME = name;
-  }
-  return true;
-}
-
+// MAP and PHNTM are loaded as the editors' "d" loads them; a file that the
+// editor would refuse is an error here.
 void loadNamedFile(const BlockSetupFile& setup, const SetupLine& line) {
   const std::string suffix = line.key == "MAP" ? "MAP.TXT" : "PHNTM.TXT";
   if (!prefixAtLoadPrompt(line.value, suffix))
     throw lineError(setup, line, "a file name ending in " + suffix + " whose prefix holds no comma or quote");
-  std::string bytes;
-  int systemError = 0;
-  if (!readWholeFile(line.value, bytes, systemError))
-    throw lineError(setup, line, "cannot read " + line.value + " (" + std::strerror(systemError) + ")");
-  if (!loadEditorFile(line.key, line.value)) throw lineError(setup, line, "cannot read " + line.value);
+  std::string problem = line.key == "MAP" ? loadSymbolsMapFile(line.value) : loadPhantomsFile(line.value);
+  if (!problem.empty()) throw lineError(setup, line, loadProblemMessage(line.value, problem));
 }
 
 void applyBlockSize(const BlockSetupFile& setup, const SetupLine& line) {

@@ -2,17 +2,18 @@
 // Block set-up files: the block menu's specifications as `KEY = value`
 // lines, where each value is exactly the line typed at that key's prompt.
 //
-//   B = 10000,30000        block size range
-//   G = 1-5,7              activated group sizes (repeatable, applied in order)
-//   V = 4.1,4.6            average group size range
+//   B = 10000,27000        block size range
+//   G = 1,5,1              group sizes 1 to 5 activated (repeatable, applied
+//   G = 7,7,1              in order, as the key may be pressed several times)
+//   V = 3.1,3.6            average group size range (after G)
 //   X1 = 3.99,0.2          K and X of the three chaos functions
 //   X2 = 3.98,0.3
 //   X3 = 3.97,0.4
-//   C = 13,10              separator codes (optional)
-//   T = ...                paragraph triggering (optional)
+//   C = 13,10              separation codes (optional)
+//   T = Y,#,*              paragraph triggering (optional)
 //   W = 38                 highest active map integer: the symbols map is on
-//   MAP = MAP.TXT          symbols list and map to load (optional)
-//   PHNTM = PHNTM.TXT      phantoms to load (optional)
+//   MAP = setMAP.TXT       symbols list and map to load (optional)
+//   PHNTM = setPHNTM.TXT   phantoms to load (optional)
 //
 // A line whose first non-blank character is `#` is a comment; empty lines
 // are ignored. B, G, V, X1, X2 and X3 are required.

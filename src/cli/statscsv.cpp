@@ -1,5 +1,6 @@
 // The yardstick columns of CSV tables.
 #include "cli/statscsv.hpp"
+#include "shell/numberforms.hpp"
 
 namespace {
 

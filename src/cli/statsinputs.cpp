@@ -113,8 +113,11 @@ std::vector<std::string> tokensOfTextFile(const std::string& path) {
   return textGroups(bytesOf(path), defaultAllowedSet());
 }
 
+// An empty line of a list holds no token (and an empty file no line).
 std::vector<std::string> tokensOfListFile(const std::string& path) {
-  return listGroups(bytesOf(path), std::numeric_limits<size_t>::max());
+  std::vector<std::string> tokens = listGroups(bytesOf(path), std::numeric_limits<size_t>::max());
+  std::erase_if(tokens, [](const std::string& t) { return t.empty(); });
+  return tokens;
 }
 
 std::vector<std::string> tokensOfBlockReport(const std::string& path) {

@@ -1,5 +1,6 @@
 // The table, CSV and JSON forms of a comparison of inputs.
 #include "cli/statsreport.hpp"
+#include "shell/numberforms.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -158,16 +159,6 @@ std::string jsonObject(const Comparison& c, size_t i) {
 }
 
 }  // namespace
-
-std::string fixedSignificant(double v) {
-  if (v == 0 || !std::isfinite(v)) return v == 0 ? "0" : fullPrecision(v);
-  // The exponent after rounding to 4 significant digits decides the decimals.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.3e", v);
-  int exponent = std::atoi(std::strchr(buf, 'e') + 1);
-  std::snprintf(buf, sizeof buf, "%.*f", std::max(0, 3 - exponent), v);
-  return buf;
-}
 
 std::string comparisonTable(const Comparison& c) {
   const std::vector<Row> rows = tableRows(c);

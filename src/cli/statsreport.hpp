@@ -39,5 +39,3 @@ std::string displayText(std::string_view bytes);
 // bytes outside 32..126 as the console's glyphs.
 std::string nameText(const std::string& name);
 
-// 4 significant digits in fixed style: 0.1235, 12.35, 1235, 12346.
-std::string fixedSignificant(double v);

@@ -234,12 +234,6 @@ double distanceOf(const std::vector<DistanceTerm>& terms) {
   return sum;
 }
 
-std::string fullPrecision(double value) {
-  char buf[64];
-  auto result = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, result.ptr);
-}
-
 std::vector<std::string> measuresOfList(const std::string& list) {
   std::vector<std::string> named;
   for (size_t pos = 0; pos <= list.size();) {

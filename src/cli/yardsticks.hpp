@@ -45,9 +45,6 @@ std::vector<DistanceTerm> distanceTerms(const Yardsticks& trial, const Yardstick
 // The sum of the terms.
 double distanceOf(const std::vector<DistanceTerm>& terms);
 
-// The shortest text that reads back as the same double (std::to_chars).
-std::string fullPrecision(double value);
-
 // True when a and b are at Levenshtein distance exactly 1: one byte
 // inserted, deleted or replaced. Linear in the pair's length.
 bool oneEditApart(const std::string& a, const std::string& b);

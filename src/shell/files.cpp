@@ -9,15 +9,20 @@
 #include "shell/console.hpp"
 #include "state/shellstate.hpp"
 
+std::string fileProblemText(FileProblem problem, const std::string& name, int systemError) {
+  std::string what = problem == FileProblem::NotFound ? FILENOTFOUNDTEXT : "cannot create: ";
+  return what + name + " (" + std::strerror(systemError) + ")";
+}
+
 void FILEERROR(FileProblem problem, const std::string& name, int systemError) {
+  showFileProblem(fileProblemText(problem, name, systemError));
+}
+
+void showFileProblem(const std::string& message) {
   int previous = con::currentColor();
   con::newLine();
   con::color(SHELL.RDCOLOR);
-  con::print(problem == FileProblem::NotFound ? " file not found: " : " cannot create: ");
-  con::print(name);
-  con::print(" (");
-  con::print(std::strerror(systemError));
-  con::printLine(")");
+  con::printLine(" " + message);
   con::color(SHELL.GNCOLOR);
   con::print(SHELL.STR1);
   con::color(previous);

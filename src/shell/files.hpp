@@ -14,6 +14,12 @@ enum class FileProblem { NotFound, CannotCreate };
 // Prints, in the light red colour, "file not found" or "cannot create", the
 // file name and the system's reason, then waits for a key (which no menu sees).
 void FILEERROR(FileProblem problem, const std::string& name, int systemError);
+// Its text: "file not found: NAME (reason)" or "cannot create: NAME (reason)".
+inline constexpr const char* FILENOTFOUNDTEXT = "file not found: ";
+std::string fileProblemText(FileProblem problem, const std::string& name, int systemError);
+// The same display for any message about a file: on a line of its own in the
+// light red colour after a blank, then the pause prompt and a key.
+void showFileProblem(const std::string& message);
 
 // An output file. open() checks that the file can be created; the text is
 // kept and written by close(), which checks the write and reports a failure

@@ -31,6 +31,18 @@ std::string numberPrefix(std::string_view field) {
   return out;
 }
 
+std::string_view withoutBlanks(std::string_view text) {
+  size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// numberPrefix keeps the length of what it read ("1d3" becomes "1e3").
+bool isWholeNumber(std::string_view text) {
+  std::string_view field = withoutBlanks(text);
+  return !field.empty() && numberPrefix(field).size() == field.size();
+}
+
 long double fieldToLongDouble(std::string_view field) {
   std::string n = numberPrefix(field);
   return n.empty() ? 0.0L : std::strtold(n.c_str(), nullptr);

@@ -25,6 +25,13 @@ constexpr size_t TEXTFIELDMAX = 4096;
 // that strtod understands ("1d3" gives "1e3"); empty when the field holds none.
 std::string numberPrefix(std::string_view field);
 
+// True when the text, leading and trailing blanks and tabs aside, is one number
+// and nothing more: "12", " -3.5", "1d3"; not "", "12ab", "x1", "1 2", "1,2",
+// "inf" or "0x1F". Such a text reads at a prompt as the number it shows.
+bool isWholeNumber(std::string_view text);
+// The text without its leading and trailing blanks and tabs.
+std::string_view withoutBlanks(std::string_view text);
+
 long double fieldToLongDouble(std::string_view field);
 double fieldToDouble(std::string_view field);
 float fieldToFloat(std::string_view field);

@@ -1,8 +1,11 @@
 #include "shell/numberforms.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -57,3 +60,19 @@ std::string floatForm(float v) { return significantForm(static_cast<double>(v), 
 std::string doubleForm(double v) { return significantForm(v, 16); }
 
 int digitCount(long long v) { return static_cast<int>(asText(v < 0 ? -v : v).size()); }
+
+std::string fullPrecision(double value) {
+  char buf[64];
+  auto result = std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, result.ptr);
+}
+
+std::string fixedSignificant(double v) {
+  if (v == 0 || !std::isfinite(v)) return v == 0 ? "0" : fullPrecision(v);
+  // The exponent after rounding to 4 significant digits decides the decimals.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3e", v);
+  int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+  std::snprintf(buf, sizeof buf, "%.*f", std::max(0, 3 - exponent), v);
+  return buf;
+}

@@ -16,5 +16,10 @@ std::string doubleForm(double v);
 // The float rule for D significant digits (plain form for exponents -1..D-1,
 // else d.ddde+NNN with at least three exponent digits).
 std::string significantForm(double v, int digits);
+// The command-line forms. Fixed style with 4 significant digits ("0.6667",
+// "150.0", "0"), for aligned tables.
+std::string fixedSignificant(double v);
+// The shortest text that reads back as the same double, for CSV and JSON.
+std::string fullPrecision(double value);
 // Number of decimal digits of a non-negative integer's text form.
 int digitCount(long long v);

@@ -7,8 +7,9 @@
 // Printed after the banner of the sign-on and of every report.
 inline constexpr const char* AUTHORSHIPNOTICE = "(c) the PLOMAR authors";
 
-// The program's version: "V1.1" on the sign-on and in the reports.
-inline constexpr const char* PROGRAMVERSION = "1.1";
+// The program's version (the build's project version): "V1.1" on the
+// sign-on and in the reports, "plomar 1.1" for --version.
+inline constexpr const char* PROGRAMVERSION = PLOMAR_VERSION;
 
 int programMain();
 void SIZESTARTTABLES();

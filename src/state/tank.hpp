@@ -12,23 +12,24 @@
 
 #include "shell/fatal.hpp"
 
+// Storage comes in chunks that are allocated when an element of theirs is
+// first written, so a table sized for the largest case costs memory only
+// for what a session really uses, and elements never move (references stay
+// valid while the table grows). Reading an element never written gives the
+// empty value.
 template <class T>
 class Tank {
  public:
   Tank() = default;
   Tank(long lo, long hi) { resize(lo, hi); }
 
-  // New bounds lo..hi, every element back to its empty value. A table that
-  // keeps its size keeps its memory (a generation resizes its tank each time).
+  // New bounds lo..hi, every element back to its empty value.
   void resize(long lo, long hi, const std::source_location& where = std::source_location::current()) {
     if (hi < lo - 1) RUNTIMEERROR(ERR_OUTOFMEMORY, where);
+    const size_t count = static_cast<size_t>(hi - lo + 1);
     try {
-      if (items_.size() == static_cast<size_t>(hi - lo + 1)) {
-        std::fill(items_.begin(), items_.end(), T{});
-      } else {
-        std::vector<T> fresh(static_cast<size_t>(hi - lo + 1));
-        items_.swap(fresh);
-      }
+      std::vector<std::vector<T>> fresh((count + CHUNK - 1) / CHUNK);
+      chunks_.swap(fresh);
     } catch (const std::bad_alloc&) {
       RUNTIMEERROR(ERR_OUTOFMEMORY, where);
     } catch (const std::length_error&) {
@@ -40,18 +41,53 @@ class Tank {
 
   T& operator()(long i, const std::source_location& where = std::source_location::current()) {
     if (i < lo_ || i > hi_) RUNTIMEERROR(ERR_OUTOFBOUNDS, where);
-    return items_[static_cast<size_t>(i - lo_)];
+    const size_t k = static_cast<size_t>(i - lo_);
+    std::vector<T>& chunk = chunks_[k / CHUNK];
+    if (chunk.empty()) [[unlikely]] fillChunk(k / CHUNK, where);
+    return chunk[k % CHUNK];
   }
   const T& operator()(long i, const std::source_location& where = std::source_location::current()) const {
     if (i < lo_ || i > hi_) RUNTIMEERROR(ERR_OUTOFBOUNDS, where);
-    return items_[static_cast<size_t>(i - lo_)];
+    const size_t k = static_cast<size_t>(i - lo_);
+    const std::vector<T>& chunk = chunks_[k / CHUNK];
+    if (chunk.empty()) return emptyValue();
+    return chunk[k % CHUNK];
   }
 
   long lo() const { return lo_; }
   long hi() const { return hi_; }
 
+  // Elements that have storage (for tests of the memory a table takes).
+  size_t allocated() const {
+    size_t n = 0;
+    for (size_t c = 0; c < chunks_.size(); ++c)
+      n += chunks_[c].size();
+    return n;
+  }
+
  private:
-  std::vector<T> items_;
+  static constexpr size_t CHUNK = 1024;
+
+  size_t chunkLength(size_t c) const {
+    const size_t count = static_cast<size_t>(hi_ - lo_ + 1);
+    return std::min(CHUNK, count - c * CHUNK);
+  }
+
+  // A chunk never changes its length once made, so its elements never move.
+  void fillChunk(size_t c, const std::source_location& where) {
+    try {
+      chunks_[c] = std::vector<T>(chunkLength(c));
+    } catch (const std::bad_alloc&) {
+      RUNTIMEERROR(ERR_OUTOFMEMORY, where);
+    }
+  }
+
+  static const T& emptyValue() {
+    static const T empty{};
+    return empty;
+  }
+
+  std::vector<std::vector<T>> chunks_;  // an empty chunk has no storage yet
   long lo_ = 0;
   long hi_ = -1;
 };

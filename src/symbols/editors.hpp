@@ -1,11 +1,12 @@
 #pragma once
 // The symbols-and-map editor and the phantoms editor, and their files.
+#include <cstdint>
 #include <string>
-
 #include <utility>
 
 #include "shell/inputfields.hpp"
 #include "state/symbolsstate.hpp"
+#include "symbols/editorfiles.hpp"
 
 void ROTATESYMBOLSLIST();
 void SWAPSYMBOLS();
@@ -13,13 +14,17 @@ void CONTROLPHANTOMS();
 void ROTATEPHANTOMS();
 void SWAPPHANTOMS();
 
-// MAP.TXT and PHNTM.TXT: 38 records of 8 and of 5 lines. Each returns false
-// (after the file error has been reported) when the file could not be
-// written or read; the tables and the last file name are then unchanged.
-bool saveMapFile(const std::string& name);
-bool loadMapFile(const std::string& name);
-bool savePhantomsFile(const std::string& name);
-bool loadPhantomsFile(const std::string& name);
+// The editors' rules for what they accept, typed at a prompt or read from a
+// file: a map value is never negative; a phantom holds at most 30 characters;
+// a status keeps the low 8 bits of the value given.
+constexpr size_t PHANTOMMAX = 30;
+inline bool validMapValue(int32_t value) { return value >= 0; }
+inline bool validPhantomText(const std::string& text) { return text.size() <= PHANTOMMAX; }
+inline uint8_t phantomStatusOf(int64_t value) { return static_cast<uint8_t>(value & 0xFF); }
+
+// Shows a loader's problem in the light red colour and waits for a key;
+// nothing when the problem is empty (the file was loaded).
+void showLoadProblem(const std::string& fileName, const std::string& problem);
 
 // "   01" .. "   38": the row label of both editors.
 std::string editorRowLabel(int row);

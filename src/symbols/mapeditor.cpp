@@ -77,7 +77,7 @@ void changeMapping() {
   bool allNonNegative = true;
   for (int32_t* v : values) {
     *v = f.nextInteger<int32_t>();
-    if (*v < 0) allNonNegative = false;
+    if (!validMapValue(*v)) allNonNegative = false;
   }
   if (!validRowRange(SYMB.V1S, SYMB.V2S) || !allNonNegative) return;
   for (int r = SYMB.V1S; r <= SYMB.V2S; ++r)
@@ -93,7 +93,7 @@ void saveMap() {
 void loadMap() {
   SYMB.MAPFILENAMEPREFIX = editorPrompt("Enter  *prefix  for  *MAP.TXT  disk-load : ").nextText();
   std::string name = editorFileName(SYMB.MAPFILENAMEPREFIX, "MAP.TXT");
-  if (loadMapFile(name)) SYMB.SYMBMAPDFILENAME = name;
+  showLoadProblem(name, loadSymbolsMapFile(name));
 }
 
 }  // namespace
@@ -110,6 +110,10 @@ int editorRowColor(int row) { return row % 5 == 0 && row <= 35 ? SHELL.YLCOLOR :
 LineFields editorPrompt(const char* prompt) {
   con::locate(50, 2);
   return LineFields(con::input(prompt));
+}
+
+void showLoadProblem(const std::string& fileName, const std::string& problem) {
+  if (!problem.empty()) showFileProblem(loadProblemMessage(fileName, problem));
 }
 
 void editorDirectory() {

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr size_t PHANTOMMAX = 30;
-
 void drawPhantomRow(int r) {
   int rowColor = editorRowColor(r);
   bool highlighted = SYMB.PHANTOMNGRAPHSSTATUSTANK(r) == 1;
@@ -48,7 +46,7 @@ void drawPhantomsEditor() {
 }
 
 // The status keeps the low 8 bits of the typed value.
-uint8_t typedStatus(LineFields& f) { return static_cast<uint8_t>(f.nextInteger<int64_t>() & 0xFF); }
+uint8_t typedStatus(LineFields& f) { return phantomStatusOf(f.nextInteger<int64_t>()); }
 
 void readRange(LineFields& f) {
   SYMB.V1S = f.nextInteger<int16_t>();
@@ -60,7 +58,7 @@ void changePhantoms() {
   readRange(f);
   SYMB.PHANTOMSTATUS = typedStatus(f);
   SYMB.EDITTEXT = f.nextText();
-  if (!validRowRange(SYMB.V1S, SYMB.V2S) || SYMB.EDITTEXT.size() > PHANTOMMAX) return;
+  if (!validRowRange(SYMB.V1S, SYMB.V2S) || !validPhantomText(SYMB.EDITTEXT)) return;
   for (int r = SYMB.V1S; r <= SYMB.V2S; ++r) {
     SYMB.PHANTOMNGRAPHSSTATUSTANK(r) = SYMB.PHANTOMSTATUS;
     SYMB.PHANTOMNGRAPHSTANK(r) = SYMB.EDITTEXT;
@@ -91,7 +89,7 @@ void savePhantoms() {
 void loadPhantoms() {
   SYMB.PHANTOMFILENAMEPREFIX = editorPrompt("Enter  *prefix  for  *PHNTM.TXT  disk-load : ").nextText();
   std::string name = editorFileName(SYMB.PHANTOMFILENAMEPREFIX, "PHNTM.TXT");
-  if (loadPhantomsFile(name)) SYMB.PHANTOMSSETDFILENAME = name;
+  showLoadProblem(name, loadPhantomsFile(name));
 }
 
 }  // namespace

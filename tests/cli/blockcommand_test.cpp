@@ -22,12 +22,12 @@ std::vector<std::string> expectSameFilesBothWays(const std::string& setup, bool 
       s->addFile("testPHNTM.TXT", testPhantomsFileText());
     }
   }
-  E2EResult block = headless.runCommand({"block", "s.txt", "--prefix", "P"});
-  EXPECT_EQ(block.exitStatus, 0) << block.errors;
-  EXPECT_EQ(block.errors, "");
-  E2EResult keys = replayed.runCommand({"keys", "s.txt", "--prefix", "P"});
-  EXPECT_EQ(keys.exitStatus, 0) << keys.errors;
-  replayed.run(keys.output);
+  CommandResult block = headless.command("block s.txt --prefix P");
+  EXPECT_EQ(block.exitStatus, 0) << block.err;
+  EXPECT_EQ(block.err, "");
+  CommandResult keys = replayed.command("keys s.txt --prefix P");
+  EXPECT_EQ(keys.exitStatus, 0) << keys.err;
+  replayed.run(keys.out);
   for (const char* name : BLOCKFILES) {
     EXPECT_TRUE(headless.exists(name)) << name;
     EXPECT_TRUE(replayed.exists(name)) << name;
@@ -68,7 +68,7 @@ TEST(BlockCommand, SymbolsMapPhantomsAndEditorFilesGiveTheProgramsFiles) {
   s.addFile("s.txt", "PHNTM = testPHNTM.TXT\nMAP = testMAP.TXT\n" + SMALLSETUP + "W = 114\n");
   s.addFile("testMAP.TXT", testMapFileText());
   s.addFile("testPHNTM.TXT", testPhantomsFileText());
-  ASSERT_EQ(s.runCommand({"block", "s.txt"}).exitStatus, 0);
+  ASSERT_EQ(s.command("block s.txt").exitStatus, 0);
   std::string report = s.read("CGB.txt");
   EXPECT_NE(report.find(" last Symbols-map  filename : testMAP.TXT\r\n"), std::string::npos);
   EXPECT_NE(report.find(" last Phantoms-set filename : testPHNTM.TXT\r\n"), std::string::npos);
@@ -80,7 +80,7 @@ TEST(BlockCommand, SeparatorCodesAndParagraphsGiveTheProgramsFiles) {
   std::vector<std::string> groups = expectSameFilesBothWays(SMALLSETUP + "C = 13,10\n");
   E2ESession s;
   s.addFile("s.txt", SMALLSETUP + "C = 13,10\n");
-  ASSERT_EQ(s.runCommand({"block", "s.txt", "--prefix", "P"}).exitStatus, 0);
+  ASSERT_EQ(s.command("block s.txt --prefix P").exitStatus, 0);
   EXPECT_EQ(forwardBlockLines(s.read("PCGB.txt")), groups);
 
   // Triggering on letters that occur, with the paragraph symbols read as typed.
@@ -103,10 +103,10 @@ TEST(BlockCommand, BadSetupGetsItsErrorLineAndNoFiles) {
     E2ESession s;
     s.addFile("s.txt", c.text);
     for (const char* command : {"block", "keys"}) {
-      E2EResult r = s.runCommand({command, "s.txt"});
+      CommandResult r = s.command(std::string(command) + " s.txt");
       EXPECT_EQ(r.exitStatus, 2) << c.text;
-      EXPECT_EQ(r.errors, c.error + "\n") << command;
-      EXPECT_EQ(r.output, "") << command;
+      EXPECT_EQ(r.err, c.error + "\n") << command;
+      EXPECT_EQ(r.out, "") << command;
     }
     EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
   }
@@ -117,12 +117,12 @@ TEST(BlockCommand, BadSetupGetsItsErrorLineAndNoFiles) {
 TEST(BlockCommand, OutOfStepsBlockExitsOneWithoutFiles) {
   E2ESession s;
   s.addFile("s.txt", "B = 20,30\nG = 1,2,1\nV = 1.5,2\nX1 = 4,0.1\nX2 = 4,0.2\nX3 = 4,0.3\n");
-  E2EResult r = s.runCommand({"block", "s.txt", "--prefix", "P", "--max-steps", "100000"});
+  CommandResult r = s.command("block s.txt --prefix P --max-steps 100000");
   EXPECT_EQ(r.exitStatus, 1);
-  EXPECT_EQ(r.errors.rfind("plomar block: s.txt: out of map steps: the block did not complete within 100000 steps (", 0),
+  EXPECT_EQ(r.err.rfind("plomar block: s.txt: out of map steps: the block did not complete within 100000 steps (", 0),
             0u)
-      << r.errors;
-  EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1);
+      << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
   EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
 }
 
@@ -130,17 +130,17 @@ TEST(BlockCommand, HelpAndUsageErrors) {
   E2ESession s;
   s.addFile("s.txt", SMALLSETUP);
   for (const char* command : {"block", "keys"}) {
-    E2EResult help = s.runCommand({command, "--help"});
+    CommandResult help = s.command(std::string(command) + " --help");
     EXPECT_EQ(help.exitStatus, 0);
-    EXPECT_NE(help.output.find(std::string("Usage: plomar ") + command + " SETUP"), std::string::npos);
-    EXPECT_NE(help.output.find("X1 = K1,X1"), std::string::npos);
-    EXPECT_EQ(s.runCommand({command}).exitStatus, 2);
-    EXPECT_EQ(s.runCommand({command, "s.txt", "--prefix", "a,b"}).exitStatus, 2);
+    EXPECT_NE(help.out.find(std::string("Usage: plomar ") + command + " SETUP"), std::string::npos);
+    EXPECT_NE(help.out.find("X1 = K1,X1"), std::string::npos);
+    EXPECT_EQ(s.command(command).exitStatus, 2);
+    EXPECT_EQ(s.command(std::string(command) + " s.txt --prefix a,b").exitStatus, 2);
   }
-  E2EResult steps = s.runCommand({"block", "s.txt", "--max-steps", "many"});
+  CommandResult steps = s.command("block s.txt --max-steps many");
   EXPECT_EQ(steps.exitStatus, 2);
-  EXPECT_EQ(steps.errors.rfind("plomar block: --max-steps wants a positive whole number, not 'many'\n", 0), 0u);
-  EXPECT_EQ(s.runCommand({"keys", "s.txt", "--max-steps", "5"}).exitStatus, 2);
-  EXPECT_EQ(s.runCommand({"block", "missing.txt"}).errors.rfind("missing.txt:0: cannot read the set-up file (", 0), 0u);
+  EXPECT_EQ(steps.err.rfind("plomar block: --max-steps wants a positive whole number, not 'many'\n", 0), 0u);
+  EXPECT_EQ(s.command("keys s.txt --max-steps 5").exitStatus, 2);
+  EXPECT_EQ(s.command("block missing.txt").err.rfind("missing.txt:0: cannot read the set-up file (", 0), 0u);
   EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
 }

@@ -85,7 +85,11 @@ TEST(SetupFile, EntriesTheirPromptsRefuse) {
   EXPECT_EQ(errorOf(SMALLSETUP + "MAP = a,bMAP.TXT\n"),
             "f.txt:7: MAP: a file name ending in MAP.TXT whose prefix holds no comma or quote");
   EXPECT_EQ(errorOf(SMALLSETUP + "PHNTM = /nonexistent/aPHNTM.TXT\n"),
-            "f.txt:7: PHNTM: cannot read /nonexistent/aPHNTM.TXT (No such file or directory)");
+            "f.txt:7: PHNTM: file not found: /nonexistent/aPHNTM.TXT (No such file or directory)");
+  // A file the editor's loader refuses.
+  TempDir dir;
+  dir.write("shortMAP.TXT", testMapFileText().substr(0, 100));
+  EXPECT_EQ(errorOf(SMALLSETUP + "MAP = shortMAP.TXT\n"), "f.txt:7: MAP: shortMAP.TXT: ends after line 26 of 304");
 }
 
 // A budget of exactly the block's map steps completes it; one step less

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/statscsv.hpp"
+#include "shell/numberforms.hpp"
 #include "cli/statsplot.hpp"
 #include "cli/statsreport.hpp"
 #include "shell/console.hpp"

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/yardsticks.hpp"
+#include "shell/numberforms.hpp"
 
 namespace {
 

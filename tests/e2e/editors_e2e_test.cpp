@@ -84,3 +84,15 @@ TEST(EditorSession, SaveAndLoadRoundTrip) {
   EXPECT_EQ(phantoms.at(5 * 35 + 2), " 1");
   EXPECT_EQ(phantoms.at(5 * 35 + 3), "e = 2.718...");  // typed: the field rules skip the leading blank
 }
+
+TEST(EditorSession, ABadFileIsRefusedAndTheTablesStay) {
+  E2ESession s;
+  s.addFile("cutMAP.TXT", " 1\r\nz\r\n 5\r\n");
+  s.addFile("binPHNTM.TXT", std::string("\x7f\x45\x4c\x46\x02\x01\x01\x00\r\n\x90\xff", 12));
+  E2EResult r = s.run("Lc1,1,q\nsa\ndcut\n sb\n" "psa\ndbin\n sb\ne" "e" "E");
+  EXPECT_NE(r.output.find(" cutMAP.TXT: ends after line 3 of 304\r\n"), std::string::npos);
+  EXPECT_NE(r.output.find(" binPHNTM.TXT: line 1: '?ELF???" "?' is not a number\r\n"), std::string::npos);
+  EXPECT_EQ(s.read("aMAP.TXT"), s.read("bMAP.TXT"));
+  EXPECT_EQ(s.read("aPHNTM.TXT"), s.read("bPHNTM.TXT"));
+  EXPECT_EQ(mapSymbol(linesOf(s.read("bMAP.TXT")), 1), "q");
+}

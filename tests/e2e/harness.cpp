@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include <gtest/gtest.h>
 #include <csignal>
@@ -23,7 +22,48 @@ std::string slurp(const std::filesystem::path& p) {
   return s.str();
 }
 
+void writeBytes(const std::filesystem::path& p, std::string_view bytes) {
+  std::ofstream f(p, std::ios::binary);
+  f << bytes;
+  if (!f) throw std::runtime_error("cannot write " + p.string());
+}
+
 }  // namespace
+
+CommandResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& dir, std::string_view input) {
+  // Input and output go through files, so that no pipe can fill up and block.
+  char pattern[] = "/tmp/plomar-run-XXXXXX";
+  if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
+  const std::filesystem::path io = pattern;
+  writeBytes(io / "in", input);
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = fork();
+  if (pid == 0) {
+    int in = open((io / "in").c_str(), O_RDONLY);
+    int out = open((io / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int err = open((io / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (in < 0 || out < 0 || err < 0) _exit(125);
+    dup2(in, STDIN_FILENO);
+    dup2(out, STDOUT_FILENO);
+    dup2(err, STDERR_FILENO);
+    if (chdir(dir.c_str()) != 0) _exit(126);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  CommandResult result;
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  result.out = slurp(io / "out");
+  result.err = slurp(io / "err");
+  std::error_code ignored;
+  std::filesystem::remove_all(io, ignored);
+  return result;
+}
 
 E2ESession::E2ESession() {
   std::string pattern = (std::filesystem::temp_directory_path() / "plomar-e2e-XXXXXX").string();
@@ -36,33 +76,15 @@ E2ESession::~E2ESession() {
   std::filesystem::remove_all(dir_, ignored);
 }
 
-void E2ESession::addFile(const std::string& name, std::string_view bytes) const {
-  std::ofstream f(dir_ / name, std::ios::binary);
-  f << bytes;
-}
+void E2ESession::addFile(const std::string& name, std::string_view bytes) const { writeBytes(dir_ / name, bytes); }
 
 E2EResult E2ESession::run(std::string_view keys) const {
-  E2EResult result = execute({}, keys, false);
-  EXPECT_EQ(result.exitStatus, 0) << result.output;
-  return result;
-}
-
-E2EResult E2ESession::runCommand(const std::vector<std::string>& args, std::string_view keys) const {
-  return execute(args, keys, true);
-}
-
-E2EResult E2ESession::execute(const std::vector<std::string>& args, std::string_view keys,
-                              bool separateErrors) const {
   // Keys go through a file so that a large script cannot block on a full pipe.
   std::filesystem::path keysFile = dir_.parent_path() / (dir_.filename().string() + ".keys");
   {
     std::ofstream f(keysFile, std::ios::binary);
     f << keys;
   }
-  std::filesystem::path errorsFile = dir_.parent_path() / (dir_.filename().string() + ".errors");
-  std::vector<char*> argv{const_cast<char*>(PLOMAR_BINARY)};
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
   int out[2];
   if (pipe(out) != 0) throw std::runtime_error("pipe failed");
   pid_t pid = fork();
@@ -70,15 +92,10 @@ E2EResult E2ESession::execute(const std::vector<std::string>& args, std::string_
     int in = open(keysFile.c_str(), O_RDONLY);
     dup2(in, STDIN_FILENO);
     dup2(out[1], STDOUT_FILENO);
-    if (separateErrors) {
-      int err = open(errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      dup2(err, STDERR_FILENO);
-    } else {
-      dup2(out[1], STDERR_FILENO);
-    }
+    dup2(out[1], STDERR_FILENO);
     close(out[0]);
     if (chdir(dir_.c_str()) != 0) _exit(126);
-    execv(PLOMAR_BINARY, argv.data());
+    execl(PLOMAR_BINARY, PLOMAR_BINARY, static_cast<char*>(nullptr));
     _exit(127);
   }
   close(out[1]);
@@ -91,24 +108,14 @@ E2EResult E2ESession::execute(const std::vector<std::string>& args, std::string_
   waitpid(pid, &status, 0);
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   std::filesystem::remove(keysFile);
-  if (separateErrors) {
-    result.errors = slurp(errorsFile);
-    std::filesystem::remove(errorsFile);
-  }
+  EXPECT_EQ(result.exitStatus, 0) << result.output;
   return result;
 }
 
 std::string E2ESession::read(const std::string& name) const { return slurp(dir_ / name); }
 
-E2ESession::CommandResult E2ESession::command(const std::string& arguments) const {
-  const std::filesystem::path out = dir_ / ".stdout", err = dir_ / ".stderr";
-  std::string line = "cd '" + dir_.string() + "' && " PLOMAR_BINARY " " + arguments + " </dev/null >'" + out.string() +
-                     "' 2>'" + err.string() + "'";
-  int status = std::system(line.c_str());
-  CommandResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-  std::filesystem::remove(out);
-  std::filesystem::remove(err);
-  return result;
+CommandResult E2ESession::command(const std::string& arguments, std::string_view input) const {
+  return runProgram("/bin/sh", {"-c", std::string("exec '") + PLOMAR_BINARY + "' " + arguments}, dir_, input);
 }
 
 bool E2ESession::exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }

@@ -12,8 +12,20 @@
 struct E2EResult {
   int exitStatus = -1;
   std::string output;  // what the program printed (plain text)
-  std::string errors;  // its standard error, when kept apart (runCommand)
 };
+
+// A program run with arguments: its exit status and what it wrote on its
+// standard output and standard error, kept apart.
+struct CommandResult {
+  int exitStatus = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs `program` with `args` in directory `dir`, with `input` on its standard
+// input. The exit status of a program killed by signal s is 128 + s.
+CommandResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& dir, std::string_view input = "");
 
 class E2ESession {
  public:
@@ -25,23 +37,16 @@ class E2ESession {
   // Runs the program with these keys on its standard input; every session
   // must end with status 0 (checked here).
   E2EResult run(std::string_view keys) const;
-  // Runs `plomar ARGS...` with these keys on its standard input, standard
-  // error kept apart; any exit status is returned.
-  E2EResult runCommand(const std::vector<std::string>& args, std::string_view keys = {}) const;
   std::string read(const std::string& name) const;
-  // Runs `plomar ARGUMENTS` (a shell word list) in the session's directory
-  // with nothing on standard input.
-  struct CommandResult {
-    int exitStatus = -1;
-    std::string out, err;
-  };
-  CommandResult command(const std::string& arguments) const;
+  // Runs the program with command-line arguments, a shell word list
+  // ("stats a.txt *.csv") split and expanded by /bin/sh; its exit status is
+  // the caller's to check.
+  CommandResult command(const std::string& arguments, std::string_view input = "") const;
   bool exists(const std::string& name) const;
   std::vector<std::string> files() const;
   const std::filesystem::path& dir() const { return dir_; }
 
  private:
-  E2EResult execute(const std::vector<std::string>& args, std::string_view keys, bool separateErrors) const;
   std::filesystem::path dir_;
 };
 

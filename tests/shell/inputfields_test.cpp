@@ -53,6 +53,14 @@ TEST(InputFields, NumberStopsAtTheFirstForeignCharacter) {
   EXPECT_EQ(fieldToFloat("1.001"), 1.001f);
 }
 
+TEST(InputFields, WholeNumbers) {
+  for (const char* number : {"12", " 38", "-3", "+7", "-.5", "5.", "1d3", "1.45e-11", "7 \t"})
+    EXPECT_TRUE(isWholeNumber(number)) << number;
+  for (const char* other : {"", "  ", "x1", "12ab", "1e", "1e+", ".", "1 2", "1,2", "inf", "nan", "0x1F", "\"5\""})
+    EXPECT_FALSE(isWholeNumber(other)) << other;
+  EXPECT_EQ(withoutBlanks("\t a b "), "a b");
+}
+
 TEST(InputFields, BlanksQuotesAndCommas) {
   LineFields numbers("10 5, 7");
   EXPECT_EQ(numbers.nextInteger<int32_t>(), 10);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include "shell/fatal.hpp"
 #include "state/tank.hpp"
 
@@ -16,6 +18,38 @@ TEST(Tank, InclusiveBoundsAndResizeClears) {
 TEST(TankDeathTest, OutOfBoundsEndsWithError6) {
   Tank<int> t(0, 3);
   EXPECT_EXIT(t(4) = 1, testing::ExitedWithCode(6), "");
+}
+
+TEST(Tank, StorageGrowsWithTheElementsWrittenAndNeverMoves) {
+  Tank<Text31> t(0, 32767);
+  EXPECT_EQ(t.allocated(), 0u);
+  const Tank<Text31>& reader = t;
+  EXPECT_TRUE(reader(20000).empty());  // reading allocates nothing
+  EXPECT_EQ(t.allocated(), 0u);
+  Text31& early = t(1);
+  early = "first";
+  EXPECT_EQ(t.allocated(), 1024u);
+  for (long i = 0; i <= 32767; i += 7) t(i) = "x";  // every chunk now
+  EXPECT_EQ(t.allocated(), 32768u);
+  early = "still here";
+  EXPECT_EQ(t(1), std::string_view("still here"));
+  EXPECT_EQ(t(14), std::string_view("x"));
+  EXPECT_TRUE(t(15).empty());
+  t.resize(0, 32767);
+  EXPECT_EQ(t.allocated(), 0u);
+  EXPECT_TRUE(t(14).empty());
+}
+
+TEST(TankDeathTest, ATableThatCannotGrowEndsWithError4) {
+  EXPECT_EXIT(Tank<int>(0, 1L << 60), testing::ExitedWithCode(4), "");
+  // With the address space capped, filling a large table runs out of memory.
+  auto fill = [] {
+    rlimit cap{256L << 20, 256L << 20};
+    setrlimit(RLIMIT_AS, &cap);
+    Tank<Text31> t(0, 100'000'000);
+    for (long i = 0; i <= t.hi(); i += 1024) t(i) = "x";
+  };
+  EXPECT_EXIT(fill(), testing::ExitedWithCode(4), "");
 }
 
 TEST(Tank, TwoIndexBounds) {

@@ -165,8 +165,8 @@ TEST_F(EditorFiles, MapAndPhantomsSurviveASaveAndLoad) {
   SymbolsState saved = SYMB;
   INSTALLDEFAULTSYMBOLSMAP();
   INSTALLDEFAULTPHANTOMS();
-  ASSERT_TRUE(loadMapFile("xMAP.TXT"));
-  ASSERT_TRUE(loadPhantomsFile("xPHNTM.TXT"));
+  ASSERT_EQ(loadSymbolsMapFile("xMAP.TXT"), "");
+  ASSERT_EQ(loadPhantomsFile("xPHNTM.TXT"), "");
   for (int r = 1; r <= SYMBOLROWS; ++r) {
     EXPECT_EQ(SYMB.SYMBOLSTANK(r), saved.SYMBOLSTANK(r)) << r;
     for (int c = 1; c <= MAPCOLUMNS; ++c) EXPECT_EQ(SYMB.SYMBOLSMAPTANK(r, c), saved.SYMBOLSMAPTANK(r, c));
