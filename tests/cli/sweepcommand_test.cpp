@@ -34,10 +34,12 @@ class SweepCommandTest : public testing::Test {
     session.addFile("target.txt", TARGET);
   }
 
-  E2EResult sweep(std::vector<std::string> options) const {
+  CommandResult run(const std::vector<std::string>& args) const { return runProgram(PLOMAR_BINARY, args, session.dir()); }
+
+  CommandResult sweep(std::vector<std::string> options) const {
     std::vector<std::string> args{"sweep", "space.txt", "--target", "target.txt"};
     args.insert(args.end(), options.begin(), options.end());
-    return session.runCommand(args);
+    return run(args);
   }
 
   SweepTable table(const std::string& name) const { return readSweepTable(session.read(name), name); }
@@ -48,11 +50,11 @@ class SweepCommandTest : public testing::Test {
 }  // namespace
 
 TEST_F(SweepCommandTest, OneWorkerTwoWorkersAndMergedShardsWriteTheSameBytes) {
-  E2EResult one = sweep({"--jobs", "1", "--out", "one.csv"});
-  ASSERT_EQ(one.exitStatus, 0) << one.errors;
-  EXPECT_EQ(one.output, "");
-  EXPECT_NE(one.errors.find("1. point "), std::string::npos) << one.errors;
-  EXPECT_NE(one.errors.find("plomar keys space.txt --point "), std::string::npos);
+  CommandResult one = sweep({"--jobs", "1", "--out", "one.csv"});
+  ASSERT_EQ(one.exitStatus, 0) << one.err;
+  EXPECT_EQ(one.out, "");
+  EXPECT_NE(one.err.find("1. point "), std::string::npos) << one.err;
+  EXPECT_NE(one.err.find("plomar keys space.txt --point "), std::string::npos);
 
   SweepTable t = table("one.csv");
   ASSERT_EQ(t.rows.size(), 6u);
@@ -65,14 +67,14 @@ TEST_F(SweepCommandTest, OneWorkerTwoWorkersAndMergedShardsWriteTheSameBytes) {
 
   EXPECT_EQ(sweep({"--jobs", "2", "--out", "two.csv"}).exitStatus, 0);
   EXPECT_EQ(session.read("two.csv"), bytes);
-  E2EResult toStdout = sweep({"--jobs", "3"});
-  EXPECT_EQ(toStdout.output, bytes);
+  CommandResult toStdout = sweep({"--jobs", "3"});
+  EXPECT_EQ(toStdout.out, bytes);
 
   EXPECT_EQ(sweep({"--shard", "2/2", "--out", "b.csv"}).exitStatus, 0);
   EXPECT_EQ(sweep({"--shard", "1/2", "--jobs", "1", "--out", "a.csv"}).exitStatus, 0);
   EXPECT_EQ(table("a.csv").rows.size(), 3u);
-  E2EResult merged = session.runCommand({"sweep", "--merge", "b.csv", "a.csv", "--out", "merged.csv"});
-  ASSERT_EQ(merged.exitStatus, 0) << merged.errors;
+  CommandResult merged = run({"sweep", "--merge", "b.csv", "a.csv", "--out", "merged.csv"});
+  ASSERT_EQ(merged.exitStatus, 0) << merged.err;
   EXPECT_EQ(session.read("merged.csv"), bytes);
 }
 
@@ -83,21 +85,21 @@ TEST_F(SweepCommandTest, ARowsSetUpPastedIntoAFileIsThePoint) {
   const std::string cell = csv.records[5][1];
   EXPECT_EQ(cell, "B = 40,60\nG = 3,6,1\nV = 4,5\nX1 = 3.995,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3");
   session.addFile("pasted.txt", cell + "\n");
-  E2EResult pasted = session.runCommand({"keys", "pasted.txt"});
-  E2EResult point = session.runCommand({"keys", "space.txt", "--point", "5"});
-  ASSERT_EQ(point.exitStatus, 0) << point.errors;
-  EXPECT_EQ(point.output, pasted.output);
-  EXPECT_EQ(point.output.substr(0, 10), "GB40,60\nG3");
-  E2EResult block = session.runCommand({"block", "space.txt", "--point", "5", "--prefix", "p5"});
-  ASSERT_EQ(block.exitStatus, 0) << block.errors;
+  CommandResult pasted = run({"keys", "pasted.txt"});
+  CommandResult point = run({"keys", "space.txt", "--point", "5"});
+  ASSERT_EQ(point.exitStatus, 0) << point.err;
+  EXPECT_EQ(point.out, pasted.out);
+  EXPECT_EQ(point.out.substr(0, 10), "GB40,60\nG3");
+  CommandResult block = run({"block", "space.txt", "--point", "5", "--prefix", "p5"});
+  ASSERT_EQ(block.exitStatus, 0) << block.err;
   EXPECT_TRUE(session.exists("p5GROUPS.txt"));
-  EXPECT_EQ(session.runCommand({"keys", "space.txt", "--point", "7"}).exitStatus, 2);
+  EXPECT_EQ(run({"keys", "space.txt", "--point", "7"}).exitStatus, 2);
 }
 
 TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
   // The blocks of 20 groups need about 2,700 map steps, those of 40 about 6,000.
-  E2EResult r = sweep({"--max-steps", "3000", "--out", "t.csv"});
-  ASSERT_EQ(r.exitStatus, 0) << r.errors;
+  CommandResult r = sweep({"--max-steps", "3000", "--out", "t.csv"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
   SweepTable t = table("t.csv");
   ASSERT_EQ(t.rows.size(), 6u);
   CsvRecords csv = readCsvRecords(session.read("t.csv"));
@@ -112,53 +114,53 @@ TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
     EXPECT_EQ(row[5], "");                  // no yardsticks
     EXPECT_EQ(row[row.size() - 2], "");     // and no distance
   }
-  EXPECT_NE(r.errors.find("The best 3 of 6 points"), std::string::npos) << r.errors;
+  EXPECT_NE(r.err.find("The best 3 of 6 points"), std::string::npos) << r.err;
 }
 
 TEST_F(SweepCommandTest, MergeRefusesTablesOfDifferentSweepsAndMissingShards) {
   session.addFile("other.txt", "a quite different target text\n");
   ASSERT_EQ(sweep({"--shard", "1/2", "--out", "a.csv"}).exitStatus, 0);
-  ASSERT_EQ(session.runCommand({"sweep", "space.txt", "--target", "other.txt", "--shard", "2/2", "--out", "b.csv"})
+  ASSERT_EQ(run({"sweep", "space.txt", "--target", "other.txt", "--shard", "2/2", "--out", "b.csv"})
                 .exitStatus,
             0);
-  E2EResult r = session.runCommand({"sweep", "--merge", "a.csv", "b.csv", "--out", "m.csv"});
+  CommandResult r = run({"sweep", "--merge", "a.csv", "b.csv", "--out", "m.csv"});
   EXPECT_EQ(r.exitStatus, 1);
-  EXPECT_EQ(r.errors, "plomar sweep: b.csv: point 2 belongs to another sweep\n");
+  EXPECT_EQ(r.err, "plomar sweep: b.csv: point 2 belongs to another sweep\n");
   EXPECT_FALSE(session.exists("m.csv"));
-  r = session.runCommand({"sweep", "--merge", "a.csv"});
+  r = run({"sweep", "--merge", "a.csv"});
   EXPECT_EQ(r.exitStatus, 1);
-  EXPECT_EQ(r.output, "");
-  EXPECT_NE(r.errors.find("the files hold 3 of the sweep's 6 points"), std::string::npos) << r.errors;
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("the files hold 3 of the sweep's 6 points"), std::string::npos) << r.err;
 }
 
 TEST_F(SweepCommandTest, ABadSpaceIsOneErrorLineAndNoTable) {
   session.addFile("bad.txt", "B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 3.9..4 , 0.3\n");
-  E2EResult r = session.runCommand({"sweep", "bad.txt", "--target", "target.txt", "--out", "t.csv"});
+  CommandResult r = run({"sweep", "bad.txt", "--target", "target.txt", "--out", "t.csv"});
   EXPECT_EQ(r.exitStatus, 2);
-  EXPECT_EQ(r.errors, "bad.txt:4: X1: the range 3.9..4 needs 'step S'\n");
+  EXPECT_EQ(r.err, "bad.txt:4: X1: the range 3.9..4 needs 'step S'\n");
   EXPECT_FALSE(session.exists("t.csv"));
   // A value the block menu refuses (K1 below 3.6) in one point of the space.
   session.addFile("low.txt", "B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 3.5..3.7 step 0.1,0.3\nX2 = 4,0.2\nX3 = 4,0.4\n");
-  r = session.runCommand({"sweep", "low.txt", "--target", "target.txt"});
+  r = run({"sweep", "low.txt", "--target", "target.txt"});
   EXPECT_EQ(r.exitStatus, 2);
-  EXPECT_EQ(r.output, "");
-  EXPECT_EQ(r.errors.rfind("low.txt:4: X1: ", 0), 0u) << r.errors;
-  EXPECT_NE(r.errors.find("(point 1)"), std::string::npos) << r.errors;
-  EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err.rfind("low.txt:4: X1: ", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find("(point 1)"), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
 }
 
 TEST_F(SweepCommandTest, UsageErrorsAndHelp) {
-  E2EResult help = session.runCommand({"sweep", "--help"});
+  CommandResult help = run({"sweep", "--help"});
   EXPECT_EQ(help.exitStatus, 0);
-  EXPECT_EQ(help.output.rfind("Usage: plomar sweep SPACE", 0), 0u);
-  EXPECT_EQ(session.runCommand({"sweep", "space.txt"}).exitStatus, 2);
+  EXPECT_EQ(help.out.rfind("Usage: plomar sweep SPACE", 0), 0u);
+  EXPECT_EQ(run({"sweep", "space.txt"}).exitStatus, 2);
   EXPECT_EQ(sweep({"--shard", "3/2"}).exitStatus, 2);
   EXPECT_EQ(sweep({"--resume"}).exitStatus, 2);
   EXPECT_EQ(sweep({"--seed", "4"}).exitStatus, 2);
-  EXPECT_EQ(session.runCommand({"sweep", "--merge", "--jobs", "2", "a.csv"}).exitStatus, 2);
-  E2EResult r = sweep({"--measures", "ttr,colour"});
+  EXPECT_EQ(run({"sweep", "--merge", "--jobs", "2", "a.csv"}).exitStatus, 2);
+  CommandResult r = sweep({"--measures", "ttr,colour"});
   EXPECT_EQ(r.exitStatus, 2);
-  EXPECT_EQ(r.errors.rfind("plomar sweep: unknown measure 'colour' in --measures\n", 0), 0u) << r.errors;
+  EXPECT_EQ(r.err.rfind("plomar sweep: unknown measure 'colour' in --measures\n", 0), 0u) << r.err;
 }
 
 TEST_F(SweepCommandTest, ASampleIsTheSamePointsOnEveryRun) {
@@ -167,7 +169,7 @@ TEST_F(SweepCommandTest, ASampleIsTheSamePointsOnEveryRun) {
   ASSERT_EQ(t.rows.size(), 3u);
   EXPECT_LT(t.rows[0].point, t.rows[1].point);
   EXPECT_LT(t.rows[1].point, t.rows[2].point);
-  EXPECT_EQ(sweep({"--sample", "3", "--seed", "5", "--jobs", "1"}).output, session.read("s.csv"));
+  EXPECT_EQ(sweep({"--sample", "3", "--seed", "5", "--jobs", "1"}).out, session.read("s.csv"));
   EXPECT_EQ(t.rows[0].sweep.substr(t.rows[0].sweep.find('/')), "/3");
 }
 
@@ -229,21 +231,21 @@ TEST_F(SweepCommandTest, AnInterruptedSweepResumesToTheSameBytes) {
   session.addFile("t.csv", interrupted + "3,\"B = 8000,8100\nG = 1");
   std::vector<std::string> resume = args;
   resume.push_back("--resume");
-  E2EResult r = session.runCommand(resume);
-  ASSERT_EQ(r.exitStatus, 0) << r.errors;
-  EXPECT_EQ(r.output, "");
-  EXPECT_NE(r.errors.find("The best 10 of 11 points"), std::string::npos) << r.errors;
+  CommandResult r = run(resume);
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("The best 10 of 11 points"), std::string::npos) << r.err;
 
   std::vector<std::string> whole = args;
   whole.back() = "whole.csv";
-  ASSERT_EQ(session.runCommand(whole).exitStatus, 0);
+  ASSERT_EQ(run(whole).exitStatus, 0);
   EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
 
   // Resuming a finished sweep computes nothing and changes nothing.
-  EXPECT_EQ(session.runCommand(resume).exitStatus, 0);
+  EXPECT_EQ(run(resume).exitStatus, 0);
   EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
   // Nor is the table of another sweep continued.
   resume[1] = "space.txt";
-  EXPECT_EQ(session.runCommand(resume).exitStatus, 1);
+  EXPECT_EQ(run(resume).exitStatus, 1);
   EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
 }
