@@ -2,13 +2,12 @@
 
 #include <getopt.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "cli/options.hpp"
 #include "cli/setupfile.hpp"
+#include "cli/space.hpp"
 #include "shell/inputfields.hpp"
 
 namespace {
@@ -37,6 +36,7 @@ const char* const SETUPSYNTAX =
 void printBlockUsage() {
   std::printf(
       "Usage: plomar block SETUP [--prefix P] [--max-steps N]\n"
+      "       plomar block SPACE --point N [--prefix P] [--max-steps N]\n"
       "Generate the block of the set-up file SETUP without a screen and write the\n"
       "files the program writes after generating it, saving the integers and the\n"
       "vocabulary, then \"F\" and \"S\" at the block menu: PIGB.txt, PVOCGB.txt and\n"
@@ -45,6 +45,7 @@ void printBlockUsage() {
       "\n"
       "Options:\n"
       "  -p, --prefix P      the prefix of the file names (default: none)\n"
+      "      --point N       SETUP is the space of a sweep: take its point N\n"
       "  -n, --max-steps N   the budget of map steps of all chaos functions together\n"
       "                      (default %llu); a block that does not complete within\n"
       "                      it writes no file and exits with status 1\n"
@@ -58,12 +59,14 @@ void printBlockUsage() {
 void printKeysUsage() {
   std::printf(
       "Usage: plomar keys SETUP [--prefix P]\n"
+      "       plomar keys SPACE --point N [--prefix P]\n"
       "Print the keys that make the program, reading them from a pipe, generate the\n"
       "block of the set-up file SETUP and write PIGB.txt, PVOCGB.txt and PCGB.txt:\n"
       "  plomar keys SETUP --prefix P | plomar\n"
       "\n"
       "Options:\n"
       "  -p, --prefix P  the prefix of the file names (default: none)\n"
+      "      --point N   SETUP is the space of a sweep: take its point N\n"
       "  -h, --help      show this help and exit\n"
       "\n%s"
       "\nExit status: 0 on success, 2 for a wrong set-up file or usage.\n",
@@ -74,6 +77,7 @@ struct BlockOptions {
   std::string setupPath;
   std::string prefix;
   uint64_t maxSteps = DEFAULT_MAX_STEPS;
+  uint64_t point = 0;  // 0: the file is a set-up, else a space and its point
   bool help = false;
 };
 
@@ -85,24 +89,19 @@ bool typableAsPrefix(const std::string& prefix) {
   return LineFields(prefix).nextText() == prefix;
 }
 
-bool parseSteps(const char* text, uint64_t& steps) {
-  if (text[0] < '0' || text[0] > '9') return false;
-  char* end = nullptr;
-  errno = 0;
-  unsigned long long value = std::strtoull(text, &end, 10);
-  if (errno != 0 || *end != '\0' || value == 0) return false;
-  steps = value;
-  return true;
-}
+// A count of at least 1.
+bool parsePositive(const char* text, uint64_t& value) { return parseCount(text, value) && value > 0; }
 
 const option BLOCKOPTIONS[] = {
     {"prefix", required_argument, nullptr, 'p'},
     {"max-steps", required_argument, nullptr, 'n'},
+    {"point", required_argument, nullptr, 'P'},
     {"help", no_argument, nullptr, 'h'},
     {nullptr, 0, nullptr, 0},
 };
 const option KEYSOPTIONS[] = {
     {"prefix", required_argument, nullptr, 'p'},
+    {"point", required_argument, nullptr, 'P'},
     {"help", no_argument, nullptr, 'h'},
     {nullptr, 0, nullptr, 0},
 };
@@ -118,8 +117,12 @@ bool parseOptions(const char* command, bool withSteps, int argc, char** argv, Bl
       case 'h': o.help = true; return true;
       case 'p': o.prefix = optarg; break;
       case 'n':
-        if (parseSteps(optarg, o.maxSteps)) break;
+        if (parsePositive(optarg, o.maxSteps)) break;
         usageError(command, std::string("--max-steps wants a positive whole number, not '") + optarg + "'");
+        return false;
+      case 'P':
+        if (parsePositive(optarg, o.point)) break;
+        usageError(command, std::string("--point wants a point number from 1, not '") + optarg + "'");
         return false;
       default: usageError(command, refusedOptionText(opt, argv)); return false;
     }
@@ -136,10 +139,11 @@ bool parseOptions(const char* command, bool withSteps, int argc, char** argv, Bl
   return true;
 }
 
-// The set-up read and applied; false after its error line was printed.
-bool loadSetup(const std::string& path, BlockSetupFile& setup) {
+// The set-up read (of a space's point when one is given) and applied; false
+// after its error line was printed.
+bool loadSetup(const BlockOptions& o, BlockSetupFile& setup) {
   try {
-    setup = readSetupFile(path);
+    setup = o.point == 0 ? readSetupFile(o.setupPath) : pointSetup(readSpaceFile(o.setupPath), o.point);
     applySetup(setup);
     return true;
   } catch (const SetupError& e) {
@@ -157,7 +161,7 @@ int startCommand(const char* command, bool withSteps, void (*printUsage)(), int 
     printUsage();
     return 0;
   }
-  return loadSetup(o.setupPath, setup) ? -1 : EXIT_USAGE;
+  return loadSetup(o, setup) ? -1 : EXIT_USAGE;
 }
 
 }  // namespace

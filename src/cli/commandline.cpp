@@ -10,6 +10,7 @@
 #include "cli/blockcommands.hpp"
 #include "cli/options.hpp"
 #include "cli/stats.hpp"
+#include "cli/sweep.hpp"
 #include "shell/shell.hpp"
 
 namespace {
@@ -25,6 +26,7 @@ constexpr Command COMMANDS[] = {
     {"stats", runStats, "yardsticks of texts, lists and blocks side by side"},
     {"block", runBlockCommand, "generate the block of a set-up file and write its files"},
     {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
+    {"sweep", runSweep, "generate and measure every set-up of a space against a target"},
 };
 
 const Command* findCommand(const char* name) {

@@ -2,7 +2,9 @@
 
 #include <getopt.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 void usageError(const std::string& command, const std::string& problem) {
   const std::string who = command.empty() ? "plomar" : "plomar " + command;
@@ -18,4 +20,14 @@ std::string refusedOptionText(int opt, char** argv) {
   if (opt == ':') return "option '" + name + "' needs an argument";
   if (longForm && optopt != 0) return "option '" + name + "' does not take an argument";
   return (longForm ? "unrecognized option '" : "invalid option '") + name + "'";
+}
+
+bool parseCount(const char* text, uint64_t& value) {
+  if (text == nullptr || *text < '0' || *text > '9') return false;
+  errno = 0;
+  char* end = nullptr;
+  unsigned long long v = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0') return false;
+  value = v;
+  return true;
 }

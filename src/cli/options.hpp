@@ -1,6 +1,7 @@
 #pragma once
 // What every command of the command-line side shares: the usage error line
 // and the name of the option that getopt_long refused.
+#include <cstdint>
 #include <string>
 
 // Exit statuses of the command-line side, after the GNU conventions.
@@ -16,3 +17,7 @@ void usageError(const std::string& command, const std::string& problem);
 // refused and why, e.g. "unrecognized option '--frob'", "option '-o' needs
 // an argument".
 std::string refusedOptionText(int opt, char** argv);
+
+// A whole number written in decimal digits only (no sign, no blanks), as
+// options take counts; false for anything else or a value above 2^64 - 1.
+bool parseCount(const char* text, uint64_t& value);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -71,22 +72,12 @@ struct Settings {
 
 // The chosen measures in their fixed order; empty after a usage error.
 std::vector<std::string> measuresOf(const std::string& list) {
-  std::vector<std::string> named;
-  for (size_t pos = 0; pos <= list.size();) {
-    size_t comma = std::min(list.find(',', pos), list.size());
-    named.push_back(list.substr(pos, comma - pos));
-    pos = comma + 1;
+  try {
+    return measuresOfList(list);
+  } catch (const std::invalid_argument& e) {
+    usageError("stats", std::string(e.what()) + " in --measures");
+    return {};
   }
-  std::vector<std::string> chosen;
-  for (const std::string& name : distanceMeasureNames())
-    if (std::find(named.begin(), named.end(), name) != named.end()) chosen.push_back(name);
-  for (const std::string& name : named) {
-    if (std::find(chosen.begin(), chosen.end(), name) == chosen.end()) {
-      usageError("stats", "unknown measure '" + name + "' in --measures");
-      return {};
-    }
-  }
-  return chosen;
 }
 
 // False after a usage error was shown; *help when --help was asked.

@@ -234,3 +234,19 @@ double distanceOf(const std::vector<DistanceTerm>& terms) {
   return sum;
 }
 
+std::vector<std::string> measuresOfList(const std::string& list) {
+  std::vector<std::string> named;
+  for (size_t pos = 0; pos <= list.size();) {
+    size_t comma = std::min(list.find(',', pos), list.size());
+    named.push_back(list.substr(pos, comma - pos));
+    pos = comma + 1;
+  }
+  const std::vector<std::string>& known = distanceMeasureNames();
+  for (const std::string& name : named)
+    if (std::find(known.begin(), known.end(), name) == known.end())
+      throw std::invalid_argument("unknown measure '" + name + "'");
+  std::vector<std::string> chosen;
+  for (const std::string& name : known)
+    if (std::find(named.begin(), named.end(), name) != named.end()) chosen.push_back(name);
+  return chosen;
+}

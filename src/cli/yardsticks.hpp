@@ -48,3 +48,8 @@ double distanceOf(const std::vector<DistanceTerm>& terms);
 // True when a and b are at Levenshtein distance exactly 1: one byte
 // inserted, deleted or replaced. Linear in the pair's length.
 bool oneEditApart(const std::string& a, const std::string& b);
+
+// The measures named in a list separated by commas, in the fixed order of
+// distanceMeasureNames(); an unknown name throws std::invalid_argument
+// ("unknown measure 'NAME'").
+std::vector<std::string> measuresOfList(const std::string& list);

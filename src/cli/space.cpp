@@ -1,0 +1,310 @@
+// Expansion of a sweep space into its points.
+#include "cli/space.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <random>
+#include <set>
+#include <stdexcept>
+
+#include "shell/files.hpp"
+
+namespace {
+
+constexpr uint64_t MAXPOINTS = uint64_t{1} << 62;
+constexpr size_t MAXLINEVALUES = 1'000'000;
+
+std::string trimmed(const std::string& s) {
+  size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return "";
+  size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+// ---- decimal numbers of ranges ----
+
+struct Decimal {
+  long long scaled = 0;  // the value times 10^decimals
+  int decimals = 0;
+};
+
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The length of the plain decimal number at text[pos] ("-1", "3.95", ".5"),
+// 0 when none starts there.
+size_t numberLength(const std::string& text, size_t pos) {
+  size_t i = pos;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  size_t digits = i;
+  while (i < text.size() && isDigit(text[i])) ++i;
+  bool whole = i > digits;
+  if (i + 1 < text.size() && text[i] == '.' && isDigit(text[i + 1])) {
+    ++i;
+    while (i < text.size() && isDigit(text[i])) ++i;
+  } else if (!whole) {
+    return 0;
+  }
+  return i - pos;
+}
+
+Decimal parseDecimal(const std::string& text) {
+  if (text.empty() || numberLength(text, 0) != text.size())
+    throw std::invalid_argument("'" + text + "' is not a plain decimal number");
+  Decimal d;
+  bool negative = text[0] == '-';
+  bool fraction = false;
+  for (char c : text) {
+    if (c == '.') {
+      fraction = true;
+    } else if (isDigit(c)) {
+      if (d.scaled > static_cast<long long>(MAXPOINTS / 10)) throw std::invalid_argument("'" + text + "' has too many digits");
+      d.scaled = d.scaled * 10 + (c - '0');
+      if (fraction) ++d.decimals;
+    }
+  }
+  if (negative) d.scaled = -d.scaled;
+  return d;
+}
+
+long long rescaled(const Decimal& d, int decimals, const std::string& text) {
+  long long v = d.scaled;
+  for (int i = d.decimals; i < decimals; ++i) {
+    if (v > static_cast<long long>(MAXPOINTS / 10) || v < -static_cast<long long>(MAXPOINTS / 10))
+      throw std::invalid_argument("'" + text + "' has too many digits");
+    v *= 10;
+  }
+  return v;
+}
+
+// The shortest text of scaled / 10^decimals: trailing zeros of the fraction
+// and a bare point dropped.
+std::string decimalText(long long scaled, int decimals) {
+  bool negative = scaled < 0;
+  std::string digits = std::to_string(negative ? -scaled : scaled);
+  if (digits.size() <= static_cast<size_t>(decimals)) digits.insert(0, decimals + 1 - digits.size(), '0');
+  std::string whole = digits.substr(0, digits.size() - decimals);
+  std::string fraction = digits.substr(digits.size() - decimals);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
+}
+
+// ---- alternatives and the ranges inside them ----
+
+// An alternative as literal pieces between ranges: text[0] range[0] text[1] ...
+struct Template {
+  std::vector<std::string> texts{""};
+  std::vector<std::vector<std::string>> ranges;
+};
+
+size_t skipBlanks(const std::string& s, size_t i) {
+  while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+  return i;
+}
+
+// Reads `LO..HI step S` whose LO has `loLength` characters at `pos`; returns
+// the position after it and adds the range's values to the template.
+size_t readRange(const std::string& s, size_t pos, size_t loLength, Template& t) {
+  std::string lo = s.substr(pos, loLength);
+  size_t i = skipBlanks(s, skipBlanks(s, pos + loLength) + 2);
+  size_t hiLength = numberLength(s, i);
+  if (hiLength == 0) throw std::invalid_argument("a range needs a number after '..'");
+  std::string hi = s.substr(i, hiLength);
+  i = skipBlanks(s, i + hiLength);
+  if (s.compare(i, 4, "step") != 0) throw std::invalid_argument("the range " + lo + ".." + hi + " needs 'step S'");
+  i = skipBlanks(s, i + 4);
+  size_t stepLength = numberLength(s, i);
+  if (stepLength == 0) throw std::invalid_argument("the range " + lo + ".." + hi + " needs a number after 'step'");
+  t.ranges.push_back(rangeValues(lo, hi, s.substr(i, stepLength)));
+  t.texts.emplace_back();
+  return i + stepLength;
+}
+
+bool startsNumber(const std::string& s, size_t i) {
+  if (i > 0) {
+    unsigned char before = static_cast<unsigned char>(s[i - 1]);
+    if (std::isalnum(before) || before == '.') return false;
+  }
+  return numberLength(s, i) > 0;
+}
+
+Template parseAlternative(const std::string& s, bool withRanges) {
+  Template t;
+  size_t i = 0;
+  while (i < s.size()) {
+    if (s[i] == '"') {
+      size_t close = s.find('"', i + 1);
+      size_t end = close == std::string::npos ? s.size() : close + 1;
+      t.texts.back() += s.substr(i, end - i);
+      i = end;
+      continue;
+    }
+    if (withRanges && startsNumber(s, i)) {
+      size_t length = numberLength(s, i);
+      size_t after = skipBlanks(s, i + length);
+      if (s.compare(after, 2, "..") == 0) {
+        i = readRange(s, i, length, t);
+      } else {
+        t.texts.back() += s.substr(i, length);
+        i += length;
+      }
+      continue;
+    }
+    t.texts.back() += s[i++];
+  }
+  return t;
+}
+
+// Every value of a template, its first range varying slowest.
+void expand(const Template& t, size_t range, std::string prefix, std::vector<std::string>& out) {
+  prefix += t.texts[range];
+  if (range == t.ranges.size()) {
+    if (out.size() >= MAXLINEVALUES) throw std::invalid_argument("more than 1000000 values");
+    out.push_back(prefix);
+    return;
+  }
+  for (const std::string& v : t.ranges[range]) expand(t, range + 1, prefix + v, out);
+}
+
+// The alternatives of a value, split at `|` outside double quotes.
+std::vector<std::string> alternatives(const std::string& value) {
+  std::vector<std::string> parts{""};
+  bool quoted = false;
+  for (char c : value) {
+    if (c == '"') quoted = !quoted;
+    if (c == '|' && !quoted) {
+      parts.emplace_back();
+    } else {
+      parts.back() += c;
+    }
+  }
+  for (std::string& p : parts) {
+    p = trimmed(p);
+    if (p.empty() && parts.size() > 1) throw std::invalid_argument("an alternative is empty");
+  }
+  return parts;
+}
+
+std::vector<std::string> lineValues(const std::string& key, const std::string& value) {
+  bool withRanges = key != "MAP" && key != "PHNTM";
+  std::vector<std::string> values;
+  for (const std::string& alternative : alternatives(value)) expand(parseAlternative(alternative, withRanges), 0, "", values);
+  return values;
+}
+
+[[noreturn]] void fail(const std::string& fileName, int line, const std::string& key, const std::string& problem) {
+  throw SetupError(fileName + ":" + std::to_string(line) + ": " + key + ": " + problem);
+}
+
+// The point's value index on every line, the last line fastest.
+std::vector<size_t> valueIndices(const SweepSpace& space, uint64_t point) {
+  std::vector<size_t> indices(space.lines.size());
+  uint64_t rest = point - 1;
+  for (size_t j = space.lines.size(); j-- > 0;) {
+    uint64_t n = space.lines[j].values.size();
+    indices[j] = static_cast<size_t>(rest % n);
+    rest /= n;
+  }
+  return indices;
+}
+
+// A uniform number of 0..n-1 (n > 0) from the generator's 64-bit outputs,
+// by rejection, so that every platform draws the same numbers.
+uint64_t uniformBelow(std::mt19937_64& generator, uint64_t n) {
+  const uint64_t limit = UINT64_MAX - UINT64_MAX % n;
+  uint64_t x;
+  do x = generator();
+  while (x >= limit);
+  return x % n;
+}
+
+}  // namespace
+
+std::vector<std::string> rangeValues(const std::string& lo, const std::string& hi, const std::string& step) {
+  Decimal l = parseDecimal(lo), h = parseDecimal(hi), s = parseDecimal(step);
+  int decimals = std::max({l.decimals, h.decimals, s.decimals});
+  long long first = rescaled(l, decimals, lo), last = rescaled(h, decimals, hi), by = rescaled(s, decimals, step);
+  if (by <= 0) throw std::invalid_argument("the step " + step + " is not positive");
+  if (last < first) throw std::invalid_argument("the range " + lo + ".." + hi + " is empty");
+  if ((last - first) / by >= static_cast<long long>(MAXLINEVALUES)) throw std::invalid_argument("more than 1000000 values");
+  std::vector<std::string> values;
+  for (long long i = 0; first + i * by <= last; ++i) values.push_back(decimalText(first + i * by, decimals));
+  return values;
+}
+
+SweepSpace parseSpaceText(const std::string& text, const std::string& fileName) {
+  SweepSpace space;
+  space.fileName = fileName;
+  space.fileLines = splitLines(text);
+  for (size_t n = 0; n < space.fileLines.size(); ++n) {
+    const std::string line = trimmed(space.fileLines[n]);
+    size_t equals = line.find('=');
+    if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;  // the set-up syntax judges these
+    SpaceLine s{trimmed(line.substr(0, equals)), static_cast<int>(n + 1), {}};
+    try {
+      s.values = lineValues(s.key, trimmed(line.substr(equals + 1)));
+    } catch (const std::invalid_argument& e) {
+      fail(fileName, s.lineNumber, s.key, e.what());
+    }
+    if (space.pointCount > MAXPOINTS / s.values.size()) fail(fileName, s.lineNumber, s.key, "the space has more than 2^62 points");
+    space.pointCount *= s.values.size();
+    space.lines.push_back(std::move(s));
+  }
+  return space;
+}
+
+SweepSpace readSpaceFile(const std::string& path) {
+  std::string bytes;
+  int systemError = 0;
+  if (!readWholeFile(path, bytes, systemError)) throw SetupError(path + ": " + std::strerror(systemError));
+  return parseSpaceText(bytes, path);
+}
+
+std::string pointSetupText(const SweepSpace& space, uint64_t point) {
+  std::vector<size_t> indices = valueIndices(space, point);
+  std::vector<std::string> lines = space.fileLines;
+  for (size_t j = 0; j < space.lines.size(); ++j) {
+    const SpaceLine& s = space.lines[j];
+    lines[s.lineNumber - 1] = s.key + " = " + s.values[indices[j]];
+  }
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+BlockSetupFile pointSetup(const SweepSpace& space, uint64_t point) {
+  if (point < 1 || point > space.pointCount)
+    throw SetupError(space.fileName + ": no point " + std::to_string(point) + " (the space has " +
+                     std::to_string(space.pointCount) + ")");
+  return parseSetupText(pointSetupText(space, point), space.fileName);
+}
+
+std::vector<uint64_t> samplePoints(uint64_t count, uint64_t wanted, uint64_t seed) {
+  std::vector<uint64_t> points;
+  if (wanted >= count) {
+    for (uint64_t p = 1; p <= count; ++p) points.push_back(p);
+    return points;
+  }
+  // Floyd's selection: one draw per chosen number, each subset equally likely.
+  std::mt19937_64 generator(seed);
+  std::set<uint64_t> chosen;
+  for (uint64_t j = count - wanted + 1; j <= count; ++j) {
+    uint64_t t = 1 + uniformBelow(generator, j);
+    chosen.insert(chosen.count(t) ? j : t);
+  }
+  return {chosen.begin(), chosen.end()};
+}

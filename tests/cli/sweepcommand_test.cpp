@@ -1,0 +1,251 @@
+// plomar sweep as a user runs it: real blocks generated and measured.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "cli/sweeptable.hpp"
+#include "e2e/harness.hpp"
+
+namespace {
+
+// 2 x 3 points of small blocks: 20 to 30 groups, then 40 to 60.
+const char* const SMALLSPACE =
+    "# block sizes vary slowest\n"
+    "B = 20,30 | 40,60\n"
+    "G = 3,6,1\n"
+    "V = 4,5\n"
+    "X1 = 3.99..4 step 0.005,1e-15\n"
+    "X2 = 3.9999,1e-22\n"
+    "X3 = 3.99999,0.3\n";
+
+const char* const TARGET = "the scribe wrote the word and the word was read by the scribe\n";
+
+class SweepCommandTest : public testing::Test {
+ protected:
+  SweepCommandTest() {
+    session.addFile("space.txt", SMALLSPACE);
+    session.addFile("target.txt", TARGET);
+  }
+
+  CommandResult run(const std::vector<std::string>& args) const { return runProgram(PLOMAR_BINARY, args, session.dir()); }
+
+  CommandResult sweep(std::vector<std::string> options) const {
+    std::vector<std::string> args{"sweep", "space.txt", "--target", "target.txt"};
+    args.insert(args.end(), options.begin(), options.end());
+    return run(args);
+  }
+
+  SweepTable table(const std::string& name) const { return readSweepTable(session.read(name), name); }
+
+  E2ESession session;
+};
+
+}  // namespace
+
+TEST_F(SweepCommandTest, OneWorkerTwoWorkersAndMergedShardsWriteTheSameBytes) {
+  CommandResult one = sweep({"--jobs", "1", "--out", "one.csv"});
+  ASSERT_EQ(one.exitStatus, 0) << one.err;
+  EXPECT_EQ(one.out, "");
+  EXPECT_NE(one.err.find("1. point "), std::string::npos) << one.err;
+  EXPECT_NE(one.err.find("plomar keys space.txt --point "), std::string::npos);
+
+  SweepTable t = table("one.csv");
+  ASSERT_EQ(t.rows.size(), 6u);
+  for (size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(t.rows[i].point, i + 1);
+    EXPECT_TRUE(t.rows[i].complete);
+  }
+  const std::string bytes = session.read("one.csv");
+  EXPECT_EQ(bytes.substr(0, 33), "point,setup,status,groups,map_ste");
+
+  EXPECT_EQ(sweep({"--jobs", "2", "--out", "two.csv"}).exitStatus, 0);
+  EXPECT_EQ(session.read("two.csv"), bytes);
+  CommandResult toStdout = sweep({"--jobs", "3"});
+  EXPECT_EQ(toStdout.out, bytes);
+
+  EXPECT_EQ(sweep({"--shard", "2/2", "--out", "b.csv"}).exitStatus, 0);
+  EXPECT_EQ(sweep({"--shard", "1/2", "--jobs", "1", "--out", "a.csv"}).exitStatus, 0);
+  EXPECT_EQ(table("a.csv").rows.size(), 3u);
+  CommandResult merged = run({"sweep", "--merge", "b.csv", "a.csv", "--out", "merged.csv"});
+  ASSERT_EQ(merged.exitStatus, 0) << merged.err;
+  EXPECT_EQ(session.read("merged.csv"), bytes);
+}
+
+TEST_F(SweepCommandTest, ARowsSetUpPastedIntoAFileIsThePoint) {
+  ASSERT_EQ(sweep({"--out", "t.csv"}).exitStatus, 0);
+  CsvRecords csv = readCsvRecords(session.read("t.csv"));
+  ASSERT_EQ(csv.records.size(), 7u);
+  const std::string cell = csv.records[5][1];
+  EXPECT_EQ(cell, "B = 40,60\nG = 3,6,1\nV = 4,5\nX1 = 3.995,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3");
+  session.addFile("pasted.txt", cell + "\n");
+  CommandResult pasted = run({"keys", "pasted.txt"});
+  CommandResult point = run({"keys", "space.txt", "--point", "5"});
+  ASSERT_EQ(point.exitStatus, 0) << point.err;
+  EXPECT_EQ(point.out, pasted.out);
+  EXPECT_EQ(point.out.substr(0, 10), "GB40,60\nG3");
+  CommandResult block = run({"block", "space.txt", "--point", "5", "--prefix", "p5"});
+  ASSERT_EQ(block.exitStatus, 0) << block.err;
+  EXPECT_TRUE(session.exists("p5GROUPS.txt"));
+  EXPECT_EQ(run({"keys", "space.txt", "--point", "7"}).exitStatus, 2);
+}
+
+TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
+  // The blocks of 20 groups need about 2,700 map steps, those of 40 about 6,000.
+  CommandResult r = sweep({"--max-steps", "3000", "--out", "t.csv"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  SweepTable t = table("t.csv");
+  ASSERT_EQ(t.rows.size(), 6u);
+  CsvRecords csv = readCsvRecords(session.read("t.csv"));
+  for (size_t i = 0; i < 6; ++i) {
+    const std::vector<std::string>& row = csv.records[i + 1];
+    EXPECT_EQ(t.rows[i].complete, i < 3);
+    EXPECT_EQ(row[2], i < 3 ? "complete" : "out of steps");
+    if (i < 3) continue;
+    EXPECT_GT(std::stoi(row[3]), 0);       // groups reached
+    EXPECT_LT(std::stoi(row[3]), 40);
+    EXPECT_GE(std::stoull(row[4]), 3000u);  // map steps used
+    EXPECT_EQ(row[5], "");                  // no yardsticks
+    EXPECT_EQ(row[row.size() - 2], "");     // and no distance
+  }
+  EXPECT_NE(r.err.find("The best 3 of 6 points"), std::string::npos) << r.err;
+}
+
+TEST_F(SweepCommandTest, MergeRefusesTablesOfDifferentSweepsAndMissingShards) {
+  session.addFile("other.txt", "a quite different target text\n");
+  ASSERT_EQ(sweep({"--shard", "1/2", "--out", "a.csv"}).exitStatus, 0);
+  ASSERT_EQ(run({"sweep", "space.txt", "--target", "other.txt", "--shard", "2/2", "--out", "b.csv"})
+                .exitStatus,
+            0);
+  CommandResult r = run({"sweep", "--merge", "a.csv", "b.csv", "--out", "m.csv"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err, "plomar sweep: b.csv: point 2 belongs to another sweep\n");
+  EXPECT_FALSE(session.exists("m.csv"));
+  r = run({"sweep", "--merge", "a.csv"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("the files hold 3 of the sweep's 6 points"), std::string::npos) << r.err;
+}
+
+TEST_F(SweepCommandTest, ABadSpaceIsOneErrorLineAndNoTable) {
+  session.addFile("bad.txt", "B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 3.9..4 , 0.3\n");
+  CommandResult r = run({"sweep", "bad.txt", "--target", "target.txt", "--out", "t.csv"});
+  EXPECT_EQ(r.exitStatus, 2);
+  EXPECT_EQ(r.err, "bad.txt:4: X1: the range 3.9..4 needs 'step S'\n");
+  EXPECT_FALSE(session.exists("t.csv"));
+  // A value the block menu refuses (K1 below 3.6) in one point of the space.
+  session.addFile("low.txt", "B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 3.5..3.7 step 0.1,0.3\nX2 = 4,0.2\nX3 = 4,0.4\n");
+  r = run({"sweep", "low.txt", "--target", "target.txt"});
+  EXPECT_EQ(r.exitStatus, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err.rfind("low.txt:4: X1: ", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find("(point 1)"), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+}
+
+TEST_F(SweepCommandTest, UsageErrorsAndHelp) {
+  CommandResult help = run({"sweep", "--help"});
+  EXPECT_EQ(help.exitStatus, 0);
+  EXPECT_EQ(help.out.rfind("Usage: plomar sweep SPACE", 0), 0u);
+  EXPECT_EQ(run({"sweep", "space.txt"}).exitStatus, 2);
+  EXPECT_EQ(sweep({"--shard", "3/2"}).exitStatus, 2);
+  EXPECT_EQ(sweep({"--resume"}).exitStatus, 2);
+  EXPECT_EQ(sweep({"--seed", "4"}).exitStatus, 2);
+  EXPECT_EQ(run({"sweep", "--merge", "--jobs", "2", "a.csv"}).exitStatus, 2);
+  CommandResult r = sweep({"--measures", "ttr,colour"});
+  EXPECT_EQ(r.exitStatus, 2);
+  EXPECT_EQ(r.err.rfind("plomar sweep: unknown measure 'colour' in --measures\n", 0), 0u) << r.err;
+}
+
+TEST_F(SweepCommandTest, ASampleIsTheSamePointsOnEveryRun) {
+  ASSERT_EQ(sweep({"--sample", "3", "--seed", "5", "--out", "s.csv"}).exitStatus, 0);
+  SweepTable t = table("s.csv");
+  ASSERT_EQ(t.rows.size(), 3u);
+  EXPECT_LT(t.rows[0].point, t.rows[1].point);
+  EXPECT_LT(t.rows[1].point, t.rows[2].point);
+  EXPECT_EQ(sweep({"--sample", "3", "--seed", "5", "--jobs", "1"}).out, session.read("s.csv"));
+  EXPECT_EQ(t.rows[0].sweep.substr(t.rows[0].sweep.find('/')), "/3");
+}
+
+namespace {
+
+// Larger blocks, so that the sweep is still running when it is interrupted.
+const char* const SLOWERSPACE =
+    "B = 8000,8100\n"
+    "G = 1,8,1\n"
+    "V = 3,5\n"
+    "X1 = 3.99..4 step 0.001,1e-15\n"
+    "X2 = 3.9999,1e-22\n"
+    "X3 = 3.99999,0.3\n";
+
+// Starts `plomar sweep` in the session's directory; its standard error is dropped.
+pid_t startSweep(const E2ESession& session, const std::vector<std::string>& args) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(session.dir().c_str()) != 0) _exit(126);
+    int null = open("/dev/null", O_WRONLY);
+    dup2(null, STDERR_FILENO);
+    std::vector<char*> argv{const_cast<char*>(PLOMAR_BINARY)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(PLOMAR_BINARY, argv.data());
+    _exit(127);
+  }
+  return pid;
+}
+
+size_t rowsOnDisk(const E2ESession& session, const std::string& name) {
+  if (!session.exists(name)) return 0;
+  size_t records = readCsvRecords(session.read(name)).records.size();
+  return records > 0 ? records - 1 : 0;
+}
+
+}  // namespace
+
+TEST_F(SweepCommandTest, AnInterruptedSweepResumesToTheSameBytes) {
+  session.addFile("slow.txt", SLOWERSPACE);
+  const std::vector<std::string> args{"sweep", "slow.txt", "--target", "target.txt", "--jobs", "2", "--out", "t.csv"};
+  pid_t pid = startSweep(session, args);
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (rowsOnDisk(session, "t.csv") < 2 && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  kill(pid, SIGINT);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << "the sweep was not interrupted: " << status;
+
+  const std::string interrupted = session.read("t.csv");
+  SweepTable t = readSweepTable(interrupted, "t.csv");
+  EXPECT_EQ(t.completeBytes, interrupted.size());  // no half row
+  ASSERT_GE(t.rows.size(), 2u);
+  ASSERT_LT(t.rows.size(), 11u) << "the sweep ended before the interrupt";
+  for (size_t i = 0; i < t.rows.size(); ++i) EXPECT_EQ(t.rows[i].point, i + 1);
+
+  // As if the machine had stopped in the middle of a row as well.
+  session.addFile("t.csv", interrupted + "3,\"B = 8000,8100\nG = 1");
+  std::vector<std::string> resume = args;
+  resume.push_back("--resume");
+  CommandResult r = run(resume);
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("The best 10 of 11 points"), std::string::npos) << r.err;
+
+  std::vector<std::string> whole = args;
+  whole.back() = "whole.csv";
+  ASSERT_EQ(run(whole).exitStatus, 0);
+  EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
+
+  // Resuming a finished sweep computes nothing and changes nothing.
+  EXPECT_EQ(run(resume).exitStatus, 0);
+  EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
+  // Nor is the table of another sweep continued.
+  resume[1] = "space.txt";
+  EXPECT_EQ(run(resume).exitStatus, 1);
+  EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
+}
