@@ -236,13 +236,8 @@ class TableOutput {
     if (fd_ < 0) throw std::runtime_error("cannot create " + name_ + ": " + std::strerror(errno));
   }
   void write(const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-      ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) throw std::runtime_error("cannot write " + name_ + ": " + std::strerror(n < 0 ? errno : ENOSPC));
-      done += static_cast<size_t>(n);
-    }
+    if (int failure = writeAllBytes(fd_, text))
+      throw std::runtime_error("cannot write " + name_ + ": " + std::strerror(failure));
   }
 
  private:

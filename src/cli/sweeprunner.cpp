@@ -1,5 +1,6 @@
 // Forked workers and the ordering of their rows.
 #include "cli/sweeprunner.hpp"
+#include "shell/files.hpp"
 
 #include <poll.h>
 #include <sys/wait.h>
@@ -20,15 +21,7 @@ void onStopSignal(int signal) { caughtSignal = signal; }
 // Messages on the pipes: a point number (8 bytes) to a worker; back, a kind
 // byte ('R' row, 'E' error text), its length (8 bytes) and the text.
 bool writeAll(int fd, const void* data, size_t size) {
-  const char* p = static_cast<const char*>(data);
-  while (size > 0) {
-    ssize_t n = write(fd, p, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
+  return writeAllBytes(fd, std::string_view(static_cast<const char*>(data), size)) == 0;
 }
 
 // False at the end of the stream or on an error before `size` bytes.

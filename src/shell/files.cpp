@@ -9,6 +9,17 @@
 #include "shell/console.hpp"
 #include "state/shellstate.hpp"
 
+int writeAllBytes(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : ENOSPC;
+    done += static_cast<size_t>(n);
+  }
+  return 0;
+}
+
 std::string fileProblemText(FileProblem problem, const std::string& name, int systemError) {
   std::string what = problem == FileProblem::NotFound ? FILENOTFOUNDTEXT : "cannot create: ";
   return what + name + " (" + std::strerror(systemError) + ")";
@@ -95,14 +106,7 @@ bool OutputFile::close() {
 bool OutputFile::closeQuietly(int* systemError) {
   if (systemError != nullptr) *systemError = 0;
   if (fd_ < 0) return false;
-  int failure = 0;
-  size_t done = 0;
-  while (done < text_.size() && failure == 0) {
-    ssize_t n = ::write(fd_, text_.data() + done, text_.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) failure = n < 0 ? errno : ENOSPC;
-    else done += static_cast<size_t>(n);
-  }
+  int failure = writeAllBytes(fd_, text_);
   if (::close(fd_) != 0 && failure == 0) failure = errno;
   fd_ = -1;
   if (!direct_) {

@@ -14,6 +14,10 @@ enum class FileProblem { NotFound, CannotCreate };
 // Prints, in the light red colour, "file not found" or "cannot create", the
 // file name and the system's reason, then waits for a key (which no menu sees).
 void FILEERROR(FileProblem problem, const std::string& name, int systemError);
+// Writes every byte to the descriptor, going on after interruptions: 0, or
+// the system's error code (ENOSPC when nothing more could be written).
+int writeAllBytes(int fd, std::string_view bytes);
+
 // Its text: "file not found: NAME (reason)" or "cannot create: NAME (reason)".
 inline constexpr const char* FILENOTFOUNDTEXT = "file not found: ";
 std::string fileProblemText(FileProblem problem, const std::string& name, int systemError);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "shell/console.hpp"
+#include "shell/files.hpp"
 
 namespace con {
 
@@ -98,17 +99,8 @@ std::string ScreenModel::rowText(int row) const {
 
 namespace {
 
-void writeAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return;  // the terminal has gone; nothing sensible is left to do
-    }
-    done += static_cast<size_t>(n);
-  }
-}
+// A terminal that has gone leaves nothing sensible to do about a failure.
+void writeAll(int fd, const std::string& bytes) { writeAllBytes(fd, bytes); }
 
 // Palette numbers count blue as bit 0 and red as bit 2; ANSI the other way round.
 int ansiColor(int palette) {

@@ -70,18 +70,6 @@ std::string readUpTo(int fd, uint64_t count, int* error) {
   return bytes;
 }
 
-// 0, or the system's error code.
-int writeAll(int fd, std::string_view bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return n < 0 ? errno : ENOSPC;
-    done += static_cast<size_t>(n);
-  }
-  return 0;
-}
-
 // A refusal or a cut copy, in light red, then a key.
 void reportLimit(const std::string& text) {
   int previous = con::currentColor();
@@ -124,7 +112,7 @@ RectifyOutcome rectifyInPlace(Fd& in, const std::string& source, uint64_t size, 
     FILEERROR(FileProblem::CannotCreate, source, errno);
     return RectifyOutcome::Failed;
   }
-  int failure = writeAll(out.get(), bytes);
+  int failure = writeAllBytes(out.get(), bytes);
   int closing = out.close();
   if (failure == 0) failure = closing;
   if (failure != 0) {
@@ -150,7 +138,7 @@ RectifyOutcome rectifyStreaming(Fd& in, const std::string& source, const std::st
     std::string bytes = readUpTo(in.get(), want, &readError);
     if (readError != 0) break;
     rectifyBytes(bytes, mode);
-    failure = writeAll(out.get(), bytes);
+    failure = writeAllBytes(out.get(), bytes);
     copied += bytes.size();
     if (failure != 0 || bytes.size() < want || copied == limit) break;
   }

@@ -127,18 +127,6 @@ bool wellFormedXml(const std::string& xml, std::string& problem) {
 
 }  // namespace
 
-TEST(FixedSignificant, FourSignificantDigitsWithoutExponent) {
-  EXPECT_EQ(fixedSignificant(0), "0");
-  EXPECT_EQ(fixedSignificant(0.123456), "0.1235");
-  EXPECT_EQ(fixedSignificant(12.3456), "12.35");
-  EXPECT_EQ(fixedSignificant(1234.56), "1235");
-  EXPECT_EQ(fixedSignificant(123456.7), "123457");
-  EXPECT_EQ(fixedSignificant(0.000123456), "0.0001235");
-  EXPECT_EQ(fixedSignificant(9.99996), "10.00");  // rounding carries into a new digit
-  EXPECT_EQ(fixedSignificant(-0.5), "-0.5000");
-  EXPECT_EQ(fixedSignificant(1), "1.000");
-}
-
 TEST(ComparisonForms, TableCsvAndJsonCarryTheSameNumbers) {
   auto table = tableCells(comparisonTable(THREE));
   auto csv = csvRows(comparisonCsv(THREE));

@@ -192,12 +192,3 @@ TEST(Distance, ChosenMeasuresInTheFixedOrder) {
   EXPECT_THROW(distanceTerms(trial, target, {"h0"}), std::invalid_argument);
   EXPECT_THROW(distanceTerms(trial, target, {"ttr", "size"}), std::invalid_argument);
 }
-
-TEST(FullPrecision, ShortestTextThatReadsBack) {
-  EXPECT_EQ(fullPrecision(0.1), "0.1");
-  EXPECT_EQ(fullPrecision(0), "0");
-  EXPECT_EQ(fullPrecision(-2.5), "-2.5");
-  EXPECT_EQ(fullPrecision(1.0 / 3), "0.3333333333333333");
-  for (double v : {1.0 / 3, 2.0 / 3, std::sqrt(2.0), 1e-300, 123456789.123, -0.670672})
-    EXPECT_EQ(std::strtod(fullPrecision(v).c_str(), nullptr), v);
-}

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -68,4 +69,25 @@ TEST(NumberForms, DigitCount) {
   EXPECT_EQ(digitCount(7), 1);
   EXPECT_EQ(digitCount(123), 3);
   EXPECT_EQ(digitCount(4711), 4);
+}
+
+TEST(FixedSignificant, FourSignificantDigitsWithoutExponent) {
+  EXPECT_EQ(fixedSignificant(0), "0");
+  EXPECT_EQ(fixedSignificant(0.123456), "0.1235");
+  EXPECT_EQ(fixedSignificant(12.3456), "12.35");
+  EXPECT_EQ(fixedSignificant(1234.56), "1235");
+  EXPECT_EQ(fixedSignificant(123456.7), "123457");
+  EXPECT_EQ(fixedSignificant(0.000123456), "0.0001235");
+  EXPECT_EQ(fixedSignificant(9.99996), "10.00");  // rounding carries into a new digit
+  EXPECT_EQ(fixedSignificant(-0.5), "-0.5000");
+  EXPECT_EQ(fixedSignificant(1), "1.000");
+}
+
+TEST(FullPrecision, ShortestTextThatReadsBack) {
+  EXPECT_EQ(fullPrecision(0.1), "0.1");
+  EXPECT_EQ(fullPrecision(0), "0");
+  EXPECT_EQ(fullPrecision(-2.5), "-2.5");
+  EXPECT_EQ(fullPrecision(1.0 / 3), "0.3333333333333333");
+  for (double v : {1.0 / 3, 2.0 / 3, std::sqrt(2.0), 1e-300, 123456789.123, -0.670672})
+    EXPECT_EQ(std::strtod(fullPrecision(v).c_str(), nullptr), v);
 }
