@@ -154,6 +154,7 @@ bool readWholeFile(const std::string& name, std::string& bytes, int& systemError
     return false;
   }
   bytes.clear();
+  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));  // one allocation for a file
   char buf[65536];
   for (;;) {
     ssize_t n = ::read(fd, buf, sizeof buf);
