@@ -54,8 +54,6 @@ const char* const USAGE =
     "Exit status: 0 on success, 1 when an input could not be read or the picture\n"
     "could not be written (the other inputs are still measured), 2 on a usage error.\n";
 
-enum class InputKind { Text, List, Block };
-
 struct Input {
   InputKind kind;
   std::string path;
@@ -122,22 +120,13 @@ bool parse(int argc, char** argv, Settings& s, bool* help) {
   return true;
 }
 
-std::vector<std::string> tokensOf(const Input& in) {
-  switch (in.kind) {
-    case InputKind::List: return tokensOfListFile(in.path);
-    case InputKind::Block: return tokensOfBlockReport(in.path);
-    case InputKind::Text: break;
-  }
-  return tokensOfTextFile(in.path);
-}
-
 // Measures every input that can be read; each that cannot is one line on
 // standard error. False when any failed.
 bool measureAll(const Settings& s, Comparison& c) {
   bool allRead = true;
   for (size_t i = 0; i < s.inputs.size(); ++i) {
     try {
-      c.inputs.push_back({s.inputs[i].path, measureTokens(tokensOf(s.inputs[i]))});
+      c.inputs.push_back({s.inputs[i].path, measureTokens(tokensOfInputFile(s.inputs[i].kind, s.inputs[i].path))});
     } catch (const InputError& e) {
       std::fprintf(stderr, "plomar stats: %s\n", e.what());
       allRead = false;

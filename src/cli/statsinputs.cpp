@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string bytesOf(const std::string& path) {
-  std::string bytes;
-  int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
-  return bytes;
-}
-
 // The position just after the next line end at or after pos (the end of the
 // text when there is none).
 size_t afterLineEnd(std::string_view text, size_t pos) {
@@ -107,22 +100,8 @@ std::vector<std::string> splitGroups(std::string_view text, const std::string& s
   return groups;
 }
 
-}  // namespace
-
-std::vector<std::string> tokensOfTextFile(const std::string& path) {
-  return textGroups(bytesOf(path), defaultAllowedSet());
-}
-
-// An empty line of a list holds no token (and an empty file no line).
-std::vector<std::string> tokensOfListFile(const std::string& path) {
-  std::vector<std::string> tokens = listGroups(bytesOf(path), std::numeric_limits<size_t>::max());
-  std::erase_if(tokens, [](const std::string& t) { return t.empty(); });
-  return tokens;
-}
-
-std::vector<std::string> tokensOfBlockReport(const std::string& path) {
-  const std::string bytes = bytesOf(path);
-  const std::string_view report = bytes;
+// The groups of a block report's forward block text.
+std::vector<std::string> blockReportGroups(std::string_view report, const std::string& path) {
   const std::string separators = separatorsOf(lineValue(report, " Groups separation codes : ", path), path);
   if (separators.empty())
     throw InputError(path + ": the groups of this block were written with no separator and cannot be split");
@@ -134,4 +113,39 @@ std::vector<std::string> tokensOfBlockReport(const std::string& path) {
                      " groups but the report records " + std::to_string(recorded) +
                      " (the separators occur inside groups)");
   return groups;
+}
+
+}  // namespace
+
+std::string inputBytes(const std::string& path) {
+  std::string bytes;
+  int systemError = 0;
+  if (!readWholeFile(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
+  return bytes;
+}
+
+std::vector<std::string> tokensOfInput(InputKind kind, const std::string& bytes, const std::string& path) {
+  switch (kind) {
+    case InputKind::List: {
+      // An empty line of a list holds no token (and an empty file no line).
+      std::vector<std::string> tokens = listGroups(bytes, std::numeric_limits<size_t>::max());
+      std::erase_if(tokens, [](const std::string& t) { return t.empty(); });
+      return tokens;
+    }
+    case InputKind::Block: return blockReportGroups(bytes, path);
+    case InputKind::Text: break;
+  }
+  return textGroups(bytes, defaultAllowedSet());
+}
+
+std::vector<std::string> tokensOfInputFile(InputKind kind, const std::string& path) {
+  return tokensOfInput(kind, inputBytes(path), path);
+}
+
+std::vector<std::string> tokensOfTextFile(const std::string& path) { return tokensOfInputFile(InputKind::Text, path); }
+
+std::vector<std::string> tokensOfListFile(const std::string& path) { return tokensOfInputFile(InputKind::List, path); }
+
+std::vector<std::string> tokensOfBlockReport(const std::string& path) {
+  return tokensOfInputFile(InputKind::Block, path);
 }

@@ -9,6 +9,17 @@ struct InputError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The bytes of a file, or InputError naming it and the system's reason.
+std::string inputBytes(const std::string& path);
+
+enum class InputKind { Text, List, Block };
+
+// The tokens of an input of that kind whose bytes are already read (`path`
+// names it in errors), for a caller that also needs the bytes.
+std::vector<std::string> tokensOfInput(InputKind kind, const std::string& bytes, const std::string& path);
+// The same, reading the file.
+std::vector<std::string> tokensOfInputFile(InputKind kind, const std::string& path);
+
 // An ordinary text: maximal runs of the default allowed characters (the
 // apostrophe, digits and letters), in text order, as the utilities' list of
 // groups from a text makes them.

@@ -93,7 +93,9 @@ const char* const COMMAND = "sweep";
 
 struct Settings {
   std::vector<std::string> arguments;  // SPACE, or the tables of --merge
-  std::string targetKind, targetPath;
+  bool hasTarget = false;
+  InputKind targetKind = InputKind::Text;
+  std::string targetPath;
   std::vector<std::string> measures = distanceMeasureNames();
   uint64_t maxSteps = DEFAULT_MAX_STEPS;
   uint64_t sample = 0, seed = 1;  // sample 0: every point
@@ -122,8 +124,9 @@ struct UsageProblem {
   std::string text;
 };
 
-void setTarget(Settings& s, const char* kind, const char* path) {
-  if (!s.targetKind.empty()) throw UsageProblem{"give one target only"};
+void setTarget(Settings& s, InputKind kind, const char* path) {
+  if (s.hasTarget) throw UsageProblem{"give one target only"};
+  s.hasTarget = true;
   s.targetKind = kind;
   s.targetPath = path;
 }
@@ -179,9 +182,9 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   while ((opt = getopt_long(argc, argv, ":j:o:h", LONGOPTIONS, nullptr)) != -1) {
     s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h');
     switch (opt) {
-      case TARGET: setTarget(s, "text", optarg); break;
-      case TARGETLIST: setTarget(s, "list", optarg); break;
-      case TARGETBLOCK: setTarget(s, "block", optarg); break;
+      case TARGET: setTarget(s, InputKind::Text, optarg); break;
+      case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
+      case TARGETBLOCK: setTarget(s, InputKind::Block, optarg); break;
       case MEASURES: setMeasures(s, optarg); break;
       case MAXSTEPS: s.maxSteps = countOption("max-steps", optarg, 1); break;
       case SAMPLE: s.sample = countOption("sample", optarg, 1); s.sampled = true; break;
@@ -202,26 +205,13 @@ Settings parseSettings(int argc, char** argv, bool& help) {
     return s;
   }
   if (s.arguments.size() != 1) throw UsageProblem{s.arguments.empty() ? "no space file" : "one space file only"};
-  if (s.targetKind.empty()) throw UsageProblem{"no target (--target, --target-list or --target-block)"};
+  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-list or --target-block)"};
   if (s.seeded && !s.sampled) throw UsageProblem{"--seed goes with --sample"};
   if (s.resume && s.out.empty()) throw UsageProblem{"--resume continues the table of --out FILE"};
   return s;
 }
 
 // ---- files ----
-
-std::string fileBytes(const std::string& path) {
-  std::string bytes;
-  int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
-  return bytes;
-}
-
-std::vector<std::string> targetTokens(const Settings& s) {
-  if (s.targetKind == "list") return tokensOfListFile(s.targetPath);
-  if (s.targetKind == "block") return tokensOfBlockReport(s.targetPath);
-  return tokensOfTextFile(s.targetPath);
-}
 
 // Rows go to a file descriptor as whole records, each with one write.
 class TableOutput {
@@ -254,10 +244,20 @@ std::vector<uint64_t> pointsOfRun(const Settings& s, uint64_t count) {
   return points;
 }
 
+// The target's kind as the fingerprint has always named it.
+const char* kindName(InputKind kind) {
+  switch (kind) {
+    case InputKind::List: return "list";
+    case InputKind::Block: return "block";
+    case InputKind::Text: break;
+  }
+  return "text";
+}
+
 // Everything that decides the rows: the space and the files it names, the
 // target, and the options that change a row or the set of points.
 std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::string& targetBytes) {
-  std::vector<std::string> parts{"plomar sweep 1", w.spaceText, s.targetKind, targetBytes,
+  std::vector<std::string> parts{"plomar sweep 1", w.spaceText, kindName(s.targetKind), targetBytes,
                                  std::to_string(s.maxSteps)};
   for (const std::string& m : w.measures) parts.push_back(m);
   if (s.sampled) parts.push_back("sample " + std::to_string(s.sample) + " seed " + std::to_string(s.seed));
@@ -364,7 +364,7 @@ void checkPoints(const SweepSpace& space, const std::vector<uint64_t>& points) {
 
 int runMerge(const Settings& s) {
   std::vector<std::string> contents;
-  for (const std::string& name : s.arguments) contents.push_back(fileBytes(name));
+  for (const std::string& name : s.arguments) contents.push_back(inputBytes(name));
   std::string merged = mergeSweepTables(contents, s.arguments);
   if (s.out.empty()) {
     TableOutput out("standard output");
@@ -384,10 +384,10 @@ int runMerge(const Settings& s) {
 
 int runSweepOf(const Settings& s) {
   Sweep w;
-  w.spaceText = fileBytes(s.arguments[0]);
+  w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
-  std::string targetBytes = fileBytes(s.targetPath);
-  w.target = measureTokens(targetTokens(s));
+  std::string targetBytes = inputBytes(s.targetPath);
+  w.target = measureTokens(tokensOfInput(s.targetKind, targetBytes, s.targetPath));
   w.measures = s.measures;
   w.maxSteps = s.maxSteps;
   w.header = sweepHeader(w.measures);
@@ -402,7 +402,7 @@ int runSweepOf(const Settings& s) {
   if (s.out.empty()) {
     out.toStandardOutput();
   } else if (s.resume && access(s.out.c_str(), F_OK) == 0) {
-    plan = planResume(fileBytes(s.out), s.out, w.header, w.sweep, points);
+    plan = planResume(inputBytes(s.out), s.out, w.header, w.sweep, points);
     if (truncate(s.out.c_str(), static_cast<off_t>(plan.keepBytes)) != 0)
       throw std::runtime_error("cannot cut " + s.out + ": " + std::strerror(errno));
     out.open(O_APPEND);
