@@ -54,16 +54,7 @@ std::string crlfText(const std::vector<std::string>& lines) {
   return text;
 }
 
-void resetProgramState() {
-  SHELL = ShellState{};
-  RUN = RunState{};
-  SYMB = SymbolsState{};
-  GEN = BlockGenState{};
-  ANA = BlockAnalysisState{};
-  VOC = VocabState{};
-  SIZESTARTTABLES();
-  INIT();
-}
+void resetProgramState() { resetToStartState(); }
 
 Session::Session(int width, int height) {
   auto keys = std::make_unique<con::ScriptedKeys>();

@@ -110,24 +110,6 @@ void checkKeyCounts(const BlockSetupFile& setup, int lastLine) {
 
 // ---- Applying ------------------------------------------------------------------
 
-// The block specifications that INIT leaves as typed, at their start value.
-void clearTypedSpecifications() {
-  GEN.LOBLOKSIZE = GEN.HIBLOKSIZE = GEN.XHIBLOKSIZE = 0;
-  GEN.LOGROUPSIZE = GEN.HIGROUPSIZE = 0;
-  GEN.LOAVGGROUPSIZE = GEN.HIAVGGROUPSIZE = 0;
-  GEN.K1 = GEN.X1 = GEN.K2 = GEN.X2 = GEN.K3 = GEN.X3 = 0;
-}
-
-// Every default, as when the program starts. The start tables are sized
-// once: a later set-up finds them as the last block left them, as a second
-// block made in one session of the program does (a generation sizes what it
-// fills).
-void resetToStartState() {
-  if (SYMB.SYMBOLSSEQUENCETANK.hi() < 0) SIZESTARTTABLES();
-  INIT();
-  clearTypedSpecifications();
-}
-
 // The block menu key with these lines typed at its prompt; the number of
 // lines the prompt read.
 int typeAtPrompt(char key, const std::vector<std::string>& lines) {

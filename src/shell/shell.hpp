@@ -14,6 +14,9 @@ inline constexpr const char* PROGRAMVERSION = PLOMAR_VERSION;
 int programMain();
 void SIZESTARTTABLES();
 void INIT();
+// Every subsystem's state as the program has it at start: fresh variables,
+// the start tables sized, then INIT.
+void resetToStartState();
 void SIGNON();
 void MAINLOOP();
 void MAINMENU();

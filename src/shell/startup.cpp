@@ -45,6 +45,17 @@ void SIZESTARTTABLES() {
   VOC.TRIMDVOCABSYMBOLSFREQSTANK.resize(0, 255);
 }
 
+void resetToStartState() {
+  SHELL = ShellState{};
+  RUN = RunState{};
+  SYMB = SymbolsState{};
+  GEN = BlockGenState{};
+  ANA = BlockAnalysisState{};
+  VOC = VocabState{};
+  SIZESTARTTABLES();
+  INIT();
+}
+
 void INIT() {
   SHELL.VIDS = std::string("V") + PROGRAMVERSION;
   GEN.BACKDOORACCESSFLAG = 0;
