@@ -57,15 +57,6 @@ SetupError lineError(const BlockSetupFile& setup, const SetupLine& line, const s
   return setupError(setup.fileName, line.lineNumber, line.key, problem);
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string withoutBlanksAtEnds(const std::string& text) {
-  size_t first = 0, last = text.size();
-  while (first < last && isBlank(text[first])) ++first;
-  while (last > first && isBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
 // Bytes that a prompt would take as editing keys or drop: control characters
 // other than the tab, and DEL.
 bool holdsControlCharacter(const std::string& value) {
@@ -85,7 +76,8 @@ SetupLine parseLine(const std::string& text, const std::string& fileName, int li
   size_t equals = text.find('=');
   if (equals == std::string::npos)
     throw setupError(fileName, lineNumber, text.substr(0, 20), "not a KEY = value line");
-  SetupLine line{withoutBlanksAtEnds(text.substr(0, equals)), withoutBlanksAtEnds(text.substr(equals + 1)),
+  SetupLine line{std::string(withoutBlanks(text.substr(0, equals))),
+                 std::string(withoutBlanks(text.substr(equals + 1))),
                  lineNumber};
   if (findRule(line.key) == nullptr)
     throw setupError(fileName, lineNumber, line.key, std::string("unknown key (the keys are ") + KEYLIST + ")");
@@ -222,25 +214,31 @@ void forEachMenuEntry(const BlockSetupFile& setup, Entry entry, ChaosEntry chaos
   }
 }
 
-
 }  // namespace
 
-BlockSetupFile parseSetupText(const std::string& text, const std::string& fileName) {
-  BlockSetupFile setup{fileName, {}};
-  int lineNumber = 0;
+std::vector<std::string> setupFileLines(const std::string& text) {
+  std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
-    start = end + 1;
-    ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::string content = withoutBlanksAtEnds(line);
-    if (content.empty() || content[0] == '#') continue;
-    setup.lines.push_back(parseLine(content, fileName, lineNumber));
+    lines.push_back(std::move(line));
+    start = end + 1;
   }
-  checkKeyCounts(setup, lineNumber);
+  return lines;
+}
+
+BlockSetupFile parseSetupText(const std::string& text, const std::string& fileName) {
+  BlockSetupFile setup{fileName, {}};
+  const std::vector<std::string> lines = setupFileLines(text);
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const std::string content(withoutBlanks(lines[n]));
+    if (content.empty() || content[0] == '#') continue;
+    setup.lines.push_back(parseLine(content, fileName, static_cast<int>(n + 1)));
+  }
+  checkKeyCounts(setup, static_cast<int>(lines.size()));
   return setup;
 }
 

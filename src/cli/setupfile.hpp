@@ -37,6 +37,10 @@ struct SetupError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The lines of a set-up (or space) file, each without its LF or CR LF;
+// line n of the file is element n - 1.
+std::vector<std::string> setupFileLines(const std::string& text);
+
 // Syntax and keys only (no value checked); throws SetupError.
 BlockSetupFile parseSetupText(const std::string& text, const std::string& fileName);
 // Also throws SetupError for a file that cannot be read.

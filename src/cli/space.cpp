@@ -9,32 +9,12 @@
 #include <stdexcept>
 
 #include "shell/files.hpp"
+#include "shell/inputfields.hpp"
 
 namespace {
 
 constexpr uint64_t MAXPOINTS = uint64_t{1} << 62;
 constexpr size_t MAXLINEVALUES = 1'000'000;
-
-std::string trimmed(const std::string& s) {
-  size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return "";
-  size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
 
 // ---- decimal numbers of ranges ----
 
@@ -193,7 +173,7 @@ std::vector<std::string> alternatives(const std::string& value) {
     }
   }
   for (std::string& p : parts) {
-    p = trimmed(p);
+    p = std::string(withoutBlanks(p));
     if (p.empty() && parts.size() > 1) throw std::invalid_argument("an alternative is empty");
   }
   return parts;
@@ -249,14 +229,14 @@ std::vector<std::string> rangeValues(const std::string& lo, const std::string& h
 SweepSpace parseSpaceText(const std::string& text, const std::string& fileName) {
   SweepSpace space;
   space.fileName = fileName;
-  space.fileLines = splitLines(text);
+  space.fileLines = setupFileLines(text);
   for (size_t n = 0; n < space.fileLines.size(); ++n) {
-    const std::string line = trimmed(space.fileLines[n]);
+    const std::string line(withoutBlanks(space.fileLines[n]));
     size_t equals = line.find('=');
     if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;  // the set-up syntax judges these
-    SpaceLine s{trimmed(line.substr(0, equals)), static_cast<int>(n + 1), {}};
+    SpaceLine s{std::string(withoutBlanks(line.substr(0, equals))), static_cast<int>(n + 1), {}};
     try {
-      s.values = lineValues(s.key, trimmed(line.substr(equals + 1)));
+      s.values = lineValues(s.key, std::string(withoutBlanks(line.substr(equals + 1))));
     } catch (const std::invalid_argument& e) {
       fail(fileName, s.lineNumber, s.key, e.what());
     }
