@@ -8,7 +8,7 @@
 #include "support.hpp"
 #include "blockanalysis/blockanalysis.hpp"
 #include "blockgen/groupsbloktank.hpp"
-#include "cli/setupfile.hpp"
+#include "setups/setupfile.hpp"
 #include "state/blockanalysisstate.hpp"
 #include "state/blockgenstate.hpp"
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/statsinputs.hpp"
-#include "cli/yardsticks.hpp"
+#include "compare/statsinputs.hpp"
+#include "compare/yardsticks.hpp"
 #include "support.hpp"
 
 namespace {

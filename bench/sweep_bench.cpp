@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "support.hpp"
-#include "cli/sweep.hpp"
-#include "cli/sweeptable.hpp"
+#include "steering/sweep.hpp"
+#include "steering/sweeptable.hpp"
 
 namespace {
 

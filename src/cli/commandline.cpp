@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "cli/blockcommands.hpp"
+#include "setups/blockcommands.hpp"
 #include "cli/options.hpp"
-#include "cli/stats.hpp"
-#include "cli/sweep.hpp"
+#include "compare/stats.hpp"
+#include "steering/sweep.hpp"
 #include "shell/shell.hpp"
 
 namespace {

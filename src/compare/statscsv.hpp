@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/yardsticks.hpp"
+#include "compare/yardsticks.hpp"
 
 // The names of the yardstick columns, separated by commas: tokens, types,
 // ttr, hapax, len_mean, len_sd, h0, h1, h2, zipf, rep, near, len_1 ..

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/statscsv.hpp"
+#include "compare/statscsv.hpp"
 #include "shell/numberforms.hpp"
-#include "cli/statsplot.hpp"
-#include "cli/statsreport.hpp"
+#include "compare/statsplot.hpp"
+#include "compare/statsreport.hpp"
 #include "shell/console.hpp"
 #include "support.hpp"
 

@@ -1,4 +1,4 @@
-#include "cli/headlessconsole.hpp"
+#include "setups/headlessconsole.hpp"
 
 #include <memory>
 

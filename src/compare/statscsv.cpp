@@ -1,5 +1,5 @@
 // The yardstick columns of CSV tables.
-#include "cli/statscsv.hpp"
+#include "compare/statscsv.hpp"
 #include "shell/numberforms.hpp"
 
 namespace {

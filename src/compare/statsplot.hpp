@@ -5,6 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/statsreport.hpp"
+#include "compare/statsreport.hpp"
 
 std::string comparisonSvg(const std::vector<MeasuredInput>& inputs);

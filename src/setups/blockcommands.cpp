@@ -1,4 +1,4 @@
-#include "cli/blockcommands.hpp"
+#include "setups/blockcommands.hpp"
 
 #include <getopt.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/options.hpp"
-#include "cli/setupfile.hpp"
-#include "cli/space.hpp"
+#include "setups/setupfile.hpp"
+#include "setups/space.hpp"
 #include "shell/inputfields.hpp"
 
 namespace {

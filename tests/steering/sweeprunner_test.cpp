@@ -1,5 +1,5 @@
 // The worker pool of sweeps, with a stand-in for the generation of a point.
-#include "cli/sweeprunner.hpp"
+#include "steering/sweeprunner.hpp"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
 // The yardsticks of a token sequence, in one pass over the tokens for the
 // counts and the byte stream, and the distance of two sets of yardsticks.
-#include "cli/yardsticks.hpp"
+#include "compare/yardsticks.hpp"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 // refuse, the step budget, and a set-up applied after another.
 #include <gtest/gtest.h>
 
-#include "cli/setupfile.hpp"
-#include "cli/setupfixtures.hpp"
+#include "setups/setupfile.hpp"
+#include "setups/setupfixtures.hpp"
 #include "e2e/harness.hpp"
 #include "support.hpp"
 

@@ -1,5 +1,5 @@
 // The table, CSV and JSON forms of a comparison of inputs.
-#include "cli/statsreport.hpp"
+#include "compare/statsreport.hpp"
 #include "shell/numberforms.hpp"
 
 #include <algorithm>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/statscsv.hpp"
+#include "compare/statscsv.hpp"
 #include "shell/console.hpp"
 
 namespace {

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/setupfile.hpp"
+#include "setups/setupfile.hpp"
 
 struct SpaceLine {
   std::string key;

@@ -1,5 +1,5 @@
 // plomar sweep: the blocks of a whole space of set-ups, measured.
-#include "cli/sweep.hpp"
+#include "steering/sweep.hpp"
 
 #include <fcntl.h>
 #include <getopt.h>
@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "cli/options.hpp"
-#include "cli/setupfile.hpp"
-#include "cli/space.hpp"
-#include "cli/statscsv.hpp"
-#include "cli/statsinputs.hpp"
-#include "cli/sweeprunner.hpp"
-#include "cli/sweeptable.hpp"
-#include "cli/yardsticks.hpp"
+#include "setups/setupfile.hpp"
+#include "setups/space.hpp"
+#include "compare/statscsv.hpp"
+#include "compare/statsinputs.hpp"
+#include "steering/sweeprunner.hpp"
+#include "steering/sweeptable.hpp"
+#include "compare/yardsticks.hpp"
 #include "shell/files.hpp"
 #include "shell/numberforms.hpp"
 

@@ -1,5 +1,5 @@
 // The two charts of the yardsticks as SVG.
-#include "cli/statsplot.hpp"
+#include "compare/statsplot.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "cli/setupfixtures.hpp"
+#include "setups/setupfixtures.hpp"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Expansion of a sweep space into its points.
-#include "cli/space.hpp"
+#include "setups/space.hpp"
 
 #include <algorithm>
 #include <cctype>

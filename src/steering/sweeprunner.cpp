@@ -1,5 +1,5 @@
 // Forked workers and the ordering of their rows.
-#include "cli/sweeprunner.hpp"
+#include "steering/sweeprunner.hpp"
 #include "shell/files.hpp"
 
 #include <poll.h>

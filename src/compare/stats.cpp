@@ -1,6 +1,6 @@
 // plomar stats: reads every input, measures it, and shows the yardsticks
 // side by side as a table, CSV or JSON, and on request as an SVG picture.
-#include "cli/stats.hpp"
+#include "compare/stats.hpp"
 
 #include <getopt.h>
 
@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "cli/options.hpp"
-#include "cli/statsinputs.hpp"
-#include "cli/statsplot.hpp"
-#include "cli/statsreport.hpp"
+#include "compare/statsinputs.hpp"
+#include "compare/statsplot.hpp"
+#include "compare/statsreport.hpp"
 #include "shell/files.hpp"
 
 namespace {

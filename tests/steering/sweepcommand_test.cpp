@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/sweeptable.hpp"
+#include "steering/sweeptable.hpp"
 #include "e2e/harness.hpp"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "blockanalysis/blockfixtures.hpp"
-#include "cli/statsinputs.hpp"
+#include "compare/statsinputs.hpp"
 #include "e2e/harness.hpp"
 #include "state/blockgenstate.hpp"
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/yardsticks.hpp"
+#include "compare/yardsticks.hpp"
 #include "shell/numberforms.hpp"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/yardsticks.hpp"
+#include "compare/yardsticks.hpp"
 
 struct MeasuredInput {
   std::string name;  // as given on the command line

@@ -1,5 +1,5 @@
 // Sweep spaces: alternatives, ranges, the order of the points, samples.
-#include "cli/space.hpp"
+#include "setups/space.hpp"
 
 #include <set>
 #include <stdexcept>

@@ -1,12 +1,12 @@
 // Reading, joining and continuing the CSV tables of sweeps.
-#include "cli/sweeptable.hpp"
+#include "steering/sweeptable.hpp"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <map>
 
-#include "cli/statscsv.hpp"
+#include "compare/statscsv.hpp"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Block set-up files: reading, writing back, applying through the block
 // menu's own prompts, and the piped keys that replay a set-up.
-#include "cli/setupfile.hpp"
+#include "setups/setupfile.hpp"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "blockgen/blocksetup.hpp"
-#include "cli/headlessconsole.hpp"
+#include "setups/headlessconsole.hpp"
 #include "shell/files.hpp"
 #include "shell/inputfields.hpp"
 #include "shell/shell.hpp"

@@ -1,5 +1,5 @@
 // Reading the inputs of the yardsticks: texts, List files and block reports.
-#include "cli/statsinputs.hpp"
+#include "compare/statsinputs.hpp"
 
 #include <cstdlib>
 #include <cstring>

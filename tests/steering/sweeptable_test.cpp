@@ -1,5 +1,5 @@
 // Sweep tables: records, merging shards, continuing an interrupted table.
-#include "cli/sweeptable.hpp"
+#include "steering/sweeptable.hpp"
 
 #include <gtest/gtest.h>
 

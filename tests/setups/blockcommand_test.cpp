@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "cli/setupfixtures.hpp"
+#include "setups/setupfixtures.hpp"
 #include "e2e/harness.hpp"
 
 namespace {
