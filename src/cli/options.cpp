@@ -12,6 +12,10 @@ void usageError(const std::string& command, const std::string& problem) {
                who.c_str());
 }
 
+void commandError(const std::string& command, const std::string& text) {
+  std::fprintf(stderr, "plomar %s: %s\n", command.c_str(), text.c_str());
+}
+
 std::string refusedOptionText(int opt, char** argv) {
   // optind already stands after the word that held the refused option.
   const std::string word = argv[optind - 1] != nullptr ? argv[optind - 1] : "";

@@ -13,6 +13,11 @@ inline constexpr int EXIT_USAGE = 2;
 // otherwise the command's name ("plomar stats: ...").
 void usageError(const std::string& command, const std::string& problem);
 
+// Every other error line of a command, on standard error, in one form:
+// "plomar COMMAND: FILE: problem" (text is "FILE: problem", with the
+// system's reason where there is one).
+void commandError(const std::string& command, const std::string& text);
+
 // After getopt_long returned '?' or ':' (with opterr = 0): which option was
 // refused and why, e.g. "unrecognized option '--frob'", "option '-o' needs
 // an argument".

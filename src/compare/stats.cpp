@@ -128,7 +128,7 @@ bool measureAll(const Settings& s, Comparison& c) {
     try {
       c.inputs.push_back({s.inputs[i].path, measureTokens(tokensOfInputFile(s.inputs[i].kind, s.inputs[i].path))});
     } catch (const InputError& e) {
-      std::fprintf(stderr, "plomar stats: %s\n", e.what());
+      commandError("stats", e.what());
       allRead = false;
       if (i == 0) c.firstIsTarget = false;
     }

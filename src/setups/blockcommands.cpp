@@ -141,13 +141,13 @@ bool parseOptions(const char* command, bool withSteps, int argc, char** argv, Bl
 
 // The set-up read (of a space's point when one is given) and applied; false
 // after its error line was printed.
-bool loadSetup(const BlockOptions& o, BlockSetupFile& setup) {
+bool loadSetup(const char* command, const BlockOptions& o, BlockSetupFile& setup) {
   try {
     setup = o.point == 0 ? readSetupFile(o.setupPath) : pointSetup(readSpaceFile(o.setupPath), o.point);
     applySetup(setup);
     return true;
   } catch (const SetupError& e) {
-    std::fprintf(stderr, "%s\n", e.what());
+    commandError(command, e.what());
     return false;
   }
 }
@@ -161,7 +161,7 @@ int startCommand(const char* command, bool withSteps, void (*printUsage)(), int 
     printUsage();
     return 0;
   }
-  return loadSetup(o, setup) ? -1 : EXIT_USAGE;
+  return loadSetup(command, o, setup) ? -1 : EXIT_USAGE;
 }
 
 }  // namespace
@@ -172,15 +172,14 @@ int runBlockCommand(int argc, char** argv) {
   if (int status = startCommand("block", true, printBlockUsage, argc, argv, o, setup); status >= 0) return status;
   HeadlessBlock block = generateHeadless(o.maxSteps);
   if (!block.complete) {
-    std::fprintf(stderr,
-                 "plomar block: %s: out of map steps: the block did not complete within %llu steps (%d groups "
-                 "stored)\n",
-                 o.setupPath.c_str(), static_cast<unsigned long long>(o.maxSteps), block.groups);
+    commandError("block", o.setupPath + ": out of map steps: the block did not complete within " +
+                              std::to_string(o.maxSteps) + " steps (" + std::to_string(block.groups) +
+                              " groups stored)");
     return EXIT_FAILED;
   }
   std::string problem;
   if (!writeBlockFiles(o.prefix, problem)) {
-    std::fprintf(stderr, "plomar block: %s\n", problem.c_str());
+    commandError("block", problem);
     return EXIT_FAILED;
   }
   return 0;

@@ -457,10 +457,10 @@ int runSweep(int argc, char** argv) {
   try {
     return settings.merge ? runMerge(settings) : runSweepOf(settings);
   } catch (const SetupError& e) {
-    std::fprintf(stderr, "%s\n", e.what());  // FILE:LINE: KEY: problem, as for a set-up file
+    commandError(COMMAND, e.what());  // FILE:LINE: KEY: problem, as for a set-up file
     return EXIT_USAGE;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "plomar sweep: %s\n", e.what());
+    commandError(COMMAND, e.what());
     return EXIT_FAILED;
   }
 }

@@ -105,7 +105,7 @@ TEST(BlockCommand, BadSetupGetsItsErrorLineAndNoFiles) {
     for (const char* command : {"block", "keys"}) {
       CommandResult r = s.command(std::string(command) + " s.txt");
       EXPECT_EQ(r.exitStatus, 2) << c.text;
-      EXPECT_EQ(r.err, c.error + "\n") << command;
+      EXPECT_EQ(r.err, "plomar " + std::string(command) + ": " + c.error + "\n") << command;
       EXPECT_EQ(r.out, "") << command;
     }
     EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
@@ -141,6 +141,6 @@ TEST(BlockCommand, HelpAndUsageErrors) {
   EXPECT_EQ(steps.exitStatus, 2);
   EXPECT_EQ(steps.err.rfind("plomar block: --max-steps wants a positive whole number, not 'many'\n", 0), 0u);
   EXPECT_EQ(s.command("keys s.txt --max-steps 5").exitStatus, 2);
-  EXPECT_EQ(s.command("block missing.txt").err.rfind("missing.txt:0: cannot read the set-up file (", 0), 0u);
+  EXPECT_EQ(s.command("block missing.txt").err.rfind("plomar block: missing.txt:0: cannot read the set-up file (", 0), 0u);
   EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
 }

@@ -137,14 +137,14 @@ TEST_F(SweepCommandTest, ABadSpaceIsOneErrorLineAndNoTable) {
   session.addFile("bad.txt", "B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 3.9..4 , 0.3\n");
   CommandResult r = run({"sweep", "bad.txt", "--target", "target.txt", "--out", "t.csv"});
   EXPECT_EQ(r.exitStatus, 2);
-  EXPECT_EQ(r.err, "bad.txt:4: X1: the range 3.9..4 needs 'step S'\n");
+  EXPECT_EQ(r.err, "plomar sweep: bad.txt:4: X1: the range 3.9..4 needs 'step S'\n");
   EXPECT_FALSE(session.exists("t.csv"));
   // A value the block menu refuses (K1 below 3.6) in one point of the space.
   session.addFile("low.txt", "B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 3.5..3.7 step 0.1,0.3\nX2 = 4,0.2\nX3 = 4,0.4\n");
   r = run({"sweep", "low.txt", "--target", "target.txt"});
   EXPECT_EQ(r.exitStatus, 2);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err.rfind("low.txt:4: X1: ", 0), 0u) << r.err;
+  EXPECT_EQ(r.err.rfind("plomar sweep: low.txt:4: X1: ", 0), 0u) << r.err;
   EXPECT_NE(r.err.find("(point 1)"), std::string::npos) << r.err;
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
 }
