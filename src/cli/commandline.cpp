@@ -27,6 +27,7 @@ constexpr Command COMMANDS[] = {
     {"block", runBlockCommand, "generate the block of a set-up file and write its files"},
     {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
     {"sweep", runSweep, "generate and measure every set-up of a space against a target"},
+    {"open", runOpenCommand, "the program on the terminal with the block of a set-up file made"},
 };
 
 const Command* findCommand(const char* name) {
@@ -61,6 +62,7 @@ void printUsage(std::FILE* out) {
 
 int commandLineMain(int argc, char** argv) {
   if (argc <= 1) return programMain();
+  setProgramName(argv[0]);
   if (argv[1][0] != '-') {
     if (const Command* c = findCommand(argv[1])) return c->run(argc - 1, argv + 1);
     usageError("", std::string("unknown command '") + argv[1] + "'");
@@ -80,7 +82,7 @@ int commandLineMain(int argc, char** argv) {
         printUsage(stdout);
         return 0;
       case 'V':
-        std::printf("plomar %s\n", PROGRAMVERSION);
+        printVersion();
         return 0;
       default:
         usageError("", refusedOptionText(opt, argv));

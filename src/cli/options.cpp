@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/shell.hpp"
+
 void usageError(const std::string& command, const std::string& problem) {
   const std::string who = command.empty() ? "plomar" : "plomar " + command;
   std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", who.c_str(), problem.c_str(),
@@ -14,6 +16,21 @@ void usageError(const std::string& command, const std::string& problem) {
 
 void commandError(const std::string& command, const std::string& text) {
   std::fprintf(stderr, "plomar %s: %s\n", command.c_str(), text.c_str());
+}
+
+void printVersion() { std::printf("plomar %s\n", PROGRAMVERSION); }
+
+namespace {
+std::string& nameStartedBy() {
+  static std::string name = "plomar";
+  return name;
+}
+}  // namespace
+
+const std::string& programName() { return nameStartedBy(); }
+
+void setProgramName(const std::string& name) {
+  if (!name.empty()) nameStartedBy() = name;
 }
 
 std::string refusedOptionText(int opt, char** argv) {

@@ -18,6 +18,15 @@ void usageError(const std::string& command, const std::string& problem);
 // system's reason where there is one).
 void commandError(const std::string& command, const std::string& text);
 
+// The program's name and version line on standard output, as every
+// command prints it for --version.
+void printVersion();
+
+// The name the program was started by (argv[0]), for the command lines it
+// prints for the user to run; "plomar" until commandLineMain sets it.
+const std::string& programName();
+void setProgramName(const std::string& name);
+
 // After getopt_long returned '?' or ':' (with opterr = 0): which option was
 // refused and why, e.g. "unrecognized option '--frob'", "option '-o' needs
 // an argument".

@@ -42,6 +42,7 @@ const char* const USAGE =
     "                     (default all): ttr,hapax,len_mean,len_sd,h1,h2,zipf,rep,\n"
     "                     near,len_dist\n"
     "  -h, --help         show this help and exit\n"
+    "  -V, --version      show the version and exit\n"
     "\n"
     "Measures: tokens, types, ttr (types/tokens), hapax (share of types seen once),\n"
     "len_mean and len_sd (token lengths in bytes), len_k (share of tokens of length\n"
@@ -78,20 +79,22 @@ std::vector<std::string> measuresOf(const std::string& list) {
   }
 }
 
-// False after a usage error was shown; *help when --help was asked.
-bool parse(int argc, char** argv, Settings& s, bool* help) {
+// False after a usage error was shown; *help when --help was asked, *version
+// for --version.
+bool parse(int argc, char** argv, Settings& s, bool* help, bool* version) {
   static const option LONGOPTIONS[] = {
       {"help", no_argument, nullptr, 'h'},          {"csv", no_argument, nullptr, 'c'},
       {"json", no_argument, nullptr, 'j'},          {"plot", required_argument, nullptr, 'p'},
       {"measures", required_argument, nullptr, 'm'}, {"list", required_argument, nullptr, 'l'},
-      {"block", required_argument, nullptr, 'b'},   {nullptr, 0, nullptr, 0},
+      {"block", required_argument, nullptr, 'b'},   {"version", no_argument, nullptr, 'V'},
+      {nullptr, 0, nullptr, 0},
   };
   opterr = 0;
   optind = 1;
   bool csv = false, json = false;
   int opt;
   // "-": the text files come in order among the options.
-  while ((opt = getopt_long(argc, argv, "-:hcjp:m:l:b:", LONGOPTIONS, nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, "-:hVcjp:m:l:b:", LONGOPTIONS, nullptr)) != -1) {
     switch (opt) {
       case 1: s.inputs.push_back({InputKind::Text, optarg}); break;
       case 'l': s.inputs.push_back({InputKind::List, optarg}); break;
@@ -104,6 +107,7 @@ bool parse(int argc, char** argv, Settings& s, bool* help) {
         if (s.measures.empty()) return false;
         break;
       case 'h': *help = true; return true;
+      case 'V': *version = true; return true;
       default: usageError("stats", refusedOptionText(opt, argv)); return false;
     }
   }
@@ -151,8 +155,12 @@ bool writePlot(const std::string& path, const std::vector<MeasuredInput>& inputs
 
 int runStats(int argc, char** argv) {
   Settings s;
-  bool help = false;
-  if (!parse(argc, argv, s, &help)) return EXIT_USAGE;
+  bool help = false, version = false;
+  if (!parse(argc, argv, s, &help, &version)) return EXIT_USAGE;
+  if (version) {
+    printVersion();
+    return 0;
+  }
   if (help) {
     std::fputs(USAGE, stdout);
     return 0;

@@ -120,7 +120,7 @@ std::vector<std::string> blockReportGroups(std::string_view report, const std::s
 std::string inputBytes(const std::string& path) {
   std::string bytes;
   int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
+  if (!readWholeInput(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
   return bytes;
 }
 

@@ -245,7 +245,7 @@ BlockSetupFile parseSetupText(const std::string& text, const std::string& fileNa
 BlockSetupFile readSetupFile(const std::string& path) {
   std::string bytes;
   int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError))
+  if (!readWholeInput(path, bytes, systemError))
     throw SetupError(path + ":0: cannot read the set-up file (" + std::strerror(systemError) + ")");
   return parseSetupText(bytes, path);
 }
@@ -276,6 +276,8 @@ std::string setupFileText(const BlockSetupFile& setup) {
       if (l.key == r.name) text += l.key + " = " + l.value + "\n";
   return text;
 }
+
+std::string openingKeys() { return "GHNN"; }
 
 std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix) {
   std::string keys;

@@ -250,7 +250,7 @@ SweepSpace parseSpaceText(const std::string& text, const std::string& fileName) 
 SweepSpace readSpaceFile(const std::string& path) {
   std::string bytes;
   int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError)) throw SetupError(path + ": " + std::strerror(systemError));
+  if (!readWholeInput(path, bytes, systemError)) throw SetupError(path + ": " + std::strerror(systemError));
   return parseSpaceText(bytes, path);
 }
 

@@ -94,3 +94,8 @@ class InputFile {
 
 // Creates nothing; true when the file exists and can be read.
 bool readWholeFile(const std::string& name, std::string& bytes, int& systemError);
+
+// The name that stands for standard input among the inputs of a command.
+inline constexpr const char* STANDARD_INPUT_NAME = "-";
+// As readWholeFile, but the name "-" reads standard input to its end.
+bool readWholeInput(const std::string& name, std::string& bytes, int& systemError);

@@ -65,6 +65,7 @@ const char* const USAGE =
     "      --resume         continue the table in --out FILE after an interruption\n"
     "      --merge          join the tables of the shards of one sweep\n"
     "  -h, --help           show this help and exit\n"
+    "  -V, --version        show the version and exit\n"
     "\n"
     "The table: a header line, then one row per point, in point order whatever\n"
     "--jobs is: point; setup (the point's set-up in file syntax, KEY = value\n"
@@ -82,7 +83,7 @@ const char* const USAGE =
     "off, two different rows of one point, and missing points.\n"
     "\n"
     "At the end the best 10 complete points (smallest distance) go to standard\n"
-    "error, each with the command that prints its keys; a progress bar goes to\n"
+    "error, each with the command that opens it on screen; a progress bar goes to\n"
     "standard error when it is a terminal. Nothing but the table goes to\n"
     "standard output.\n"
     "\n"
@@ -104,6 +105,7 @@ struct Settings {
   int jobs = 0;  // 0: one per core
   std::string out;
   bool resume = false, merge = false;
+  bool version = false;  // --version: nothing else is done
   bool sweepOptions = false;  // an option of a sweep (not of --merge) was given
 };
 
@@ -173,14 +175,15 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       {"resume", no_argument, nullptr, RESUME},
       {"merge", no_argument, nullptr, MERGE},
       {"help", no_argument, nullptr, 'h'},
+      {"version", no_argument, nullptr, 'V'},
       {nullptr, 0, nullptr, 0},
   };
   Settings s;
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:h", LONGOPTIONS, nullptr)) != -1) {
-    s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h');
+  while ((opt = getopt_long(argc, argv, ":j:o:hV", LONGOPTIONS, nullptr)) != -1) {
+    s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h' && opt != 'V');
     switch (opt) {
       case TARGET: setTarget(s, InputKind::Text, optarg); break;
       case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
@@ -195,6 +198,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       case RESUME: s.resume = true; break;
       case MERGE: s.merge = true; break;
       case 'h': help = true; return s;
+      case 'V': s.version = true; return s;
       default: throw UsageProblem{refusedOptionText(opt, argv)};
     }
   }
@@ -312,9 +316,10 @@ void printBest(const std::vector<SweepRow>& rows, const std::string& spaceName) 
   }
   std::fprintf(stderr, "The best %zu of %zu points (smallest distance to the target):\n", best.size(), rows.size());
   for (size_t i = 0; i < best.size(); ++i)
-    std::fprintf(stderr, "%3zu. point %-8llu distance %-12s plomar keys %s --point %llu\n", i + 1,
+    std::fprintf(stderr, "%3zu. point %-8llu distance %-12s %s open %s --point %llu\n", i + 1,
                  static_cast<unsigned long long>(best[i].point), significantForm(best[i].distance, 6).c_str(),
-                 shellWord(spaceName).c_str(), static_cast<unsigned long long>(best[i].point));
+                 shellWord(programName()).c_str(), shellWord(spaceName).c_str(),
+                 static_cast<unsigned long long>(best[i].point));
 }
 
 // The progress bar with its rate and the time left, redrawn at most five
@@ -448,6 +453,10 @@ int runSweep(int argc, char** argv) {
     settings = parseSettings(argc, argv, help);
     if (help) {
       std::printf(USAGE, static_cast<unsigned long long>(DEFAULT_MAX_STEPS));
+      return 0;
+    }
+    if (settings.version) {
+      printVersion();
       return 0;
     }
   } catch (const UsageProblem& p) {
