@@ -5,6 +5,7 @@
 #include <getopt.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -38,6 +39,9 @@ const char* const USAGE =
     "  -j, --json         one object per input, full precision\n"
     "  -p, --plot FILE    also write an SVG picture of the length distributions and\n"
     "                     the rank-frequency curves of all inputs\n"
+    "      --title TEXT   a title above the picture\n"
+    "      --size WxH     the picture's size in pixels (default 1000 wide, as high\n"
+    "                     as its legend needs)\n"
     "  -m, --measures LIST  the measures that enter the distance, separated by commas\n"
     "                     (default all): ttr,hapax,len_mean,len_sd,h1,h2,zipf,rep,\n"
     "                     near,len_dist\n"
@@ -66,8 +70,24 @@ struct Settings {
   std::vector<Input> inputs;
   Form form = Form::Table;
   std::string plot;
+  PlotLook look;
+  bool looked = false;  // --title or --size given
   std::vector<std::string> measures = distanceMeasureNames();
 };
+
+enum OptionCode { TITLE = 256, SIZE };
+
+// WxH: two whole numbers of pixels, 1 to 100000 each.
+bool parseSize(const std::string& text, PlotLook& look) {
+  const size_t x = text.find('x');
+  uint64_t w = 0, h = 0;
+  if (x == std::string::npos || !parseCount(text.substr(0, x).c_str(), w) ||
+      !parseCount(text.substr(x + 1).c_str(), h) || w < 1 || h < 1 || w > 100000 || h > 100000)
+    return false;
+  look.width = static_cast<int>(w);
+  look.height = static_cast<int>(h);
+  return true;
+}
 
 // The chosen measures in their fixed order; empty after a usage error.
 std::vector<std::string> measuresOf(const std::string& list) {
@@ -87,6 +107,7 @@ bool parse(int argc, char** argv, Settings& s, bool* help, bool* version) {
       {"json", no_argument, nullptr, 'j'},          {"plot", required_argument, nullptr, 'p'},
       {"measures", required_argument, nullptr, 'm'}, {"list", required_argument, nullptr, 'l'},
       {"block", required_argument, nullptr, 'b'},   {"version", no_argument, nullptr, 'V'},
+      {"title", required_argument, nullptr, TITLE}, {"size", required_argument, nullptr, SIZE},
       {nullptr, 0, nullptr, 0},
   };
   opterr = 0;
@@ -102,6 +123,15 @@ bool parse(int argc, char** argv, Settings& s, bool* help, bool* version) {
       case 'c': csv = true; break;
       case 'j': json = true; break;
       case 'p': s.plot = optarg; break;
+      case TITLE:
+        s.look.title = optarg;
+        s.looked = true;
+        break;
+      case SIZE:
+        s.looked = true;
+        if (parseSize(optarg, s.look)) break;
+        usageError("stats", std::string("--size wants WIDTHxHEIGHT in pixels, such as 800x600, not '") + optarg + "'");
+        return false;
       case 'm':
         s.measures = measuresOf(optarg);
         if (s.measures.empty()) return false;
@@ -118,6 +148,10 @@ bool parse(int argc, char** argv, Settings& s, bool* help, bool* version) {
   }
   if (s.inputs.empty()) {
     usageError("stats", "no input given");
+    return false;
+  }
+  if (s.looked && s.plot.empty()) {
+    usageError("stats", "--title and --size go with --plot");
     return false;
   }
   s.form = csv ? Form::Csv : json ? Form::Json : Form::Table;
@@ -140,11 +174,11 @@ bool measureAll(const Settings& s, Comparison& c) {
   return allRead;
 }
 
-bool writePlot(const std::string& path, const std::vector<MeasuredInput>& inputs) {
+bool writePlot(const std::string& path, const std::vector<MeasuredInput>& inputs, const PlotLook& look) {
   OutputFile file;
   int systemError = 0;
   if (file.openQuietly(path, &systemError)) {
-    file.print(comparisonSvg(inputs));
+    file.print(comparisonSvg(inputs, look));
     if (file.closeQuietly(&systemError)) return true;
   }
   std::fprintf(stderr, "plomar stats: cannot write %s: %s\n", path.c_str(), std::strerror(systemError));
@@ -173,6 +207,6 @@ int runStats(int argc, char** argv) {
                           : s.form == Form::Json ? comparisonJson(c)
                                                  : comparisonTable(c);
   std::fwrite(out.data(), 1, out.size(), stdout);
-  if (!s.plot.empty() && !writePlot(s.plot, c.inputs)) ok = false;
+  if (!s.plot.empty() && !writePlot(s.plot, c.inputs, s.look)) ok = false;
   return ok ? 0 : EXIT_FAILED;
 }
