@@ -68,6 +68,8 @@ TEST(Installation, InstallsProgramAndManualPageIntoAPrefix) {
   const std::string manual = prefix + "/share/man/man1/plomar.1";
   ASSERT_TRUE(std::filesystem::exists(program));
   ASSERT_TRUE(std::filesystem::exists(manual));
+  EXPECT_EQ(fileBytes(prefix + "/share/bash-completion/completions/plomar"),
+            fileBytes(std::string(PLOMAR_SOURCE_DIR) + "/completion/plomar"));
   CommandResult r = runProgram(program, {"--version"}, s.dir());
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(r.out, std::string("plomar ") + PLOMAR_VERSION + "\n");
