@@ -150,6 +150,10 @@ bool parse(int argc, char** argv, Settings& s, bool* help, bool* version) {
     usageError("stats", "no input given");
     return false;
   }
+  if (std::count_if(s.inputs.begin(), s.inputs.end(), [](const Input& in) { return in.path == STANDARD_INPUT_NAME; }) > 1) {
+    usageError("stats", "standard input (-) can be read only once");
+    return false;
+  }
   if (s.looked && s.plot.empty()) {
     usageError("stats", "--title and --size go with --plot");
     return false;

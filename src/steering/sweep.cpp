@@ -211,6 +211,8 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   }
   if (s.arguments.size() != 1) throw UsageProblem{s.arguments.empty() ? "no space file" : "one space file only"};
   if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-list or --target-block)"};
+  if (s.arguments[0] == STANDARD_INPUT_NAME && s.targetPath == STANDARD_INPUT_NAME)
+    throw UsageProblem{"standard input (-) can be read only once"};
   if (s.seeded && !s.sampled) throw UsageProblem{"--seed goes with --sample"};
   if (s.resume && s.out.empty()) throw UsageProblem{"--resume continues the table of --out FILE"};
   return s;

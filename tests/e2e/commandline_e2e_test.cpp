@@ -171,4 +171,9 @@ TEST(CommandLineOptions, EveryCommandAnswersVersionAndReadsStandardInputForDash)
   ASSERT_EQ(block.exitStatus, 0) << block.err;
   EXPECT_EQ(s.read("IGROUPS.txt"), s.read("FGROUPS.txt"));
   EXPECT_EQ(s.command("keys -", setup).out, s.command("keys setup.txt").out);
+  for (const char* twice : {"stats - --list -", "sweep - --target -"}) {
+    CommandResult r = s.command(twice, text);
+    EXPECT_EQ(r.exitStatus, 2) << twice;
+    EXPECT_NE(r.err.find(": standard input (-) can be read only once\n"), std::string::npos) << r.err;
+  }
 }
