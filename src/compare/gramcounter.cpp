@@ -2,7 +2,6 @@
 #include "compare/gramcounter.hpp"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -14,10 +13,11 @@ uint64_t mixed(uint64_t key) {
 
 }  // namespace
 
-double nLogN(uint64_t n) { return n < 2 ? 0 : static_cast<double>(n) * std::log2(static_cast<double>(n)); }
-
+// A small table always; a large one only for a large input, where it takes
+// less memory than a hash table of as many distinct keys would (for a
+// smaller input the hash table, which stays in the cache, is faster).
 GramCounter::GramCounter(uint64_t keySpace, uint64_t additions)
-    : dense_(keySpace <= std::max<uint64_t>(uint64_t{1} << 20, 2 * additions)) {
+    : dense_(keySpace <= (uint64_t{1} << 16) || (additions >= (uint64_t{1} << 22) && keySpace <= 8 * additions)) {
   if (dense_) {
     counts_.assign(keySpace, 0);
   } else {
@@ -65,12 +65,6 @@ uint32_t GramCounter::count(uint64_t key) const {
   if (dense_) return key < counts_.size() ? counts_[key] : 0;
   const size_t slot = slotOf(key);
   return keys_[slot] == FREE ? 0 : counts_[slot];
-}
-
-double GramCounter::sumNLogN() const {
-  double sum = 0;
-  for (size_t at : used_) sum += nLogN(counts_[at]);
-  return sum;
 }
 
 void GramCounter::clear() {

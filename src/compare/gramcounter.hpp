@@ -9,9 +9,9 @@
 class GramCounter {
  public:
   // Keys are 0 .. keySpace - 1, at most `additions` of them counted before
-  // a clear (fewer than 2^32). A plain table when the keys are not many more
-  // than that (or few in any case); otherwise a hash table that grows with
-  // the number of distinct keys counted.
+  // a clear (fewer than 2^32). A plain table when there are few keys, or
+  // for many additions not many more keys than additions; otherwise a hash
+  // table that grows with the number of distinct keys counted.
   GramCounter(uint64_t keySpace, uint64_t additions);
 
   void add(uint64_t key);
@@ -19,8 +19,6 @@ class GramCounter {
   uint32_t count(uint64_t key) const;
   // The number of distinct keys counted.
   size_t distinct() const { return used_.size(); }
-  // The sum of n * log2(n) over the counts n of the distinct keys.
-  double sumNLogN() const;
   // Calls f(key, count) for every key counted, in no particular order.
   template <class F>
   void forEach(F f) const {
@@ -39,6 +37,3 @@ class GramCounter {
   std::vector<uint64_t> keys_;    // by slot (hash only)
   std::vector<size_t> used_;      // the keys (dense) or slots (hash) with a count
 };
-
-// n * log2(n), 0 for n = 0.
-double nLogN(uint64_t n);
