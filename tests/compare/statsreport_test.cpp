@@ -245,6 +245,26 @@ TEST(ComparisonPicture, WellFormedWithBothChartsAndALegend) {
   EXPECT_TRUE(wellFormedXml(comparisonSvg({{"\xe9.txt", measureTokens({"x"}), {}}}), problem)) << problem;
 }
 
+TEST(ComparisonPicture, ZBarsOfEveryMeasureOverTheBand) {
+  std::string svg = comparisonSvg(THREE.inputs);
+  std::string problem;
+  EXPECT_TRUE(wellFormedXml(svg, problem)) << problem;
+  EXPECT_NE(svg.find(">z of each measure"), std::string::npos);
+  EXPECT_EQ(occurrences(svg, "fill=\"#e8e8e8\""), 1u);  // the band -2..2
+  // A bar for each measure of each input after the target, in its colour.
+  const size_t measures = THREE.measures.size();
+  auto bars = [&](const std::string& colour) {
+    return occurrences(svg, "fill=\"" + colour + "\"/>") - occurrences(svg, "r=\"3\" fill=\"" + colour + "\"/>");
+  };
+  EXPECT_EQ(bars("#d62728"), measures);
+  EXPECT_EQ(bars("#2ca02c"), measures);
+  EXPECT_EQ(bars("#1f77b4"), 0u);  // the target has none
+  for (const std::string& m : THREE.measures) EXPECT_NE(svg.find(">" + m + "</text>"), std::string::npos) << m;
+  // Not compared: no third chart.
+  Comparison plain = comparisonOf({{"a.txt", {"x"}}, {"b.txt", {"y"}}});
+  EXPECT_EQ(comparisonSvg(plain.inputs).find(">z of each measure"), std::string::npos);
+}
+
 TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {
   std::string problem;
   EXPECT_FALSE(wellFormedXml("<svg><g></svg>", problem));
