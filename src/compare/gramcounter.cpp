@@ -49,7 +49,14 @@ void GramCounter::grow() {
 
 void GramCounter::add(uint64_t key) {
   if (dense_) {
-    if (counts_[key]++ == 0) used_.push_back(key);
+    if (counts_[key]++ > 0) return;
+    ++distinct_;
+    if (scanAll_) return;
+    used_.push_back(key);
+    if (used_.size() > counts_.size() / 16) {
+      scanAll_ = true;
+      std::vector<size_t>().swap(used_);
+    }
     return;
   }
   if (2 * (used_.size() + 1) > keys_.size()) grow();
@@ -57,6 +64,7 @@ void GramCounter::add(uint64_t key) {
   if (keys_[slot] == FREE) {
     keys_[slot] = key;
     used_.push_back(slot);
+    ++distinct_;
   }
   ++counts_[slot];
 }
@@ -68,6 +76,11 @@ uint32_t GramCounter::count(uint64_t key) const {
 }
 
 void GramCounter::clear() {
+  distinct_ = 0;
+  if (scanAll_) {
+    std::fill(counts_.begin(), counts_.end(), 0);
+    scanAll_ = false;
+  }
   for (size_t at : used_) {
     counts_[at] = 0;
     if (!dense_) keys_[at] = FREE;

@@ -18,10 +18,15 @@ class GramCounter {
   // The count of a key (0 when it was not counted).
   uint32_t count(uint64_t key) const;
   // The number of distinct keys counted.
-  size_t distinct() const { return used_.size(); }
+  size_t distinct() const { return distinct_; }
   // Calls f(key, count) for every key counted, in no particular order.
   template <class F>
   void forEach(F f) const {
+    if (scanAll_) {
+      for (size_t key = 0; key < counts_.size(); ++key)
+        if (counts_[key] > 0) f(key, counts_[key]);
+      return;
+    }
     for (size_t at : used_) f(dense_ ? at : keys_[at], counts_[at]);
   }
   // Forgets every count.
@@ -36,4 +41,8 @@ class GramCounter {
   std::vector<uint32_t> counts_;  // by key (dense) or by slot (hash)
   std::vector<uint64_t> keys_;    // by slot (hash only)
   std::vector<size_t> used_;      // the keys (dense) or slots (hash) with a count
+  size_t distinct_ = 0;
+  // A plain table with many keys counted is scanned whole instead of
+  // keeping a list of them as long as itself.
+  bool scanAll_ = false;
 };

@@ -251,3 +251,23 @@ TEST(StatsCommand, Utf8InputsAndTheirTokensInJson) {
   EXPECT_EQ(bad.err, "plomar stats: latin1.txt: not valid UTF-8 at byte offset 1\n");
   EXPECT_NE(bad.out.find("de.txt"), std::string::npos);  // the other input is still shown
 }
+
+// One token of 10 MB is measured within 256 MB of address space (the
+// program's own code and libraries included), and its length is counted
+// in the one class of tokens longer than the last length column.
+TEST(StatsCommand, OneHugeTokenInBoundedMemory) {
+  E2ESession s;
+  std::string token(10'000'000, 'a');
+  for (size_t i = 0; i < token.size(); ++i) token[i] = static_cast<char>('a' + (i * i + i / 7) % 26);
+  s.addFile("huge.txt", token + "\n");
+  CommandResult r = runProgram("/bin/sh",
+                               {"-c", std::string("ulimit -v 262144 && exec '") + PLOMAR_BINARY +
+                                          "' stats --csv --words huge.txt"},
+                               s.dir());
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(csvValue(r.out, 1, "tokens"), "1");
+  EXPECT_EQ(csvNumber(r.out, 1, "len_mean"), 1e7);
+  EXPECT_EQ(csvValue(r.out, 1, "len_31"), "0");
+  EXPECT_EQ(csvValue(r.out, 1, "len_32plus"), "1");
+  EXPECT_EQ(linesOfOutput(r.out).size(), 2u);
+}
