@@ -3,16 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
-uint64_t mixed(uint64_t key) {
-  key ^= key >> 31;
-  key *= 0x9E3779B97F4A7C15ULL;
-  return key ^ (key >> 29);
-}
-
-}  // namespace
-
 // A small table always; a large one only for a large input, where it takes
 // less memory than a hash table of as many distinct keys would (for a
 // smaller input the hash table, which stays in the cache, is faster).
@@ -21,14 +11,15 @@ GramCounter::GramCounter(uint64_t keySpace, uint64_t additions)
   if (dense_) {
     counts_.assign(keySpace, 0);
   } else {
-    counts_.assign(1024, 0);
-    keys_.assign(1024, FREE);
+    counts_.assign(size_t{1} << (64 - shift_), 0);
+    keys_.assign(counts_.size(), FREE);
   }
 }
 
+// Multiplicative hashing: the top bits of the key times 2^64 / phi.
 size_t GramCounter::slotOf(uint64_t key) const {
   const size_t mask = keys_.size() - 1;
-  size_t slot = mixed(key) & mask;
+  size_t slot = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_);
   while (keys_[slot] != FREE && keys_[slot] != key) slot = (slot + 1) & mask;
   return slot;
 }
@@ -38,6 +29,7 @@ void GramCounter::grow() {
   std::vector<uint32_t> counts(keys_.size() * 2, 0);
   keys.swap(keys_);
   counts.swap(counts_);
+  --shift_;
   for (size_t& slot : used_) {
     const uint64_t key = keys[slot];
     const uint32_t n = counts[slot];
@@ -47,9 +39,8 @@ void GramCounter::grow() {
   }
 }
 
-void GramCounter::add(uint64_t key) {
+void GramCounter::addSlowly(uint64_t key) {
   if (dense_) {
-    if (counts_[key]++ > 0) return;
     ++distinct_;
     if (scanAll_) return;
     used_.push_back(key);

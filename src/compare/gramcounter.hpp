@@ -14,7 +14,10 @@ class GramCounter {
   // table that grows with the number of distinct keys counted.
   GramCounter(uint64_t keySpace, uint64_t additions);
 
-  void add(uint64_t key);
+  void add(uint64_t key) {
+    if (dense_ && counts_[key]++ > 0) return;
+    addSlowly(key);
+  }
   // The count of a key (0 when it was not counted).
   uint32_t count(uint64_t key) const;
   // The number of distinct keys counted.
@@ -34,12 +37,15 @@ class GramCounter {
 
  private:
   static constexpr uint64_t FREE = UINT64_MAX;
+  // A key new to the plain table (already counted), or any key of the hash table.
+  void addSlowly(uint64_t key);
   size_t slotOf(uint64_t key) const;
   void grow();
 
   bool dense_;
   std::vector<uint32_t> counts_;  // by key (dense) or by slot (hash)
   std::vector<uint64_t> keys_;    // by slot (hash only)
+  unsigned shift_ = 64 - 10;      // the hash table has 2^(64 - shift_) slots
   std::vector<size_t> used_;      // the keys (dense) or slots (hash) with a count
   size_t distinct_ = 0;
   // A plain table with many keys counted is scanned whole instead of
