@@ -23,7 +23,8 @@
 namespace {
 
 const char* const USAGE =
-    "Usage: plomar stats [OPTION]... [TEXT]... [--words FILE]... [--list FILE]... [--block FILE]...\n"
+    "Usage: plomar stats [OPTION]... [TEXT]... [--words FILE]... [--list FILE]...\n"
+    "                    [--block FILE]...\n"
     "Measure texts, lists and blocks with the same yardsticks and show them side by\n"
     "side, one column per input in the order given. When there is more than one\n"
     "input, every input after the first (the target) is also compared with it on\n"

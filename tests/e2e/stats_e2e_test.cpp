@@ -35,7 +35,8 @@ TEST(StatsCommand, HelpAndTheProgramsCommandList) {
   auto help = s.command("stats --help");
   EXPECT_EQ(help.exitStatus, 0);
   EXPECT_EQ(help.out.rfind("Usage: plomar stats [OPTION]... [TEXT]...", 0), 0u) << help.out;
-  for (const char* option : {"--list FILE", "--block FILE", "--csv", "--json", "--plot FILE", "--measures LIST"})
+  for (const char* option : {"--list FILE", "--block FILE", "--csv", "--json", "--plot FILE", "--measures LIST",
+                             "--words FILE", "--window N", "--strip AB", "--drop CHARS", "--utf8"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   EXPECT_EQ(help.err, "");
   auto program = s.command("--help");
