@@ -215,9 +215,14 @@ bool compareOnWindows(const Settings& s, Comparison& c, const std::vector<TokenS
                               "; no comparison");
     return false;
   }
-  const WindowedTarget target(sequences[0], plan.window, c.measures);
+  try {
+    const WindowedTarget target(sequences[0], plan.window, c.measures);
+    for (size_t i = 1; i < c.inputs.size(); ++i) c.inputs[i].windowed = target.compare(sequences[i]);
+  } catch (const std::bad_alloc&) {
+    commandError("stats", c.inputs[0].name + ": too large to be compared in memory; no comparison");
+    return false;
+  }
   c.window = plan.window;
-  for (size_t i = 1; i < c.inputs.size(); ++i) c.inputs[i].windowed = target.compare(sequences[i]);
   return true;
 }
 

@@ -272,3 +272,22 @@ TEST(StatsCommand, OneHugeTokenInBoundedMemory) {
   EXPECT_EQ(csvValue(r.out, 1, "len_32plus"), "1");
   EXPECT_EQ(linesOfOutput(r.out).size(), 2u);
 }
+
+TEST(StatsCommand, AnotherInputTooShortForAWindowIsNamed) {
+  E2ESession s;
+  std::string words;
+  for (int i = 0; i < 60; ++i) words += "alpha beta gamma delta ";
+  s.addFile("long.txt", words);  // 240 tokens
+  s.addFile("short.txt", "alpha beta gamma\n");
+  auto r = s.command("stats long.txt short.txt long.txt");
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err, "plomar stats: short.txt: 3 tokens, too few for a window of 50 tokens; no comparison\n");
+  EXPECT_EQ(r.out.find("\nwindow"), std::string::npos);
+  EXPECT_NE(r.out.find("\ntokens"), std::string::npos);  // the whole-input measures are shown
+  // Without it, windows of 120 (half the target).
+  auto ok = s.command("stats --csv long.txt long.txt");
+  EXPECT_EQ(ok.exitStatus, 0) << ok.err;
+  EXPECT_EQ(csvValue(ok.out, 1, "window"), "120");
+  EXPECT_EQ(csvValue(ok.out, 2, "window"), "120");
+  EXPECT_EQ(csvValue(ok.out, 2, "dist"), "0");
+}
