@@ -3,6 +3,7 @@
 // block made in the interactive program and measured from its report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -290,4 +291,24 @@ TEST(StatsCommand, AnotherInputTooShortForAWindowIsNamed) {
   EXPECT_EQ(csvValue(ok.out, 1, "window"), "120");
   EXPECT_EQ(csvValue(ok.out, 2, "window"), "120");
   EXPECT_EQ(csvValue(ok.out, 2, "dist"), "0");
+}
+
+TEST(StatsCommand, CsvTablesOfDifferentRunsStack) {
+  E2ESession s;
+  s.addFile("short.txt", "a bb ccc\n");
+  std::string longer;
+  for (int i = 0; i < 100; ++i) longer += "word " + std::string(static_cast<size_t>(i % 40 + 1), 'x') + "\n";
+  s.addFile("long.txt", longer);
+  auto one = s.command("stats --csv short.txt");
+  auto two = s.command("stats --csv long.txt long.txt");
+  ASSERT_EQ(two.exitStatus, 0) << two.err;
+  const std::string header = one.out.substr(0, one.out.find('\n'));
+  EXPECT_EQ(two.out.substr(0, two.out.find('\n')), header);
+  EXPECT_NE(header.find(",len_31,len_32plus,top,window,"), std::string::npos) << header;
+  // Every row has the header's number of fields.
+  for (const std::string& csv : {one.out, two.out})
+    for (const std::string& line : linesOfOutput(csv))
+      EXPECT_EQ(std::count(line.begin(), line.end(), ','), std::count(header.begin(), header.end(), ',')) << line;
+  // Runs of 32 to 40 x: 18 of the 200 tokens.
+  EXPECT_DOUBLE_EQ(csvNumber(two.out, 1, "len_32plus"), 18.0 / 200);
 }
