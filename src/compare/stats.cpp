@@ -189,8 +189,10 @@ bool measureAll(const Settings& s, Comparison& c, std::vector<TokenSequence>& se
   bool allRead = true;
   for (size_t i = 0; i < s.inputs.size(); ++i) {
     try {
-      sequences.push_back(sequenceOfInputFile(s.inputs[i].kind, s.inputs[i].path, s.reading));
-      c.inputs.push_back({s.inputs[i].path, measureSequence(sequences.back()), {}});
+      TokenSequence sequence = sequenceOfInputFile(s.inputs[i].kind, s.inputs[i].path, s.reading);
+      MeasuredInput measured{s.inputs[i].path, measureSequence(sequence), {}};
+      sequences.push_back(std::move(sequence));
+      c.inputs.push_back(std::move(measured));
     } catch (const InputError& e) {
       commandError("stats", e.what());
       allRead = false;
