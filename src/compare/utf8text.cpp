@@ -88,11 +88,6 @@ std::vector<char32_t> codePointsOf(std::string_view utf8) {
   return points;
 }
 
-bool isWordCharacter(char32_t c) {
-  InUtf8Locale utf8;
-  return wordCharacterInLocale(c);
-}
-
 std::vector<std::string> utf8Words(std::string_view utf8) {
   InUtf8Locale inLocale;
   std::vector<std::string> words;
