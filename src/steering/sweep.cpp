@@ -329,17 +329,16 @@ std::string pointRow(const Sweep& w, uint64_t point) {
   HeadlessBlock block = generateHeadless(w.maxSteps);
   std::string cell = setupFileText(setup);
   while (!cell.empty() && cell.back() == '\n') cell.pop_back();
-  std::string row = std::to_string(point) + "," + csvField(cell) + "," +
-                    (block.complete ? STATUS_COMPLETE : STATUS_OUT_OF_STEPS) + "," + std::to_string(block.groups) +
-                    "," + std::to_string(block.steps) + ",";
-  if (!block.complete) return row + std::string(w.emptyFields - 1, ',') + "," + w.sweep + "\n";
+  const std::string start = std::to_string(point) + "," + csvField(cell) + ",";
+  const std::string reached = "," + std::to_string(block.groups) + "," + std::to_string(block.steps) + ",";
+  if (!block.complete) return start + STATUS_OUT_OF_STEPS + reached + std::string(w.emptyFields - 1, ',') + "," + w.sweep + "\n";
   const TokenSequence groups = tokenSequence(cleanedTokens(finishedBlockGroups(), w.reading), w.reading.characters);
-  const bool tooShort = groups.size() < w.target->window();
-  if (tooShort) row.replace(row.find(STATUS_COMPLETE), std::strlen(STATUS_COMPLETE), STATUS_TOO_SHORT);
-  row += yardstickCsvFields(measureSequence(groups)) + ",";
-  row += tooShort ? emptyComparisonCsvFields(w.measures.size(), w.target->window())
-                  : comparisonCsvFields(w.target->compare(groups));
-  return row + "," + w.sweep + "\n";
+  const std::string yardsticks = yardstickCsvFields(measureSequence(groups)) + ",";
+  const std::string ending = "," + w.sweep + "\n";
+  if (groups.size() < w.target->window())
+    return start + STATUS_TOO_SHORT + reached + yardsticks + emptyComparisonCsvFields(w.measures.size(), w.target->window()) +
+           ending;
+  return start + STATUS_COMPLETE + reached + yardsticks + comparisonCsvFields(w.target->compare(groups)) + ending;
 }
 
 // A shell word for the command lines of the best points.
