@@ -43,7 +43,7 @@ TEST(BashCompletion, CompletesCommandsOptionsTheirArgumentsAndFileNames) {
   EXPECT_EQ(offered,
             "sweep\n"
             "stats block keys sweep open --help --version\n"
-            "--target-list --target-block\n"
+            "--target-words --target-list --target-block\n"
             "space.txt spice.csv\n"
             "\n"  // a number of jobs: nothing to offer
             "ttr,hapax ttr,h1 ttr,h2\n"
