@@ -81,12 +81,16 @@ std::vector<double> ticks(double low, double high, double step) {
   return values;
 }
 
-// The stroke of input i's curves: its colour, and its dashes after the first.
-std::string strokeOf(size_t i, const char* width) {
-  std::string s = "stroke=\"" + std::string(COLOURS[i % NCOLOURS]) + "\" stroke-width=\"" + width + "\"";
+// The stroke of input i's lines: its colour, and its dashes after the first.
+std::string strokeOf(size_t i, double width) {
+  std::string s = "stroke=\"" + std::string(COLOURS[i % NCOLOURS]) + "\" stroke-width=\"" + number(width) + "\"";
   if (i % NDASHES != 0) s += " stroke-dasharray=\"" + std::string(DASHES[i % NDASHES]) + "\"";
   return s;
 }
+
+// Curves, like markers, grow thinner from input to input: a later curve
+// drawn over an equal one leaves its edges showing.
+double curveWidth(size_t i) { return std::max(1.5, 3.5 - static_cast<double>(i)); }
 
 // Markers shrink from input to input, so that a later one drawn over an
 // earlier one at the same place leaves a ring of it.
@@ -134,7 +138,7 @@ Points thinned(const Points& points) {
 
 std::string polyline(const Points& points, size_t input, const char* kind) {
   if (points.empty()) return "";
-  std::string s = "<polyline class=\"" + std::string(kind) + "\" fill=\"none\" " + strokeOf(input, "2") + " points=\"";
+  std::string s = "<polyline class=\"" + std::string(kind) + "\" fill=\"none\" " + strokeOf(input, curveWidth(input)) + " points=\"";
   for (const auto& [x, y] : points) s += number(x) + "," + number(y) + " ";
   return s + "\"/>\n";
 }
@@ -225,7 +229,7 @@ std::string legend(const std::vector<MeasuredInput>& inputs, double left, double
   std::string s;
   for (size_t i = 0; i < inputs.size(); ++i) {
     double y = top + 22 * static_cast<double>(i);
-    s += line(left, y, left + 30, y, strokeOf(i, "3").c_str());
+    s += line(left, y, left + 30, y, strokeOf(i, 3).c_str());
     s += text(left + 38, y + 4, xmlText(inputs[i].name), "start");
   }
   return s;

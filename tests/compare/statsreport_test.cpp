@@ -324,6 +324,8 @@ TEST(ComparisonPicture, TailsStandAboveTheFrameAndEqualInputsStayVisible) {
     EXPECT_EQ(elementText(svg, curves[0]).find("stroke-dasharray"), std::string::npos);
     EXPECT_NE(elementText(svg, curves[1]).find("stroke-dasharray=\"9,5\""), std::string::npos);
     EXPECT_NE(elementText(svg, curves[2]).find("stroke-dasharray=\"3,4\""), std::string::npos);
+    EXPECT_GT(attributeAt(svg, curves[0], "stroke-width"), attributeAt(svg, curves[1], "stroke-width"))
+        << "a later curve over an equal one leaves its edges showing";
   }
   EXPECT_EQ(occurrences(svg, "stroke-dasharray=\"9,5\""), 3u);  // two curves and the legend
   // The frequency axis still names 1 and 10 at its ticks.
