@@ -23,6 +23,7 @@ AheadStream streamFrom(double Y, int32_t IT, int32_t CYCS, double K, float A, fl
 void makeDraw(AheadStream& s, bool accepted) {
   s.draws[(s.first + s.count) % AHEADDRAWS] = {s.Y, s.IT, s.CYCS, s.steps, accepted};
   s.count += 1;
+  if (!accepted) s.fillTo = s.count;
   s.steps = 0;
   s.rejected = 0;
 }
@@ -51,10 +52,11 @@ inline void advanceOneStep(AheadStream& s) {
 // out is full again: the others go on beside it as long as they have room.
 void fill(AheadStream& needed) {
   auto& streams = GEN.drawsAhead.streams;
+  needed.fillTo = AHEADDRAWS;
   do {
     for (AheadStream& s : streams)
-      if (s.count < AHEADDRAWS) advanceOneStep(s);
-  } while (needed.count < AHEADDRAWS);
+      if (s.count < s.fillTo) advanceOneStep(s);
+  } while (needed.count < needed.fillTo);
 }
 
 }  // namespace

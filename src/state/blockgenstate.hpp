@@ -58,6 +58,9 @@ struct AheadStream {
   uint32_t steps = 0;     // steps since the last draw made
   int32_t rejected = 0;   // candidates rejected since the last draw made
   uint32_t first = 0, count = 0;
+  // Filled up to this many draws: AHEADDRAWS, or fewer after a draw that is
+  // not accepted (a function that never accepts is not run far ahead).
+  uint32_t fillTo = AHEADDRAWS;
   std::array<AheadDraw, AHEADDRAWS> draws{};
 };
 
