@@ -253,8 +253,7 @@ TEST_F(Generation, DrawsAheadMakeTheSameBlocksAsDirectDraws) {
 
 // A budget of map steps stops the generation in the same draw, after the
 // same number of groups and steps, whether the functions are computed ahead
-// or not: budgets that end inside a group, inside a removal and at a group's
-// last step.
+// or not: budgets from one step to the whole generation's steps.
 TEST_F(Generation, StepBudgetStopsAtTheSameDrawAsDirectDraws) {
   for (uint32_t seed : {3u, 8u, 21u}) {
     resetProgramState();
