@@ -94,7 +94,7 @@ std::vector<int> orderOf(const Functions& f) {
 // ends early, at the step budget, when a function never accepts).
 size_t expectSameAheadAndDirect(const Functions& f, int draws, const std::string& what,
                                 const std::vector<int>& order) {
-  stepBudget = 1'000'000;
+  stepBudget = 500'000;
   std::vector<std::string> direct = record(f, false, draws, order);
   const size_t made = direct.size() - looks.size();
   std::vector<std::string> ahead = record(f, true, draws, order);
@@ -200,7 +200,7 @@ TEST(DrawsAhead, FixedPointsThatAcceptOrNeverAccept) {
       (function == 1 ? f.k1 : function == 2 ? f.k2 : f.k3) = 4.0;
       f.map = function == 1 && x == 0.5;
       if (f.map) f.highestMapInteger = 38;
-      stepBudget = 2'000'000;
+      stepBudget = 600'000;
       std::vector<std::string> ahead = record(f, true, 100000, orderOf(f));
       ASSERT_GT(looks.back(), stepBudget) << x << ' ' << function;  // stopped by the hook
       EXPECT_EQ(ahead, record(f, false, 100000, orderOf(f))) << x << ' ' << function;
