@@ -142,19 +142,6 @@ TEST(DrawsAhead, LongStreamsOfEveryFunctionInChaos) {
   }
 }
 
-// Small and large ranges: with 2 sizes GCF2 only ever gives 1; a tank of
-// 32766 slots makes GCF3's silent runs up to 181 steps long.
-TEST(DrawsAhead, NarrowAndWideRanges) {
-  Session s;
-  for (int32_t slots : {3, 40, 32766}) {
-    for (int32_t sizes : {2, 31}) {
-      Functions f{.hiGroupSize = sizes, .tankSlots = slots, .highestMapInteger = 2, .map = slots == 40};
-      EXPECT_EQ(expectSameAheadAndDirect(f, 4000, "slots " + std::to_string(slots) + " sizes " + std::to_string(sizes)),
-                4000u);
-    }
-  }
-}
-
 // In the period-3 window of the map (K = 3.83) the orbit falls into a cycle
 // of three values. A function may then accept forever in that cycle, or be
 // caught on a rejected value (its silent runs of 12 and 9 steps bring it back
