@@ -10,6 +10,9 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,6 +24,7 @@
 #include "compare/statsinputs.hpp"
 #include "steering/sweeprunner.hpp"
 #include "steering/sweeptable.hpp"
+#include "steering/tablefile.hpp"
 #include "compare/yardsticks.hpp"
 #include "shell/files.hpp"
 #include "shell/numberforms.hpp"
@@ -237,12 +241,7 @@ class TableOutput {
 
 // ---- the sweep ----
 
-std::vector<uint64_t> pointsOfRun(const Settings& s, uint64_t count) {
-  std::vector<uint64_t> points;
-  for (uint64_t p : samplePoints(count, s.sampled ? s.sample : count, s.seed))
-    if ((p - 1) % s.shards == s.shard - 1) points.push_back(p);
-  return points;
-}
+PointChoice choiceOf(const Settings& s) { return PointChoice{s.sampled ? s.sample : 0, s.seed, s.shard, s.shards}; }
 
 // The target's kind as the fingerprint has always named it.
 const char* kindName(InputKind kind) {
@@ -304,24 +303,24 @@ std::string shellWord(const std::string& text) {
   return quoted + "'";
 }
 
-void printBest(const std::vector<SweepRow>& rows, const std::string& spaceName) {
-  std::vector<SweepRow> best = bestRows(rows, 10);
+void printBest(const std::vector<SweepRow>& best, size_t rows, const std::string& spaceName) {
   if (best.empty()) {
     std::fprintf(stderr, "No point of the sweep completed.\n");
     return;
   }
-  std::fprintf(stderr, "The best %zu of %zu points (smallest distance to the target):\n", best.size(), rows.size());
+  std::fprintf(stderr, "The best %zu of %zu points (smallest distance to the target):\n", best.size(), rows);
   for (size_t i = 0; i < best.size(); ++i)
     std::fprintf(stderr, "%3zu. point %-8llu distance %-12s plomar keys %s --point %llu\n", i + 1,
                  static_cast<unsigned long long>(best[i].point), significantForm(best[i].distance, 6).c_str(),
                  shellWord(spaceName).c_str(), static_cast<unsigned long long>(best[i].point));
 }
 
-// The progress bar with its rate and the time left, redrawn at most five
-// times a second.
+// The progress bar with its rate and the time left (a count alone when the
+// total is not known), redrawn at most five times a second.
 class Progress {
  public:
-  Progress(size_t done, size_t total) : shown_(isatty(STDERR_FILENO) == 1), first_(done), done_(done), total_(total) {}
+  Progress(size_t done, size_t total, const char* what = "points")
+      : shown_(isatty(STDERR_FILENO) == 1), what_(what), first_(done), done_(done), total_(total) {}
   void advance() {
     ++done_;
     auto now = std::chrono::steady_clock::now();
@@ -336,31 +335,80 @@ class Progress {
     drawn_ = now;
     double seconds = std::chrono::duration<double>(now - start_).count();
     double rate = seconds > 0 ? static_cast<double>(done_ - first_) / seconds : 0;
+    if (total_ == 0) {
+      std::fprintf(stderr, "\r%zu %s, %.2f %s/s ", done_, what_, rate, what_);
+      return;
+    }
     long left = rate > 0 ? static_cast<long>(static_cast<double>(total_ - done_) / rate) : 0;
     const int width = 30;
-    int filled = total_ > 0 ? static_cast<int>(width * done_ / total_) : width;
-    std::fprintf(stderr, "\r[%s%s] %zu/%zu points, %.2f points/s, %ld:%02ld:%02ld left ",
+    int filled = static_cast<int>(static_cast<double>(width) * static_cast<double>(done_) / static_cast<double>(total_));
+    std::fprintf(stderr, "\r[%s%s] %zu/%zu %s, %.2f %s/s, %ld:%02ld:%02ld left ",
                  std::string(static_cast<size_t>(filled), '#').c_str(),
-                 std::string(static_cast<size_t>(width - filled), '.').c_str(), done_, total_, rate, left / 3600,
-                 left / 60 % 60, left % 60);
+                 std::string(static_cast<size_t>(width - filled), '.').c_str(), done_, total_, what_, rate, what_,
+                 left / 3600, left / 60 % 60, left % 60);
   }
 
   bool shown_;
+  const char* what_;
   size_t first_, done_, total_;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now(), drawn_{};
 };
 
-// Every point of the run must make a set-up that the block menu accepts,
-// before the first block is generated.
-void checkPoints(const SweepSpace& space, const std::vector<uint64_t>& points) {
-  for (uint64_t p : points) {
-    try {
-      applySetup(pointSetup(space, p));
-    } catch (const SetupError& e) {
-      throw SetupError(std::string(e.what()) + " (point " + std::to_string(p) + ")");
+SetupError atPoint(const SetupError& e, uint64_t point) {
+  return SetupError(std::string(e.what()) + " (point " + std::to_string(point) + ")");
+}
+
+// Every value of every line is checked once before the first block, with the
+// other lines at their first values; whatever depends on several lines is
+// checked point by point as the points are handed out (pointChecked).
+void checkValues(const SweepSpace& space) {
+  size_t total = 0;
+  for (const SpaceLine& line : space.lines) total += line.values.size();
+  Progress progress(0, total, "values checked");
+  std::vector<size_t> indices(space.lines.size(), 0);
+  for (size_t j = 0; j < space.lines.size(); ++j) {
+    for (size_t v = 0; v < space.lines[j].values.size(); ++v) {
+      indices[j] = v;
+      if (j == 0 || v > 0) {
+        try {
+          applySetup(parseSetupText(setupTextOfIndices(space, indices), space.fileName));
+        } catch (const SetupError& e) {
+          progress.clear();
+          throw atPoint(e, pointOfIndices(space, indices));
+        }
+      }
+      progress.advance();
     }
+    indices[j] = 0;
+  }
+  progress.clear();
+}
+
+void checkPoint(const SweepSpace& space, uint64_t point) {
+  try {
+    applySetup(pointSetup(space, point));
+  } catch (const SetupError& e) {
+    throw atPoint(e, point);
   }
 }
+
+// The best complete rows seen, kept few.
+class BestRows {
+ public:
+  void add(SweepRow row) {
+    ++seen_;
+    row.text.clear();
+    if (!row.complete) return;
+    best_.push_back(std::move(row));
+    if (best_.size() >= 1000) best_ = bestRows(best_, SHOWN);
+  }
+  void print(const std::string& spaceName) const { printBest(bestRows(best_, SHOWN), seen_, spaceName); }
+
+ private:
+  static constexpr size_t SHOWN = 10;
+  std::vector<SweepRow> best_;
+  size_t seen_ = 0;
+};
 
 int runMerge(const Settings& s) {
   std::vector<std::string> contents;
@@ -371,6 +419,8 @@ int runMerge(const Settings& s) {
     out.toStandardOutput();
     out.write(merged);
   } else {
+    std::optional<SweepTableFile> inUse;  // a table that a sweep is writing is not replaced
+    if (access(s.out.c_str(), F_OK) == 0) inUse.emplace(s.out);
     OutputFile file;
     int problem = 0;
     if (!file.openQuietly(s.out, &problem)) throw std::runtime_error("cannot create " + s.out + ": " + std::strerror(problem));
@@ -378,11 +428,11 @@ int runMerge(const Settings& s) {
     if (!file.closeQuietly(&problem)) throw std::runtime_error("cannot write " + s.out + ": " + std::strerror(problem));
   }
   std::vector<SweepRow> rows = readSweepTable(merged, "merged").rows;
-  printBest(rows, "SPACE");
+  printBest(bestRows(rows, 10), rows.size(), "SPACE");
   return 0;
 }
 
-int runSweepOf(const Settings& s) {
+Sweep prepareSweep(const Settings& s) {
   Sweep w;
   w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
@@ -392,42 +442,124 @@ int runSweepOf(const Settings& s) {
   w.maxSteps = s.maxSteps;
   w.header = sweepHeader(w.measures);
   w.emptyFields = commaCount(yardstickCsvHeader(SWEEP_LENGTHS)) + 1 + w.measures.size() + 1;
-  std::vector<uint64_t> points = pointsOfRun(s, w.space.pointCount);
   w.sweep = sweepField(fingerprintOfSweep(w, s, targetBytes), s.sampled ? std::min(s.sample, w.space.pointCount)
                                                                            : w.space.pointCount);
-  checkPoints(w.space, points);
+  return w;
+}
 
-  TableOutput out(s.out.empty() ? "standard output" : s.out);
+// What an earlier run left: the rows kept in the table, and the rows of its
+// journal after them.
+struct EarlierRun {
   ResumePlan plan;
-  if (s.out.empty()) {
-    out.toStandardOutput();
-  } else if (s.resume && access(s.out.c_str(), F_OK) == 0) {
-    plan = planResume(inputBytes(s.out), s.out, w.header, w.sweep, points);
-    if (truncate(s.out.c_str(), static_cast<off_t>(plan.keepBytes)) != 0)
-      throw std::runtime_error("cannot cut " + s.out + ": " + std::strerror(errno));
-    out.open(O_APPEND);
-  } else {
-    out.open(O_TRUNC);
-  }
-  if (plan.keepBytes == 0) out.write(w.header);
+  std::map<uint64_t, std::string> journal;
+};
 
-  std::vector<SweepRow> rows = std::move(plan.rows);
-  for (SweepRow& r : rows) r.text.clear();
-  std::vector<uint64_t> rest(points.begin() + static_cast<std::ptrdiff_t>(plan.pointsDone), points.end());
-  Progress progress(plan.pointsDone, points.size());
+EarlierRun readEarlierRun(const SweepTableFile& file, const Sweep& w, PointSequence& sequence) {
+  EarlierRun earlier;
+  earlier.plan = planResume(file.contents(), file.name(), w.header, w.sweep,
+                            [&sequence](uint64_t& p) { return sequence.next(p); });
+  earlier.journal = readJournalRows(file.journalContents(), file.journalName(), w.header, w.sweep);
+  if (!earlier.plan.rows.empty())  // rows of the journal that reached the table
+    earlier.journal.erase(earlier.journal.begin(), earlier.journal.upper_bound(earlier.plan.rows.back().point));
+  return earlier;
+}
+
+// As many workers as asked for (one per core by default, no more than there
+// are points left), or as many as the system lets start, saying so.
+void startWorkers(WorkerPool& pool, const Settings& s, uint64_t pointsLeft, const Sweep& w) {
+  long cores = std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
+  uint64_t wanted = s.jobs > 0 ? static_cast<uint64_t>(s.jobs) : static_cast<uint64_t>(cores);
+  if (pointsLeft > 0) wanted = std::min(wanted, pointsLeft);
+  std::string problem;
+  int started = pool.start(static_cast<int>(wanted), [&w](uint64_t p) { return pointRow(w, p); }, problem);
+  if (started == 0) throw std::runtime_error("cannot start a worker (" + problem + ")");
+  if (static_cast<uint64_t>(started) < wanted)
+    std::fprintf(stderr, "plomar sweep: started %d of %llu workers (%s); going on with %d\n", started,
+                 static_cast<unsigned long long>(wanted), problem.c_str(), started);
+}
+
+// The point number of a row of this sweep.
+SweepRow rowOf(const Sweep& w, const std::string& row) { return readSweepTable(w.header + row, "row").rows.front(); }
+
+int runSweepOf(const Settings& s) {
+  Sweep w = prepareSweep(s);
+  checkValues(w.space);
+  PointSequence sequence(w.space.pointCount, choiceOf(s));
+  std::optional<SweepTableFile> file;  // locked, but not touched before the run can proceed
+  if (!s.out.empty()) file.emplace(s.out);
+  EarlierRun earlier;
+  if (file && s.resume) earlier = readEarlierRun(*file, w, sequence);
+  const uint64_t total = sequence.total();
+  WorkerPool pool;
+  startWorkers(pool, s, total > earlier.plan.pointsDone ? total - earlier.plan.pointsDone : 0, w);
+
+  TableOutput standardOutput("standard output");
+  standardOutput.toStandardOutput();
+  std::set<uint64_t> journalPoints;
+  for (const auto& entry : earlier.journal) journalPoints.insert(entry.first);
+  if (file) {
+    file->begin(earlier.plan.keepBytes, w.header, journalPoints, s.resume);
+  } else {
+    standardOutput.write(w.header);
+  }
+
+  BestRows best;
+  for (SweepRow& r : earlier.plan.rows) best.add(std::move(r));
+  size_t done = earlier.plan.pointsDone;
+  Progress progress(done, total);
+  std::set<uint64_t> reached;  // points of the journal that the run has come to
+  std::set<uint64_t> early;    // rows of this run waiting in the journal
+  auto write = [&](uint64_t point, const std::string& row) {
+    if (file) {
+      file->writeRow(point, row);
+    } else {
+      standardOutput.write(row);
+    }
+    best.add(rowOf(w, row));
+    early.erase(point);
+    ++done;
+    progress.advance();
+  };
+  auto writeJournalRowsBefore = [&](uint64_t point) {
+    while (!reached.empty() && *reached.begin() < point) {
+      uint64_t p = *reached.begin();
+      write(p, earlier.journal[p]);
+      reached.erase(reached.begin());
+    }
+  };
+  PointSource source = [&](uint64_t& point) {
+    while (sequence.next(point)) {
+      if (earlier.journal.count(point) == 0) {
+        checkPoint(w.space, point);
+        return true;
+      }
+      reached.insert(point);  // finished before: not computed again
+    }
+    return false;
+  };
+  RowHandlers handlers;
+  handlers.inOrder = [&](const std::string& row) {
+    uint64_t point = rowOf(w, row).point;
+    writeJournalRowsBefore(point);
+    write(point, row);
+  };
+  if (file)
+    handlers.early = [&](uint64_t point, const std::string& row) {
+      file->writeEarly(point, row);
+      early.insert(point);
+    };
   catchStopSignals();
-  unsigned long cores = static_cast<unsigned long>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
-  RunOutcome outcome = runPoints(
-      rest, s.jobs > 0 ? s.jobs : static_cast<int>(cores), [&w](uint64_t p) { return pointRow(w, p); },
-      [&](const std::string& row) {
-        out.write(row);
-        rows.push_back(readSweepTable(w.header + row, "row").rows.front());
-        rows.back().text.clear();
-        progress.advance();
-      });
+  RunOutcome outcome = pool.run(source, handlers);
+  if (outcome.end == RunEnd::Done) {
+    writeJournalRowsBefore(UINT64_MAX);
+    if (file) file->finish();
+  }
   progress.clear();
   if (outcome.end == RunEnd::Interrupted) {
-    std::fprintf(stderr, "plomar sweep: interrupted after %zu of %zu points%s\n", rows.size(), points.size(),
+    pool.stop();
+    const size_t finished = done + early.size() + reached.size();
+    std::string of = total > 0 ? " of " + std::to_string(total) : "";
+    std::fprintf(stderr, "plomar sweep: interrupted after %zu%s points%s\n", finished, of.c_str(),
                  s.out.empty() ? "" : ("; the same command with --resume continues " + s.out).c_str());
     endByStopSignal();
   }
@@ -435,7 +567,7 @@ int runSweepOf(const Settings& s) {
     std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
     return EXIT_FAILED;
   }
-  printBest(rows, s.arguments[0]);
+  best.print(s.arguments[0]);
   return 0;
 }
 
