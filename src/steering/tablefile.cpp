@@ -111,8 +111,8 @@ void SweepTableFile::begin(size_t keepBytes, const std::string& header, const st
   if (keepJournal && !journalPoints.empty()) {
     pending_ = journalPoints;
     openJournal();
-  } else if (unlink(journalName().c_str()) != 0 && errno != ENOENT) {
-    systemFailure("cannot remove", journalName());
+  } else {
+    removeJournal();
   }
 }
 
@@ -121,13 +121,17 @@ void SweepTableFile::openJournal() {
   if (journalFd_ < 0) systemFailure("cannot create", journalName());
 }
 
-void SweepTableFile::clearJournal() {
-  if (journalFd_ >= 0 && ftruncate(journalFd_, 0) != 0) systemFailure("cannot cut", journalName());
+void SweepTableFile::removeJournal() {
+  if (journalFd_ >= 0) {
+    close(journalFd_);
+    journalFd_ = -1;
+  }
+  if (unlink(journalName().c_str()) != 0 && errno != ENOENT) systemFailure("cannot remove", journalName());
 }
 
 void SweepTableFile::writeRow(uint64_t point, const std::string& row) {
   writeTo(fd_, name_, row);
-  if (pending_.erase(point) > 0 && pending_.empty()) clearJournal();
+  if (pending_.erase(point) > 0 && pending_.empty()) removeJournal();
 }
 
 void SweepTableFile::writeEarly(uint64_t point, const std::string& row) {
@@ -136,10 +140,4 @@ void SweepTableFile::writeEarly(uint64_t point, const std::string& row) {
   pending_.insert(point);
 }
 
-void SweepTableFile::finish() {
-  if (journalFd_ >= 0) {
-    close(journalFd_);
-    journalFd_ = -1;
-  }
-  if (unlink(journalName().c_str()) != 0 && errno != ENOENT) systemFailure("cannot remove", journalName());
-}
+void SweepTableFile::finish() { removeJournal(); }

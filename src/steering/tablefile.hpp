@@ -3,8 +3,8 @@
 // runs, and its journal FILE.journal: rows that are finished before the row
 // of an earlier point. The table holds whole rows in point order only; a row
 // that must wait for its turn is in the journal at once, so that an
-// interruption loses no finished point. The journal is emptied whenever the
-// table has caught up with it, and removed when the sweep is complete.
+// interruption loses no finished point. The journal is removed whenever the
+// table has caught up with it, and when the sweep is complete.
 #include <sys/types.h>
 
 #include <cstdint>
@@ -49,7 +49,7 @@ class SweepTableFile {
 
  private:
   void openJournal();
-  void clearJournal();
+  void removeJournal();
 
   std::string name_;
   int fd_ = -1;
