@@ -44,8 +44,9 @@ const char* const USAGE =
     "  B = 10000,12000 | 20000,22000     two alternatives\n"
     "  X1 = 3.9..4.0 step 0.05, 0.3      3.9, 3.95 and 4 (LO + i*S up to HI)\n"
     "A range's values are exact decimals, written with no more decimals than\n"
-    "LO, HI and S have. Text in double quotes is taken as it is; the file names\n"
-    "of MAP and PHNTM hold no ranges. The points are the cartesian product of\n"
+    "LO, HI and S have (5e-2 is 0.05); a range holds at most 1000000 values.\n"
+    "Text in double quotes is taken as it is; the file names of MAP and PHNTM\n"
+    "hold no ranges. The points are the cartesian product of\n"
     "the values, numbered from 1: the first KEY = value line of the file varies\n"
     "slowest, the last one fastest. 'plomar keys SPACE --point N' and\n"
     "'plomar block SPACE --point N' take the set-up of point N.\n"
@@ -78,10 +79,13 @@ const char* const USAGE =
     "(a fingerprint of the space, target and options, and the number of points\n"
     "of the sweep).\n"
     "An out-of-steps point leaves the yardsticks and the distance empty. Numbers\n"
-    "are in full precision. Rows are written as their points complete: after an\n"
-    "interruption (Ctrl-C) every row on disk is whole, and the same command with\n"
-    "--resume computes only the missing points, to the same bytes as a run that\n"
-    "was never interrupted. The tables of all shards, merged, are the bytes of\n"
+    "are in full precision. Rows are written as their points complete (a row\n"
+    "finished before an earlier point's goes to FILE.journal until its turn):\n"
+    "after an interruption (Ctrl-C, SIGTERM, SIGHUP) every finished row is on\n"
+    "disk, whole, and the same command with --resume computes only the missing\n"
+    "points, to the same bytes as a run that was never interrupted; it refuses a\n"
+    "file that is not this sweep's table. The table is locked while a sweep\n"
+    "writes it. The tables of all shards, merged, are the bytes of\n"
     "the unsharded run; --merge refuses tables of different sweeps, a row cut\n"
     "off, two different rows of one point, and missing points.\n"
     "\n"
@@ -90,7 +94,8 @@ const char* const USAGE =
     "standard error when it is a terminal. Nothing but the table goes to\n"
     "standard output.\n"
     "\n"
-    "Exit status: 0 on success, 1 when the sweep fails or --merge refuses,\n"
+    "Exit status: 0 on success, 1 when the sweep fails, its table is in use or\n"
+    "not its own, or --merge refuses,\n"
     "2 on a usage error or a bad space file.\n";
 
 const char* const COMMAND = "sweep";
@@ -466,10 +471,10 @@ EarlierRun readEarlierRun(const SweepTableFile& file, const Sweep& w, PointSeque
 
 // As many workers as asked for (one per core by default, no more than there
 // are points left), or as many as the system lets start, saying so.
-void startWorkers(WorkerPool& pool, const Settings& s, uint64_t pointsLeft, const Sweep& w) {
+void startWorkers(WorkerPool& pool, const Settings& s, bool sequenceTotalKnown, uint64_t pointsLeft, const Sweep& w) {
   long cores = std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
   uint64_t wanted = s.jobs > 0 ? static_cast<uint64_t>(s.jobs) : static_cast<uint64_t>(cores);
-  if (pointsLeft > 0) wanted = std::min(wanted, pointsLeft);
+  if (sequenceTotalKnown) wanted = std::min(wanted, std::max<uint64_t>(pointsLeft, 1));
   std::string problem;
   int started = pool.start(static_cast<int>(wanted), [&w](uint64_t p) { return pointRow(w, p); }, problem);
   if (started == 0) throw std::runtime_error("cannot start a worker (" + problem + ")");
@@ -491,7 +496,7 @@ int runSweepOf(const Settings& s) {
   if (file && s.resume) earlier = readEarlierRun(*file, w, sequence);
   const uint64_t total = sequence.total();
   WorkerPool pool;
-  startWorkers(pool, s, total > earlier.plan.pointsDone ? total - earlier.plan.pointsDone : 0, w);
+  startWorkers(pool, s, total > 0, total > earlier.plan.pointsDone ? total - earlier.plan.pointsDone : 0, w);
 
   TableOutput standardOutput("standard output");
   standardOutput.toStandardOutput();
