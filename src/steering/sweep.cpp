@@ -324,15 +324,17 @@ void printBest(const std::vector<SweepRow>& best, size_t rows, const std::string
 // total is not known), redrawn at most five times a second.
 class Progress {
  public:
-  Progress(size_t done, size_t total, const char* what = "points")
-      : shown_(isatty(STDERR_FILENO) == 1), what_(what), first_(done), done_(done), total_(total) {}
+  // `what` counts ("points"), `doing` goes before the bar ("checking ").
+  Progress(size_t done, size_t total, const char* what = "points", const char* doing = "")
+      : shown_(isatty(STDERR_FILENO) == 1), what_(what), doing_(doing), first_(done), done_(done), total_(total) {}
   void advance() {
     ++done_;
     auto now = std::chrono::steady_clock::now();
     if (shown_ && (done_ == total_ || now - drawn_ > std::chrono::milliseconds(200))) draw(now);
   }
   void clear() {
-    if (shown_) std::fprintf(stderr, "\r%*s\r", 78, "");
+    if (shown_ && width_ > 0) std::fprintf(stderr, "\r%*s\r", width_, "");
+    width_ = 0;
   }
 
  private:
@@ -340,22 +342,26 @@ class Progress {
     drawn_ = now;
     double seconds = std::chrono::duration<double>(now - start_).count();
     double rate = seconds > 0 ? static_cast<double>(done_ - first_) / seconds : 0;
+    int width = 0;
     if (total_ == 0) {
-      std::fprintf(stderr, "\r%zu %s, %.2f %s/s ", done_, what_, rate, what_);
-      return;
+      width = std::fprintf(stderr, "\r%s%zu %s, %.2f %s/s ", doing_, done_, what_, rate, what_);
+    } else {
+      long left = rate > 0 ? static_cast<long>(static_cast<double>(total_ - done_) / rate) : 0;
+      const int bar = 30;
+      int filled = static_cast<int>(static_cast<double>(bar) * static_cast<double>(done_) / static_cast<double>(total_));
+      width = std::fprintf(stderr, "\r%s[%s%s] %zu/%zu %s, %.2f %s/s, %ld:%02ld:%02ld left ", doing_,
+                           std::string(static_cast<size_t>(filled), '#').c_str(),
+                           std::string(static_cast<size_t>(bar - filled), '.').c_str(), done_, total_, what_, rate,
+                           what_, left / 3600, left / 60 % 60, left % 60);
     }
-    long left = rate > 0 ? static_cast<long>(static_cast<double>(total_ - done_) / rate) : 0;
-    const int width = 30;
-    int filled = static_cast<int>(static_cast<double>(width) * static_cast<double>(done_) / static_cast<double>(total_));
-    std::fprintf(stderr, "\r[%s%s] %zu/%zu %s, %.2f %s/s, %ld:%02ld:%02ld left ",
-                 std::string(static_cast<size_t>(filled), '#').c_str(),
-                 std::string(static_cast<size_t>(width - filled), '.').c_str(), done_, total_, what_, rate, what_,
-                 left / 3600, left / 60 % 60, left % 60);
+    width_ = std::max(width_, width - 1);
   }
 
   bool shown_;
   const char* what_;
+  const char* doing_;
   size_t first_, done_, total_;
+  int width_ = 0;  // of the longest line drawn
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now(), drawn_{};
 };
 
@@ -369,7 +375,7 @@ SetupError atPoint(const SetupError& e, uint64_t point) {
 void checkValues(const SweepSpace& space) {
   size_t total = 0;
   for (const SpaceLine& line : space.lines) total += line.values.size();
-  Progress progress(0, total, "values checked");
+  Progress progress(0, total, "values", "checking ");
   std::vector<size_t> indices(space.lines.size(), 0);
   for (size_t j = 0; j < space.lines.size(); ++j) {
     for (size_t v = 0; v < space.lines[j].values.size(); ++v) {

@@ -105,8 +105,12 @@ std::string SweepTableFile::journalContents() const {
 void SweepTableFile::begin(size_t keepBytes, const std::string& header, const std::set<uint64_t>& journalPoints,
                            bool keepJournal) {
   begun_ = true;
-  if (ftruncate(fd_, static_cast<off_t>(keepBytes)) != 0) systemFailure("cannot cut", name_);
-  if (lseek(fd_, 0, SEEK_END) < 0) systemFailure("cannot write", name_);
+  struct stat st {};
+  regular_ = fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
+  if (regular_) {  // not /dev/null or a pipe, which have no journal either
+    if (ftruncate(fd_, static_cast<off_t>(keepBytes)) != 0) systemFailure("cannot cut", name_);
+    if (lseek(fd_, 0, SEEK_END) < 0) systemFailure("cannot write", name_);
+  }
   if (keepBytes == 0) writeTo(fd_, name_, header);
   if (keepJournal && !journalPoints.empty()) {
     pending_ = journalPoints;
@@ -122,6 +126,7 @@ void SweepTableFile::openJournal() {
 }
 
 void SweepTableFile::removeJournal() {
+  if (!regular_) return;
   if (journalFd_ >= 0) {
     close(journalFd_);
     journalFd_ = -1;
@@ -135,6 +140,7 @@ void SweepTableFile::writeRow(uint64_t point, const std::string& row) {
 }
 
 void SweepTableFile::writeEarly(uint64_t point, const std::string& row) {
+  if (!regular_) return;  // it cannot be resumed
   if (journalFd_ < 0) openJournal();
   writeTo(journalFd_, journalName(), row);
   pending_.insert(point);

@@ -55,6 +55,7 @@ class SweepTableFile {
   int fd_ = -1;
   int journalFd_ = -1;
   bool created_ = false, begun_ = false;
+  bool regular_ = true;  // a regular file, not a device or a pipe
   std::set<uint64_t> pending_;
 };
 
