@@ -538,10 +538,17 @@ int runSweepOf(const Settings& s) {
       reached.erase(reached.begin());
     }
   };
+  // A point the block menu refuses ends the sweep after the points before it.
+  std::optional<SetupError> refused;
   PointSource source = [&](uint64_t& point) {
-    while (sequence.next(point)) {
+    while (!refused && sequence.next(point)) {
       if (earlier.journal.count(point) == 0) {
-        checkPoint(w.space, point);
+        try {
+          checkPoint(w.space, point);
+        } catch (const SetupError& e) {
+          refused = e;
+          return false;
+        }
         return true;
       }
       reached.insert(point);  // finished before: not computed again
@@ -578,6 +585,7 @@ int runSweepOf(const Settings& s) {
     std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
     return EXIT_FAILED;
   }
+  if (refused) throw *refused;
   best.print(s.arguments[0]);
   return 0;
 }

@@ -346,3 +346,18 @@ TEST_F(SweepFaultTest, TooFewFileDescriptorsForTheWorkersAsked) {
   EXPECT_EQ(r.err, "plomar sweep: cannot start a worker (cannot make a pipe: Too many open files)\n");
   EXPECT_EQ(session.read("t.csv"), session.read("one.csv"));
 }
+
+TEST_F(SweepFaultTest, ACombinationTheBlockMenuRefusesEndsTheSweepAfterThePointsBeforeIt) {
+  // Each value is fine with the first values of the other lines; sizes 3 to 6
+  // with an average of 1.5 to 2 are not.
+  session.addFile("combo.txt", "B = 20,30\nG = 1,6,1 | 3,6,1\nV = 4,5 | 1.5,2\nX1 = 3.99,1e-15\nX2 = 3.9999,1e-22\n"
+                               "X3 = 3.99999,0.3\n");
+  CommandResult r = runLimited(session, sweepArgs("combo.txt", {"--jobs", "2", "--out", "t.csv"}));
+  EXPECT_EQ(r.exitStatus, 2);
+  EXPECT_EQ(r.err.rfind("plomar sweep: combo.txt:3: V: refused: ", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find(" (point 4)\n"), std::string::npos) << r.err;
+  SweepTable t = readSweepTable(session.read("t.csv"), "t.csv");
+  ASSERT_EQ(t.rows.size(), 3u);
+  EXPECT_EQ(t.rows[2].point, 3u);
+  EXPECT_FALSE(session.exists("t.csv.journal"));
+}
