@@ -1,7 +1,6 @@
 // plomar sweep: the blocks of a whole space of set-ups, measured.
 #include "steering/sweep.hpp"
 
-#include <fcntl.h>
 #include <getopt.h>
 #include <unistd.h>
 
@@ -222,27 +221,12 @@ Settings parseSettings(int argc, char** argv, bool& help) {
 
 // ---- files ----
 
-// Rows go to a file descriptor as whole records, each with one write.
-class TableOutput {
- public:
-  explicit TableOutput(std::string name) : name_(std::move(name)) {}
-  ~TableOutput() {
-    if (fd_ > STDOUT_FILENO) close(fd_);
-  }
-  void toStandardOutput() { fd_ = STDOUT_FILENO; }
-  void open(int flags) {
-    fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | flags, 0666);
-    if (fd_ < 0) throw std::runtime_error("cannot create " + name_ + ": " + std::strerror(errno));
-  }
-  void write(const std::string& text) {
-    if (int failure = writeAllBytes(fd_, text))
-      throw std::runtime_error("cannot write " + name_ + ": " + std::strerror(failure));
-  }
-
- private:
-  std::string name_;
-  int fd_ = -1;
-};
+// Rows go to standard output as whole records, each with one write (a table
+// file is a SweepTableFile).
+void writeStandardOutput(const std::string& text) {
+  if (int failure = writeAllBytes(STDOUT_FILENO, text))
+    throw std::runtime_error(std::string("cannot write standard output: ") + std::strerror(failure));
+}
 
 // ---- the sweep ----
 
@@ -426,9 +410,7 @@ int runMerge(const Settings& s) {
   for (const std::string& name : s.arguments) contents.push_back(inputBytes(name));
   std::string merged = mergeSweepTables(contents, s.arguments);
   if (s.out.empty()) {
-    TableOutput out("standard output");
-    out.toStandardOutput();
-    out.write(merged);
+    writeStandardOutput(merged);
   } else {
     std::optional<SweepTableFile> inUse;  // a table that a sweep is writing is not replaced
     if (access(s.out.c_str(), F_OK) == 0) inUse.emplace(s.out);
@@ -492,6 +474,120 @@ void startWorkers(WorkerPool& pool, const Settings& s, bool sequenceTotalKnown, 
 // The point number of a row of this sweep.
 SweepRow rowOf(const Sweep& w, const std::string& row) { return readSweepTable(w.header + row, "row").rows.front(); }
 
+// One run of a sweep: its points handed to the workers, its rows to the
+// table in point order, rows an earlier run left in the journal taken as
+// their turn comes instead of being computed again.
+class SweepRun {
+ public:
+  SweepRun(const Settings& s, const Sweep& w, PointSequence& sequence, SweepTableFile* file, EarlierRun earlier)
+      : s_(s), w_(w), sequence_(sequence), file_(file), earlier_(std::move(earlier)),
+        done_(earlier_.plan.pointsDone), progress_(done_, sequence.total()) {
+    for (SweepRow& r : earlier_.plan.rows) best_.add(std::move(r));
+  }
+
+  // Ends the program when a stop signal came.
+  int run(WorkerPool& pool) {
+    std::set<uint64_t> journalPoints;
+    for (const auto& entry : earlier_.journal) journalPoints.insert(entry.first);
+    if (file_ != nullptr) {
+      file_->begin(earlier_.plan.keepBytes, w_.header, journalPoints, s_.resume);
+    } else {
+      writeStandardOutput(w_.header);
+    }
+    RowHandlers handlers;
+    handlers.inOrder = [this](const std::string& row) { inOrder(row); };
+    if (file_ != nullptr)
+      handlers.early = [this](uint64_t point, const std::string& row) {
+        file_->writeEarly(point, row);
+        early_.insert(point);
+      };
+    catchStopSignals();
+    RunOutcome outcome = pool.run([this](uint64_t& point) { return nextPoint(point); }, handlers);
+    if (outcome.end == RunEnd::Done) {
+      writeJournalRowsBefore(UINT64_MAX);
+      if (file_ != nullptr) file_->finish();
+    }
+    progress_.clear();
+    if (outcome.end == RunEnd::Interrupted) {
+      pool.stop();
+      interrupted();
+    }
+    if (outcome.end == RunEnd::Failed) {
+      std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
+      return EXIT_FAILED;
+    }
+    if (refused_) throw *refused_;
+    best_.print(s_.arguments[0]);
+    return 0;
+  }
+
+ private:
+  // The next point to compute. A point the block menu refuses ends the
+  // sweep after the points before it.
+  bool nextPoint(uint64_t& point) {
+    while (!refused_ && sequence_.next(point)) {
+      if (earlier_.journal.count(point) == 0) {
+        try {
+          checkPoint(w_.space, point);
+        } catch (const SetupError& e) {
+          refused_ = e;
+          return false;
+        }
+        return true;
+      }
+      reached_.insert(point);  // finished before: not computed again
+    }
+    return false;
+  }
+
+  void inOrder(const std::string& row) {
+    uint64_t point = rowOf(w_, row).point;
+    writeJournalRowsBefore(point);
+    write(point, row);
+  }
+
+  void writeJournalRowsBefore(uint64_t point) {
+    while (!reached_.empty() && *reached_.begin() < point) {
+      uint64_t p = *reached_.begin();
+      write(p, earlier_.journal[p]);
+      reached_.erase(reached_.begin());
+    }
+  }
+
+  void write(uint64_t point, const std::string& row) {
+    if (file_ != nullptr) {
+      file_->writeRow(point, row);
+    } else {
+      writeStandardOutput(row);
+    }
+    best_.add(rowOf(w_, row));
+    early_.erase(point);
+    ++done_;
+    progress_.advance();
+  }
+
+  [[noreturn]] void interrupted() {
+    const size_t finished = done_ + early_.size() + reached_.size();
+    const uint64_t total = sequence_.total();
+    std::string of = total > 0 ? " of " + std::to_string(total) : "";
+    std::fprintf(stderr, "plomar sweep: interrupted after %zu%s points%s\n", finished, of.c_str(),
+                 s_.out.empty() ? "" : ("; the same command with --resume continues " + s_.out).c_str());
+    endByStopSignal();
+  }
+
+  const Settings& s_;
+  const Sweep& w_;
+  PointSequence& sequence_;
+  SweepTableFile* file_;  // null: the table goes to standard output
+  EarlierRun earlier_;
+  size_t done_;
+  Progress progress_;
+  BestRows best_;
+  std::set<uint64_t> reached_;  // points of the journal that the run has come to
+  std::set<uint64_t> early_;    // rows of this run waiting in the journal
+  std::optional<SetupError> refused_;
+};
+
 int runSweepOf(const Settings& s) {
   Sweep w = prepareSweep(s);
   checkValues(w.space);
@@ -500,94 +596,11 @@ int runSweepOf(const Settings& s) {
   if (!s.out.empty()) file.emplace(s.out);
   EarlierRun earlier;
   if (file && s.resume) earlier = readEarlierRun(*file, w, sequence);
-  const uint64_t total = sequence.total();
+  const uint64_t total = sequence.total(), done = earlier.plan.pointsDone;
   WorkerPool pool;
-  startWorkers(pool, s, total > 0, total > earlier.plan.pointsDone ? total - earlier.plan.pointsDone : 0, w);
-
-  TableOutput standardOutput("standard output");
-  standardOutput.toStandardOutput();
-  std::set<uint64_t> journalPoints;
-  for (const auto& entry : earlier.journal) journalPoints.insert(entry.first);
-  if (file) {
-    file->begin(earlier.plan.keepBytes, w.header, journalPoints, s.resume);
-  } else {
-    standardOutput.write(w.header);
-  }
-
-  BestRows best;
-  for (SweepRow& r : earlier.plan.rows) best.add(std::move(r));
-  size_t done = earlier.plan.pointsDone;
-  Progress progress(done, total);
-  std::set<uint64_t> reached;  // points of the journal that the run has come to
-  std::set<uint64_t> early;    // rows of this run waiting in the journal
-  auto write = [&](uint64_t point, const std::string& row) {
-    if (file) {
-      file->writeRow(point, row);
-    } else {
-      standardOutput.write(row);
-    }
-    best.add(rowOf(w, row));
-    early.erase(point);
-    ++done;
-    progress.advance();
-  };
-  auto writeJournalRowsBefore = [&](uint64_t point) {
-    while (!reached.empty() && *reached.begin() < point) {
-      uint64_t p = *reached.begin();
-      write(p, earlier.journal[p]);
-      reached.erase(reached.begin());
-    }
-  };
-  // A point the block menu refuses ends the sweep after the points before it.
-  std::optional<SetupError> refused;
-  PointSource source = [&](uint64_t& point) {
-    while (!refused && sequence.next(point)) {
-      if (earlier.journal.count(point) == 0) {
-        try {
-          checkPoint(w.space, point);
-        } catch (const SetupError& e) {
-          refused = e;
-          return false;
-        }
-        return true;
-      }
-      reached.insert(point);  // finished before: not computed again
-    }
-    return false;
-  };
-  RowHandlers handlers;
-  handlers.inOrder = [&](const std::string& row) {
-    uint64_t point = rowOf(w, row).point;
-    writeJournalRowsBefore(point);
-    write(point, row);
-  };
-  if (file)
-    handlers.early = [&](uint64_t point, const std::string& row) {
-      file->writeEarly(point, row);
-      early.insert(point);
-    };
-  catchStopSignals();
-  RunOutcome outcome = pool.run(source, handlers);
-  if (outcome.end == RunEnd::Done) {
-    writeJournalRowsBefore(UINT64_MAX);
-    if (file) file->finish();
-  }
-  progress.clear();
-  if (outcome.end == RunEnd::Interrupted) {
-    pool.stop();
-    const size_t finished = done + early.size() + reached.size();
-    std::string of = total > 0 ? " of " + std::to_string(total) : "";
-    std::fprintf(stderr, "plomar sweep: interrupted after %zu%s points%s\n", finished, of.c_str(),
-                 s.out.empty() ? "" : ("; the same command with --resume continues " + s.out).c_str());
-    endByStopSignal();
-  }
-  if (outcome.end == RunEnd::Failed) {
-    std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
-    return EXIT_FAILED;
-  }
-  if (refused) throw *refused;
-  best.print(s.arguments[0]);
-  return 0;
+  startWorkers(pool, s, total > 0, total > done ? total - done : 0, w);
+  SweepRun run(s, w, sequence, file ? &*file : nullptr, std::move(earlier));
+  return run.run(pool);
 }
 
 }  // namespace
