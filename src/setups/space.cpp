@@ -127,6 +127,19 @@ size_t skipBlanks(const std::string& s, size_t i) {
   return i;
 }
 
+bool isWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.'; }
+
+// The number of `length` characters at s[i], which must not run on into
+// letters or digits ("5e", "2x"): those are refused, never glued on.
+std::string wholeNumber(const std::string& s, size_t i, size_t length) {
+  size_t end = i + length;
+  if (end < s.size() && isWordCharacter(s[end]) && s.compare(end, 2, "..") != 0) {
+    while (end < s.size() && isWordCharacter(s[end])) ++end;
+    throw std::invalid_argument("'" + s.substr(i, end - i) + "' is not a number");
+  }
+  return s.substr(i, length);
+}
+
 // Reads `LO..HI step S` whose LO has `loLength` characters at `pos`; returns
 // the position after it and adds the range's values to the template.
 size_t readRange(const std::string& s, size_t pos, size_t loLength, Template& t) {
@@ -134,13 +147,13 @@ size_t readRange(const std::string& s, size_t pos, size_t loLength, Template& t)
   size_t i = skipBlanks(s, skipBlanks(s, pos + loLength) + 2);
   size_t hiLength = numberLength(s, i);
   if (hiLength == 0) throw std::invalid_argument("a range needs a number after '..'");
-  std::string hi = s.substr(i, hiLength);
+  std::string hi = wholeNumber(s, i, hiLength);
   i = skipBlanks(s, i + hiLength);
   if (s.compare(i, 4, "step") != 0) throw std::invalid_argument("the range " + lo + ".." + hi + " needs 'step S'");
   i = skipBlanks(s, i + 4);
   size_t stepLength = numberLength(s, i);
   if (stepLength == 0) throw std::invalid_argument("the range " + lo + ".." + hi + " needs a number after 'step'");
-  t.ranges.push_back(rangeValues(lo, hi, s.substr(i, stepLength)));
+  t.ranges.push_back(rangeValues(lo, hi, wholeNumber(s, i, stepLength)));
   t.texts.emplace_back();
   return i + stepLength;
 }

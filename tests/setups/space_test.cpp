@@ -62,6 +62,10 @@ TEST(SpaceRange, ExponentFormsAreTheNumbersTheyStandFor) {
   EXPECT_THROW(rangeValues("1e-30", "1", "1e-30"), std::invalid_argument);  // more decimals than a range holds
   EXPECT_THROW(rangeValues("1e19", "2e19", "1e18"), std::invalid_argument);  // more digits
   EXPECT_THROW(rangeValues("1e99999", "1", "1"), std::invalid_argument);
+  // A number that runs on into letters is refused, not glued onto the values.
+  EXPECT_EQ(problemOf("X1 = 4,0.1..0.3 step 5e,2\n"), "space.txt:1: X1: '5e' is not a number");
+  EXPECT_EQ(problemOf("X1 = 4,0.1..0.3x step 0.1\n"), "space.txt:1: X1: '0.3x' is not a number");
+  EXPECT_EQ(problemOf("X1 = 4,0.1..0.3 step 0.1.5\n"), "space.txt:1: X1: '0.1.5' is not a number");
 }
 
 TEST(SpaceRange, SpansBeyond64BitsAreCountedNotWrapped) {
