@@ -487,10 +487,8 @@ class SweepRun {
 
   // Ends the program when a stop signal came.
   int run(WorkerPool& pool) {
-    std::set<uint64_t> journalPoints;
-    for (const auto& entry : earlier_.journal) journalPoints.insert(entry.first);
     if (file_ != nullptr) {
-      file_->begin(earlier_.plan.keepBytes, w_.header, journalPoints, s_.resume);
+      file_->begin(earlier_.plan.keepBytes, w_.header, earlier_.journal);
     } else {
       writeStandardOutput(w_.header);
     }

@@ -102,8 +102,8 @@ std::string SweepTableFile::journalContents() const {
   return bytes;
 }
 
-void SweepTableFile::begin(size_t keepBytes, const std::string& header, const std::set<uint64_t>& journalPoints,
-                           bool keepJournal) {
+void SweepTableFile::begin(size_t keepBytes, const std::string& header,
+                           const std::map<uint64_t, std::string>& journalRows) {
   begun_ = true;
   struct stat st {};
   regular_ = fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
@@ -112,12 +112,10 @@ void SweepTableFile::begin(size_t keepBytes, const std::string& header, const st
     if (lseek(fd_, 0, SEEK_END) < 0) systemFailure("cannot write", name_);
   }
   if (keepBytes == 0) writeTo(fd_, name_, header);
-  if (keepJournal && !journalPoints.empty()) {
-    pending_ = journalPoints;
-    openJournal();
-  } else {
-    removeJournal();
-  }
+  removeJournal();
+  // The rows kept are written afresh: a row cut off in the old journal
+  // cannot run into the rows that follow.
+  for (const auto& [point, row] : journalRows) writeEarly(point, row);
 }
 
 void SweepTableFile::openJournal() {

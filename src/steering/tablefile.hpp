@@ -8,6 +8,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -35,9 +36,9 @@ class SweepTableFile {
   std::string journalContents() const;
 
   // The run can proceed: the table is cut to `keepBytes` (the header written
-  // when that is 0); the journal is kept (with the points of its rows still to
-  // be written) or removed.
-  void begin(size_t keepBytes, const std::string& header, const std::set<uint64_t>& journalPoints, bool keepJournal);
+  // when that is 0); the journal holds `journalRows` (by point) alone, the
+  // rows of an earlier run still to be written, or is removed when there are none.
+  void begin(size_t keepBytes, const std::string& header, const std::map<uint64_t, std::string>& journalRows);
   // The row of `point`, in point order.
   void writeRow(uint64_t point, const std::string& row);
   // The row of a point that must wait for an earlier one.
