@@ -5,6 +5,9 @@
 #include <poll.h>
 #ifdef __linux__
 #include <sys/prctl.h>
+#else
+#include <chrono>
+#include <thread>
 #endif
 #include <sys/wait.h>
 #include <unistd.h>
@@ -88,6 +91,12 @@ void closeOtherDescriptors(int keepA, int keepB) {
 void endWithParent(pid_t parent) {
 #ifdef __linux__
   prctl(PR_SET_PDEATHSIG, SIGKILL);
+#else
+  // Without the kernel's help a watcher looks five times a second.
+  std::thread([parent] {
+    while (getppid() == parent) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    _exit(0);
+  }).detach();
 #endif
   if (getppid() != parent) _exit(0);  // it died before the line above
 }

@@ -37,7 +37,8 @@ struct Worker;
 
 // Forked worker processes that compute points. Workers end with the pool, and
 // also with the process that started them (on Linux they get SIGKILL when it
-// dies; elsewhere an idle worker ends when its pipe closes). They ignore
+// dies; elsewhere a watcher looks for it five times a second, and an idle
+// worker ends as soon as its pipe closes). They ignore
 // SIGINT and SIGHUP, so that those reach the run through the main process.
 class WorkerPool {
  public:
