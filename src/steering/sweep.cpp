@@ -356,21 +356,23 @@ SetupError atPoint(const SetupError& e, uint64_t point) {
 // Every value of every line is checked once before the first block, with the
 // other lines at their first values; whatever depends on several lines is
 // checked point by point as the points are handed out (pointChecked).
+void checkPoint(const SweepSpace& space, uint64_t point);
+
 void checkValues(const SweepSpace& space) {
-  size_t total = 0;
-  for (const SpaceLine& line : space.lines) total += line.values.size();
+  size_t total = 1;
+  for (const SpaceLine& line : space.lines) total += line.values.size() - 1;
   Progress progress(0, total, "values", "checking ");
+  checkPoint(space, 1);  // every line at its first value (a space of no lines too)
+  progress.advance();
   std::vector<size_t> indices(space.lines.size(), 0);
   for (size_t j = 0; j < space.lines.size(); ++j) {
-    for (size_t v = 0; v < space.lines[j].values.size(); ++v) {
+    for (size_t v = 1; v < space.lines[j].values.size(); ++v) {
       indices[j] = v;
-      if (j == 0 || v > 0) {
-        try {
-          applySetup(parseSetupText(setupTextOfIndices(space, indices), space.fileName));
-        } catch (const SetupError& e) {
-          progress.clear();
-          throw atPoint(e, pointOfIndices(space, indices));
-        }
+      try {
+        applySetup(parseSetupText(setupTextOfIndices(space, indices), space.fileName));
+      } catch (const SetupError& e) {
+        progress.clear();
+        throw atPoint(e, pointOfIndices(space, indices));
       }
       progress.advance();
     }
