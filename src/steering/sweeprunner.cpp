@@ -58,7 +58,7 @@ bool receiveMessage(int fd, char& kind, std::string& text) {
 
 }  // namespace
 
-struct Worker {
+struct PoolWorker {
   pid_t pid = -1;
   int toWorker = -1;    // the parent writes point numbers here
   int fromWorker = -1;  // and reads the answers here
@@ -135,7 +135,7 @@ class Scheduler {
 
   // Gives the worker its next point, if there is one it may take now; false
   // when the worker cannot be reached.
-  bool assign(Worker& w) {
+  bool assign(PoolWorker& w) {
     if (exhausted_ || next_ - written_ >= window_) return true;
     if (!source_(w.point)) {
       exhausted_ = true;
@@ -146,7 +146,7 @@ class Scheduler {
     return writeAll(w.toWorker, &w.point, sizeof w.point);
   }
 
-  void arrived(const Worker& w, std::string row) {
+  void arrived(const PoolWorker& w, std::string row) {
     if (w.index != written_ && handlers_.early) handlers_.early(w.point, row);
     waiting_.emplace(w.index, std::move(row));
     while (!waiting_.empty() && waiting_.begin()->first == written_) {
@@ -170,7 +170,7 @@ class Scheduler {
 };
 
 // One answer of a busy worker: false (with the problem) when it failed.
-bool collect(Worker& w, Scheduler& scheduler, std::string& problem) {
+bool collect(PoolWorker& w, Scheduler& scheduler, std::string& problem) {
   char kind = 0;
   std::string text;
   const std::string point = std::to_string(w.point);
@@ -188,8 +188,8 @@ bool collect(Worker& w, Scheduler& scheduler, std::string& problem) {
 }
 
 // Every idle worker gets a point if one may be handed out.
-bool assignIdle(std::vector<Worker>& workers, Scheduler& scheduler, std::string& problem) {
-  for (Worker& w : workers)
+bool assignIdle(std::vector<PoolWorker>& workers, Scheduler& scheduler, std::string& problem) {
+  for (PoolWorker& w : workers)
     if (!w.busy && !scheduler.assign(w)) {
       problem = "cannot reach a worker";
       return false;
@@ -234,13 +234,13 @@ int WorkerPool::start(int jobs, const PointEvaluator& evaluate, std::string& pro
     }
     close(down[0]);
     close(up[1]);
-    workers_.push_back(Worker{pid, down[1], up[0]});
+    workers_.push_back(PoolWorker{pid, down[1], up[0]});
   }
   return size();
 }
 
 void WorkerPool::stop() {
-  for (Worker& w : workers_) {
+  for (PoolWorker& w : workers_) {
     if (w.busy) kill(w.pid, SIGKILL);
     close(w.toWorker);
     close(w.fromWorker);
@@ -265,14 +265,14 @@ RunOutcome WorkerPool::run(const PointSource& source, const RowHandlers& handler
     return fail(RunEnd::Failed);
   }
   std::vector<pollfd> fds;
-  std::vector<Worker*> polled;
+  std::vector<PoolWorker*> polled;
   while (true) {
     if (caughtSignal != 0) return fail(RunEnd::Interrupted);
     if (!assignIdle(workers_, scheduler, outcome.problem)) return fail(RunEnd::Failed);
     if (scheduler.finished()) break;
     fds.clear();
     polled.clear();
-    for (Worker& w : workers_)
+    for (PoolWorker& w : workers_)
       if (w.busy) {
         fds.push_back(pollfd{w.fromWorker, POLLIN, 0});
         polled.push_back(&w);

@@ -33,7 +33,7 @@ struct RunOutcome {
   std::string problem;  // when Failed: what went wrong
 };
 
-struct Worker;
+struct PoolWorker;
 
 // Forked worker processes that compute points. Workers end with the pool, and
 // also with the process that started them (on Linux they get SIGKILL when it
@@ -65,7 +65,7 @@ class WorkerPool {
   void stop();
 
  private:
-  std::vector<Worker> workers_;
+  std::vector<PoolWorker> workers_;
 };
 
 // Computes `points` on `jobs` workers (at least 1, at most one per point),
