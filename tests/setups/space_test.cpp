@@ -57,6 +57,9 @@ TEST(SpaceRange, ExponentFormsAreTheNumbersTheyStandFor) {
   EXPECT_EQ(rangeValues("-2.5e-1", "0", "0.125"), (Values{"-0.25", "-0.125", "0"}));
   EXPECT_EQ(valuesOf("X1 = 4,0.1..0.3 step 5e-2"), (Values{"4,0.1", "4,0.15", "4,0.2", "4,0.25", "4,0.3"}));
   EXPECT_EQ(valuesOf("X1 = 4,1e-15..9e-15 step 4e-15").size(), 3u);
+  Values tiny = valuesOf("X1 = 4,1e-15..9e-15 step 1e-15");
+  ASSERT_EQ(tiny.size(), 9u);
+  EXPECT_EQ(tiny[8], "4,0.000000000000009");
   // An exponent outside a range is left as it is written.
   EXPECT_EQ(valuesOf("X1 = 3.99..4 step 0.01,1e-15"), (Values{"3.99,1e-15", "4,1e-15"}));
   EXPECT_THROW(rangeValues("1e-30", "1", "1e-30"), std::invalid_argument);  // more decimals than a range holds
