@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <stdio_ext.h>
 
 void usageError(const std::string& command, const std::string& problem) {
   const std::string who = command.empty() ? "plomar" : "plomar " + command;
@@ -13,7 +15,22 @@ void usageError(const std::string& command, const std::string& problem) {
 }
 
 void commandError(const std::string& command, const std::string& text) {
-  std::fprintf(stderr, "plomar %s: %s\n", command.c_str(), text.c_str());
+  const std::string who = command.empty() ? "plomar" : "plomar " + command;
+  std::fprintf(stderr, "%s: %s\n", who.c_str(), text.c_str());
+}
+
+int finishStandardOutput(const std::string& command, int status) {
+  // A descriptor closed from the start is no fault when nothing was written
+  // to it; every other failure of the last flush or of the close is.
+  const bool pending = __fpending(stdout) != 0;
+  const bool failedBefore = std::ferror(stdout) != 0;
+  errno = 0;
+  int reason = std::fflush(stdout) != 0 ? errno : 0;
+  if (std::fclose(stdout) != 0 && reason == 0 && (pending || errno != EBADF)) reason = errno;
+  if (reason == 0 && failedBefore) reason = EIO;
+  if (reason == 0) return status;
+  commandError(command, std::string("cannot write standard output: ") + std::strerror(reason));
+  return status == 0 ? EXIT_FAILED : status;
 }
 
 std::string refusedOptionText(int opt, char** argv) {

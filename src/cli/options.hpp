@@ -18,6 +18,12 @@ void usageError(const std::string& command, const std::string& problem);
 // system's reason where there is one).
 void commandError(const std::string& command, const std::string& text);
 
+// The last step of every command: standard output flushed and closed, and
+// a write that failed (a full disk, a closed descriptor) reported as
+// "plomar COMMAND: cannot write standard output: REASON". Returns the
+// command's status, or EXIT_FAILED when it was 0 and the output failed.
+int finishStandardOutput(const std::string& command, int status);
+
 // After getopt_long returned '?' or ':' (with opterr = 0): which option was
 // refused and why, e.g. "unrecognized option '--frob'", "option '-o' needs
 // an argument".

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -130,8 +131,11 @@ bool measureAll(const Settings& s, Comparison& c) {
     } catch (const InputError& e) {
       commandError("stats", e.what());
       allRead = false;
-      if (i == 0) c.firstIsTarget = false;
+    } catch (const std::bad_alloc&) {
+      commandError("stats", s.inputs[i].path + ": the input cannot be held in memory");
+      allRead = false;
     }
+    if (i == 0 && c.inputs.empty()) c.firstIsTarget = false;
   }
   return allRead;
 }
