@@ -6,7 +6,7 @@ GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja)
 # Every core, whatever the generator (make alone would build one file at a time).
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test bench install clean
+.PHONY: all build run test bench sanitize fuzz install clean
 
 all: build
 
@@ -32,8 +32,18 @@ bench: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) --parallel $(JOBS) --target plomar_bench
 	./$(BUILD)/plomar_bench
 
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a folder of its own; the first report stops the run.
+SANITIZEBUILD := build-sanitize
+sanitize:
+	tools/test-packages test
+	cmake -S . -B $(SANITIZEBUILD) $(GENERATOR) -DPLOMAR_SANITIZE=ON >/dev/null
+	cmake --build $(SANITIZEBUILD) --parallel $(JOBS) --target plomar_tests
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ./$(SANITIZEBUILD)/plomar_tests --gtest_brief=1
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZEBUILD)

@@ -3,10 +3,16 @@
 // and the name of the option that getopt_long refused.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Exit statuses of the command-line side, after the GNU conventions.
 inline constexpr int EXIT_FAILED = 1;
 inline constexpr int EXIT_USAGE = 2;
+
+// The text as it can be shown on a terminal: byte 0 as \0, the other
+// control characters, DEL and bytes that are not part of a UTF-8 character
+// as \xNN (two hexadecimal digits); everything else as it is.
+std::string printableText(std::string_view text);
 
 // One line naming the problem, then the usage hint, on standard error.
 // `command` is empty for the program's own options ("plomar: ..."),
@@ -15,7 +21,8 @@ void usageError(const std::string& command, const std::string& problem);
 
 // Every other error line of a command, on standard error, in one form:
 // "plomar COMMAND: FILE: problem" (text is "FILE: problem", with the
-// system's reason where there is one).
+// system's reason where there is one). Both lines show their text as
+// printableText does.
 void commandError(const std::string& command, const std::string& text);
 
 // The last step of every command: standard output flushed and closed, and

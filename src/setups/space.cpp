@@ -187,7 +187,7 @@ std::vector<std::string> lineValues(const std::string& key, const std::string& v
 }
 
 [[noreturn]] void fail(const std::string& fileName, int line, const std::string& key, const std::string& problem) {
-  throw SetupError(fileName + ":" + std::to_string(line) + ": " + key + ": " + problem);
+  throw setupLineError(fileName, line, key, problem);
 }
 
 // The point's value index on every line, the last line fastest.
@@ -229,6 +229,7 @@ std::vector<std::string> rangeValues(const std::string& lo, const std::string& h
 SweepSpace parseSpaceText(const std::string& text, const std::string& fileName) {
   SweepSpace space;
   space.fileName = fileName;
+  checkSetupText(text, fileName);
   space.fileLines = setupFileLines(text);
   for (size_t n = 0; n < space.fileLines.size(); ++n) {
     const std::string line(withoutBlanks(space.fileLines[n]));
@@ -247,12 +248,7 @@ SweepSpace parseSpaceText(const std::string& text, const std::string& fileName) 
   return space;
 }
 
-SweepSpace readSpaceFile(const std::string& path) {
-  std::string bytes;
-  int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError)) throw SetupError(path + ": " + std::strerror(systemError));
-  return parseSpaceText(bytes, path);
-}
+SweepSpace readSpaceFile(const std::string& path) { return parseSpaceText(readSetupBytes(path, "space"), path); }
 
 std::string pointSetupText(const SweepSpace& space, uint64_t point) {
   std::vector<size_t> indices = valueIndices(space, point);
