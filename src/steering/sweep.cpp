@@ -432,7 +432,7 @@ int runSweepOf(const Settings& s) {
     endByStopSignal();
   }
   if (outcome.end == RunEnd::Failed) {
-    std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
+    commandError("sweep", outcome.problem);
     return EXIT_FAILED;
   }
   printBest(rows, s.arguments[0]);
