@@ -1,5 +1,6 @@
 // The table, CSV and JSON of a comparison agree with each other, and the
 // SVG picture is well-formed XML with both charts and a legend.
+#include <cctype>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -19,14 +20,29 @@ using Tokens = std::vector<std::string>;
 
 Comparison comparisonOf(const std::vector<std::pair<std::string, Tokens>>& inputs) {
   Comparison c;
-  c.measures = distanceMeasureNames();
-  for (const auto& [name, tokens] : inputs) c.inputs.push_back({name, measureTokens(tokens)});
+  c.measures = comparisonMeasureNames();
+  for (const auto& [name, tokens] : inputs) c.inputs.push_back({name, measureTokens(tokens), {}});
   return c;
 }
 
-const Comparison THREE = comparisonOf({{"target.txt", {"the", "cat", "sat", "on", "the", "mat", "the", "end"}},
-                                       {"trial.txt", {"a", "ab", "abc", "ab", "a", "a"}},
-                                       {"none.txt", {}}});
+// As if compared on windows of 50: input i's z of measure m is
+// i + m / 8 - 1 (the forms only show them).
+Comparison compared(Comparison c) {
+  c.window = 50;
+  for (size_t i = 1; i < c.inputs.size(); ++i) {
+    WindowedComparison& w = c.inputs[i].windowed;
+    w.window = 50;
+    w.windows = i;
+    for (size_t m = 0; m < c.measures.size(); ++m)
+      w.z.push_back({c.measures[m], static_cast<double>(i) + static_cast<double>(m) / 8 - 1});
+    w.dist = distanceOfZ(w.z);
+  }
+  return c;
+}
+
+const Comparison THREE = compared(comparisonOf({{"target.txt", {"the", "cat", "sat", "on", "the", "mat", "the", "end"}},
+                                                {"trial.txt", {"a", "ab", "abc", "ab", "a", "a"}},
+                                                {"none.txt", {}}}));
 
 // The table as label -> cells.
 std::map<std::string, std::vector<std::string>> tableCells(const std::string& table) {
@@ -54,9 +70,9 @@ std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
 }
 
 // The number after "key": in the JSON object of one input (its line); a
-// distance term's key is looked up among the terms.
-std::string jsonNumber(const std::string& object, const std::string& key, bool term) {
-  size_t at = object.find("\"" + key + "\": ", term ? object.find("\"dist_terms\"") : 0);
+// z's key is looked up among the z.
+std::string jsonNumber(const std::string& object, const std::string& key, bool z) {
+  size_t at = object.find("\"" + key + "\": ", z ? object.find("\"z\": {") : 0);
   if (at == std::string::npos) return "(missing)";
   at += key.size() + 4;
   return object.substr(at, object.find_first_of(",}]", at) - at);
@@ -143,30 +159,36 @@ TEST(ComparisonForms, TableCsvAndJsonCarryTheSameNumbers) {
   for (size_t col = 1; col < header.size(); ++col) {
     const std::string& name = header[col];
     if (name == "top") continue;
+    const bool lengthShare = name.rfind("len_", 0) == 0 && std::isdigit(static_cast<unsigned char>(name[4]));
+    if (lengthShare && table.count(name) == 0) {  // lengths no input has: 0 in the CSV, no row in the table
+      for (size_t i = 0; i < 3; ++i) EXPECT_EQ(csv[i + 1][col], "0") << name;
+      continue;
+    }
     ASSERT_EQ(table[name].size(), 3u) << name;
     for (size_t i = 0; i < 3; ++i) {
       const std::string& field = csv[i + 1][col];
-      if (field.empty()) {  // the target's own distance
+      if (field.empty()) {  // the target's own z and distance
         EXPECT_EQ(i, 0u) << name;
         EXPECT_EQ(table[name][i], "-") << name;
         continue;
       }
       double v = std::strtod(field.c_str(), nullptr);
-      std::string shown = name == "tokens" || name == "types" ? field : fixedSignificant(v);
+      std::string shown = name == "tokens" || name == "types" || name == "window" ? field : fixedSignificant(v);
       EXPECT_EQ(table[name][i], shown) << name << " of input " << i;
-      if (name.rfind("len_", 0) == 0 && name != "len_mean" && name != "len_sd") continue;  // in an array in JSON
-      bool term = name.rfind("dist_", 0) == 0;
-      EXPECT_EQ(jsonNumber(json[i], term ? name.substr(5) : name, term), field) << name << " of input " << i;
+      if (lengthShare) continue;  // in an array in JSON
+      bool z = name.rfind("z_", 0) == 0;
+      EXPECT_EQ(jsonNumber(json[i], z ? name.substr(2) : name, z), field) << name << " of input " << i;
       ++checked;
     }
   }
-  EXPECT_GE(checked, 3u * 12 + 2 * 11);
-  // Shares of lengths beyond an input's longest token are 0 in every form.
-  EXPECT_EQ(header[13], "len_1");
-  EXPECT_EQ(csv[1][13], "0");  // target.txt has no token of length 1
-  EXPECT_EQ(csv[3][13], "0");  // none.txt has no token at all
-  EXPECT_NE(json[1].find("\"len_dist\": [0.5, 0.3333333333333333, 0.16666666666666666]"), std::string::npos);
-  EXPECT_NE(json[2].find("\"len_dist\": [], \"top\": []"), std::string::npos);
+  EXPECT_GE(checked, 3u * 19 + 2 * 16);
+  // Every run has the same columns: len_1 .. len_31 and len_32plus.
+  EXPECT_EQ(header[19], "len_1");
+  EXPECT_EQ(header[50], "len_32plus");
+  EXPECT_EQ(csv[1][19], "0");  // target.txt has no token of length 1
+  EXPECT_EQ(csv[3][19], "0");  // none.txt has no token at all
+  EXPECT_NE(json[1].find("\"len_dist\": [0.5, 0.3333333333333333, 0.16666666666666666, 0, 0,"), std::string::npos);
+  EXPECT_NE(json[2].find("0], \"len_32plus\": 0, \"encoding\": \"latin-1\", \"top\": []"), std::string::npos);
 }
 
 TEST(ComparisonForms, TopTypesInTableAndCsv) {
@@ -179,37 +201,18 @@ TEST(ComparisonForms, TopTypesInTableAndCsv) {
   // A long type shows by its first 23 bytes in the table, whole elsewhere.
   Comparison c = comparisonOf({{"long.txt", {std::string(30, 'x')}}});
   EXPECT_EQ(tableCells(comparisonTable(c))["top_1"], (std::vector<std::string>{std::string(23, 'x') + "\u2026", "1"}));
-  EXPECT_NE(comparisonCsv(c).find("," + std::string(30, 'x') + ":1\n"), std::string::npos);
-}
-
-TEST(ComparisonForms, WithoutTargetNoDistances) {
-  Comparison c = THREE;
-  c.firstIsTarget = false;
-  EXPECT_EQ(comparisonTable(c).find("dist"), std::string::npos);
-  EXPECT_EQ(comparisonCsv(c).find("dist"), std::string::npos);
-  EXPECT_EQ(comparisonJson(c).find("\"dist"), std::string::npos);
-  Comparison one = comparisonOf({{"only.txt", {"x"}}});
-  EXPECT_EQ(comparisonTable(one).find("dist"), std::string::npos);
-  // The chosen measures only, and their sum.
-  c.firstIsTarget = true;
-  c.measures = {"ttr", "len_dist"};
-  auto table = tableCells(comparisonTable(c));
-  EXPECT_EQ(table.count("dist_hapax"), 0u);
-  ASSERT_EQ(table["dist"].size(), 3u);
-  double sum = std::strtod(csvRows(comparisonCsv(c))[2].back().c_str(), nullptr);
-  EXPECT_EQ(table["dist"][1], fixedSignificant(sum));
-  EXPECT_EQ(csvRows(comparisonCsv(c))[0].back(), "dist");
+  EXPECT_NE(comparisonCsv(c).find("," + std::string(30, 'x') + ":1,"), std::string::npos);
 }
 
 TEST(ComparisonForms, TextIsQuotedEscapedAndShown) {
   Comparison c = comparisonOf({{"a,\"b\".txt", {"x,y", "\xe9\\"}}});
   std::string csv = comparisonCsv(c);
   EXPECT_EQ(csv.substr(csv.find('\n') + 1, 14), "\"a,\"\"b\"\".txt\",");
-  EXPECT_NE(csv.find(",\"x,y:1 \xe9\\:1\"\n"), std::string::npos);  // tokens as their bytes
+  EXPECT_NE(csv.find(",\"x,y:1 \xe9\\x5c:1\","), std::string::npos);  // tokens as their bytes
   std::string json = comparisonJson(c);
   const std::string glyph = con::utf8(con::cp437Glyph(0xe9));
   EXPECT_NE(json.find("\"file\": \"a,\\\"b\\\".txt\""), std::string::npos);
-  EXPECT_NE(json.find("[\"" + glyph + "\\\\\", 1]"), std::string::npos);
+  EXPECT_NE(json.find("[\"\u00e9\\\\\", 1]"), std::string::npos);  // the byte as the Latin-1 character
   EXPECT_NE(comparisonTable(c).find(glyph + "\\ 1"), std::string::npos);
   // File names stay as given when they are UTF-8; other bytes show as glyphs.
   EXPECT_EQ(nameText("caf\xc3\xa9.txt"), "caf\xc3\xa9.txt");
@@ -239,7 +242,27 @@ TEST(ComparisonPicture, WellFormedWithBothChartsAndALegend) {
   // Tick labels: frequencies as powers of ten.
   EXPECT_NE(svg.find(">10</text>"), std::string::npos);
   EXPECT_TRUE(wellFormedXml(comparisonSvg({}), problem)) << problem;
-  EXPECT_TRUE(wellFormedXml(comparisonSvg({{"\xe9.txt", measureTokens({"x"})}}), problem)) << problem;
+  EXPECT_TRUE(wellFormedXml(comparisonSvg({{"\xe9.txt", measureTokens({"x"}), {}}}), problem)) << problem;
+}
+
+TEST(ComparisonPicture, ZBarsOfEveryMeasureOverTheBand) {
+  std::string svg = comparisonSvg(THREE.inputs);
+  std::string problem;
+  EXPECT_TRUE(wellFormedXml(svg, problem)) << problem;
+  EXPECT_NE(svg.find(">z of each measure"), std::string::npos);
+  EXPECT_EQ(occurrences(svg, "fill=\"#e8e8e8\""), 1u);  // the band -2..2
+  // A bar for each measure of each input after the target, in its colour.
+  const size_t measures = THREE.measures.size();
+  auto bars = [&](const std::string& colour) {
+    return occurrences(svg, "fill=\"" + colour + "\"/>") - occurrences(svg, "r=\"3\" fill=\"" + colour + "\"/>");
+  };
+  EXPECT_EQ(bars("#d62728"), measures);
+  EXPECT_EQ(bars("#2ca02c"), measures);
+  EXPECT_EQ(bars("#1f77b4"), 0u);  // the target has none
+  for (const std::string& m : THREE.measures) EXPECT_NE(svg.find(">" + m + "</text>"), std::string::npos) << m;
+  // Not compared: no third chart.
+  Comparison plain = comparisonOf({{"a.txt", {"x"}}, {"b.txt", {"y"}}});
+  EXPECT_EQ(comparisonSvg(plain.inputs).find(">z of each measure"), std::string::npos);
 }
 
 TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {
@@ -249,4 +272,127 @@ TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {
   EXPECT_FALSE(wellFormedXml("<svg width=10/>", problem));
   EXPECT_FALSE(wellFormedXml("<svg/><svg/>", problem));
   EXPECT_TRUE(wellFormedXml("<svg a=\"1\"><g b='2'/>x &amp; y</svg>", problem)) << problem;
+}
+
+namespace {
+
+// The text of the JSON string that begins at `at` (its opening quote), as
+// UTF-8, with its escapes resolved; `at` is left after the closing quote.
+std::string jsonStringAt(const std::string& json, size_t& at) {
+  std::string out;
+  auto append = [&out](uint32_t cp) {
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  };
+  for (++at; json.at(at) != '"'; ++at) {
+    if (json[at] != '\\') {
+      out += json[at];
+      continue;
+    }
+    const char e = json.at(++at);
+    if (e == 'u') {
+      append(static_cast<uint32_t>(std::stoul(json.substr(at + 1, 4), nullptr, 16)));
+      at += 4;
+    } else {
+      out += e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e;  // \" \\ \/ and the rest
+    }
+  }
+  ++at;
+  return out;
+}
+
+// The code points of UTF-8 text (of at most three bytes each); 0xFFFFFFFF
+// for a byte that is not valid there.
+std::vector<uint32_t> codePoints(const std::string& utf8) {
+  std::vector<uint32_t> points;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    const size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : 0;
+    if (n == 0 || i + n > utf8.size()) return {0xFFFFFFFF};
+    uint32_t cp = n == 1 ? b : n == 2 ? (b & 0x1F) : (b & 0x0F);
+    for (size_t k = 1; k < n; ++k) {
+      if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) return {0xFFFFFFFF};
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    points.push_back(cp);
+    i += n;
+  }
+  return points;
+}
+
+// The tokens of the "top" array of the first JSON object.
+std::vector<std::string> topTokensOfJson(const std::string& json) {
+  std::vector<std::string> tokens;
+  size_t at = json.find("\"top\": [");
+  const size_t end = json.find("]]", at);
+  for (at = json.find("[\"", at); at < end; at = json.find("[\"", at)) {
+    ++at;
+    tokens.push_back(jsonStringAt(json, at));
+  }
+  return tokens;
+}
+
+}  // namespace
+
+TEST(ComparisonForms, JsonTokensSurviveARoundTrip) {
+  const Tokens tokens{"caf\xe9", "\xff\x80", "a\"b\\c", "tab\there", "\xc3\xa4", "x"};
+  // Bytes: every byte is the Latin-1 character of its number.
+  Comparison bytes = comparisonOf({{"in.txt", tokens}});
+  const std::string json = comparisonJson(bytes);
+  EXPECT_NE(json.find("\"encoding\": \"latin-1\""), std::string::npos);
+  EXPECT_NE(codePoints(json).front(), 0xFFFFFFFFu) << "not UTF-8";
+  std::vector<std::string> back;
+  for (const std::string& text : topTokensOfJson(json)) {
+    std::string original;
+    for (uint32_t cp : codePoints(text)) {
+      EXPECT_LE(cp, 255u);
+      original += static_cast<char>(cp);
+    }
+    back.push_back(original);
+  }
+  EXPECT_EQ(back, tokens);  // all seen once: in order of first appearance
+  // UTF-8: the characters themselves.
+  const Tokens words{"F\xc3\xbcr", "\xe2\x80\x99s", "\xd0\x96"};
+  Comparison utf8;
+  utf8.measures = comparisonMeasureNames();
+  utf8.characters = Characters::Utf8;
+  utf8.inputs.push_back({"de.txt", measureSequence(tokenSequence(words, Characters::Utf8)), {}});
+  const std::string utf8Json = comparisonJson(utf8);
+  EXPECT_NE(utf8Json.find("\"encoding\": \"utf-8\""), std::string::npos);
+  EXPECT_EQ(topTokensOfJson(utf8Json), words);
+}
+
+TEST(ComparisonForms, TopEntriesOfTheCsvCanBeTakenApart) {
+  EXPECT_EQ(topEntry("a b:c\\d", 3), "a\\x20b\\x3ac\\x5cd:3");
+  EXPECT_EQ(topEntry("\x01\x7f\xe9", 12), "\\x01\\x7f\xe9:12");  // bytes above 127 as they are
+  // Recovering every type of a top field.
+  Comparison c = comparisonOf({{"in.txt", {"x y", "x y", "a:1", "\\x41", "plain"}}});
+  std::string csv = comparisonCsv(c);
+  std::string field = csvRows(csv)[1][51];
+  ASSERT_EQ(csvRows(csv)[0][51], "top");
+  std::vector<std::pair<std::string, std::string>> entries;
+  std::istringstream in(field);
+  for (std::string entry; in >> entry;) {
+    const size_t colon = entry.rfind(':');
+    std::string type;
+    for (size_t i = 0; i < colon; ++i) {
+      if (entry.compare(i, 2, "\\x") == 0) {
+        type += static_cast<char>(std::stoi(entry.substr(i + 2, 2), nullptr, 16));
+        i += 3;
+      } else {
+        type += entry[i];
+      }
+    }
+    entries.emplace_back(type, entry.substr(colon + 1));
+  }
+  EXPECT_EQ(entries, (std::vector<std::pair<std::string, std::string>>{
+                         {"x y", "2"}, {"a:1", "1"}, {"\\x41", "1"}, {"plain", "1"}}));
 }

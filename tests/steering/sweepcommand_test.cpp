@@ -15,17 +15,23 @@
 
 namespace {
 
-// 2 x 3 points of small blocks: 20 to 30 groups, then 40 to 60.
+// 2 x 3 points of small blocks: 50 to 60 groups, then 100 to 120.
 const char* const SMALLSPACE =
     "# block sizes vary slowest\n"
-    "B = 20,30 | 40,60\n"
+    "B = 50,60 | 100,120\n"
     "G = 3,6,1\n"
     "V = 4,5\n"
     "X1 = 3.99..4 step 0.005,1e-15\n"
     "X2 = 3.9999,1e-22\n"
     "X3 = 3.99999,0.3\n";
 
-const char* const TARGET = "the scribe wrote the word and the word was read by the scribe\n";
+// 100 words: windows of 50 tokens.
+const char* const TARGET =
+    "by moon and stars leaf wrote the leaf a moon by read leaf moon moon leaf in and by and\n"
+    "ink in the wrote was scribe book the a leaf in old in hand and stars word scribe and leaf\n"
+    "read a old book old ink in stars moon old by of the a was of moon word read a\n"
+    "book word wrote leaf leaf wrote stars wrote old and the book old old word scribe scribe in of moon\n"
+    "a ink by scribe book the wrote word moon scribe read old book a and scribe of of stars and\n";
 
 class SweepCommandTest : public testing::Test {
  protected:
@@ -83,13 +89,13 @@ TEST_F(SweepCommandTest, ARowsSetUpPastedIntoAFileIsThePoint) {
   CsvRecords csv = readCsvRecords(session.read("t.csv"));
   ASSERT_EQ(csv.records.size(), 7u);
   const std::string cell = csv.records[5][1];
-  EXPECT_EQ(cell, "B = 40,60\nG = 3,6,1\nV = 4,5\nX1 = 3.995,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3");
+  EXPECT_EQ(cell, "B = 100,120\nG = 3,6,1\nV = 4,5\nX1 = 3.995,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3");
   session.addFile("pasted.txt", cell + "\n");
   CommandResult pasted = run({"keys", "pasted.txt"});
   CommandResult point = run({"keys", "space.txt", "--point", "5"});
   ASSERT_EQ(point.exitStatus, 0) << point.err;
   EXPECT_EQ(point.out, pasted.out);
-  EXPECT_EQ(point.out.substr(0, 10), "GB40,60\nG3");
+  EXPECT_EQ(point.out.substr(0, 12), "GB100,120\nG3");
   CommandResult block = run({"block", "space.txt", "--point", "5", "--prefix", "p5"});
   ASSERT_EQ(block.exitStatus, 0) << block.err;
   EXPECT_TRUE(session.exists("p5GROUPS.txt"));
@@ -97,8 +103,8 @@ TEST_F(SweepCommandTest, ARowsSetUpPastedIntoAFileIsThePoint) {
 }
 
 TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
-  // The blocks of 20 groups need about 2,700 map steps, those of 40 about 6,000.
-  CommandResult r = sweep({"--max-steps", "3000", "--out", "t.csv"});
+  // The blocks of 50 groups need about 7,900 map steps, those of 100 about 16,500.
+  CommandResult r = sweep({"--max-steps", "10000", "--out", "t.csv"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
   SweepTable t = table("t.csv");
   ASSERT_EQ(t.rows.size(), 6u);
@@ -109,8 +115,8 @@ TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
     EXPECT_EQ(row[2], i < 3 ? "complete" : "out of steps");
     if (i < 3) continue;
     EXPECT_GT(std::stoi(row[3]), 0);       // groups reached
-    EXPECT_LT(std::stoi(row[3]), 40);
-    EXPECT_GE(std::stoull(row[4]), 3000u);  // map steps used
+    EXPECT_LT(std::stoi(row[3]), 100);
+    EXPECT_GE(std::stoull(row[4]), 10000u);  // map steps used
     EXPECT_EQ(row[5], "");                  // no yardsticks
     EXPECT_EQ(row[row.size() - 2], "");     // and no distance
   }
@@ -118,7 +124,7 @@ TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
 }
 
 TEST_F(SweepCommandTest, MergeRefusesTablesOfDifferentSweepsAndMissingShards) {
-  session.addFile("other.txt", "a quite different target text\n");
+  session.addFile("other.txt", std::string(TARGET) + "and a few more words\n");
   ASSERT_EQ(sweep({"--shard", "1/2", "--out", "a.csv"}).exitStatus, 0);
   ASSERT_EQ(run({"sweep", "space.txt", "--target", "other.txt", "--shard", "2/2", "--out", "b.csv"})
                 .exitStatus,
@@ -248,4 +254,61 @@ TEST_F(SweepCommandTest, AnInterruptedSweepResumesToTheSameBytes) {
   resume[1] = "space.txt";
   EXPECT_EQ(run(resume).exitStatus, 1);
   EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
+}
+
+TEST_F(SweepCommandTest, ComparisonOptionsDecideTheRowsAndTheFingerprint) {
+  ASSERT_EQ(sweep({"--out", "plain.csv"}).exitStatus, 0);
+  const std::string plain = session.read("plain.csv");
+  const std::string header = plain.substr(0, plain.find('\n'));
+  EXPECT_NE(header.find(",len_31,len_32plus,top,window,z_ttr,"), std::string::npos) << header;
+  EXPECT_NE(header.find(",z_pos_bias,z_len_dist,dist,sweep"), std::string::npos) << header;
+  SweepTable t = table("plain.csv");
+  CsvRecords csv = readCsvRecords(plain);
+  const size_t window = static_cast<size_t>(std::find(csv.records[0].begin(), csv.records[0].end(), "window") -
+                                            csv.records[0].begin());
+  EXPECT_EQ(csv.records[1][window], "50");  // half the target's 100 words
+  // Each option that changes a row changes the fingerprint.
+  std::vector<std::string> fingerprints{t.rows[0].sweep};
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{"--window", "49"}, {"--drop", "x"}, {"--strip", "<>"}, {"--utf8"},
+        {"--measures", "ttr,h3"}}) {
+    std::vector<std::string> args = options;
+    args.insert(args.end(), {"--out", "o.csv"});
+    CommandResult r = sweep(args);
+    if (options[0] == "--window") {  // below the least window
+      EXPECT_EQ(r.exitStatus, 1);
+      EXPECT_EQ(r.err, "plomar sweep: target.txt: 100 tokens, too few for two windows of 50 tokens\n");
+      // Windows of 60 are what a longer target allows.
+      session.addFile("long.txt", std::string(TARGET) + TARGET);
+      r = run({"sweep", "space.txt", "--target", "long.txt", "--window", "60", "--out", "o.csv"});
+    }
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    fingerprints.push_back(table("o.csv").rows[0].sweep);
+    for (size_t i = 0; i + 1 < fingerprints.size(); ++i) EXPECT_NE(fingerprints[i], fingerprints.back()) << options[0];
+  }
+  // The same text given as words: the same tokens here, another fingerprint.
+  CommandResult words = run({"sweep", "space.txt", "--target-words", "target.txt", "--out", "w.csv"});
+  ASSERT_EQ(words.exitStatus, 0) << words.err;
+  EXPECT_NE(table("w.csv").rows[0].sweep, t.rows[0].sweep);
+  EXPECT_EQ(table("w.csv").rows[3].distance, t.rows[3].distance);
+}
+
+TEST_F(SweepCommandTest, ATargetTooShortForTwoWindowsIsRefused) {
+  session.addFile("short.txt", "only a few words here\n");
+  CommandResult r = run({"sweep", "space.txt", "--target", "short.txt", "--out", "t.csv"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err, "plomar sweep: short.txt: 5 tokens, too few for two windows of 50 tokens\n");
+  EXPECT_FALSE(session.exists("t.csv"));
+  // A block shorter than the window: its row says so, with no z.
+  session.addFile("long.txt", std::string(TARGET) + TARGET + TARGET);
+  CommandResult longer = run({"sweep", "space.txt", "--target", "long.txt", "--window", "90", "--jobs", "1"});
+  ASSERT_EQ(longer.exitStatus, 0) << longer.err;
+  CsvRecords csv = readCsvRecords(longer.out);
+  ASSERT_EQ(csv.records.size(), 7u);
+  EXPECT_EQ(csv.records[1][2], "shorter than a window");  // 50 groups
+  EXPECT_EQ(csv.records[4][2], "complete");               // 100 groups
+  SweepTable t = readSweepTable(longer.out, "out");
+  EXPECT_FALSE(t.rows[0].complete);
+  EXPECT_TRUE(t.rows[3].complete);
+  EXPECT_NE(longer.err.find("The best 3 of 6 points"), std::string::npos) << longer.err;
 }
