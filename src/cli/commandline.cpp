@@ -61,6 +61,7 @@ void printUsage(std::FILE* out) {
 // A command run to its end: memory that runs out anywhere in it is one error
 // line and exit status 1, never an abort; its standard output is checked.
 int runCommand(const Command& c, int argc, char** argv) {
+  bufferStandardOutput();
   int status;
   try {
     status = c.run(argc, argv);
@@ -107,5 +108,6 @@ int commandLineMain(int argc, char** argv) {
     usageError("", std::string("unknown command '") + argv[1] + "'");
     return EXIT_USAGE;
   }
+  bufferStandardOutput();
   return finishStandardOutput("", runProgramOptions(argc, argv));
 }

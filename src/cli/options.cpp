@@ -60,6 +60,12 @@ void commandError(const std::string& command, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", commandName(command).c_str(), printableText(text).c_str());
 }
 
+void bufferStandardOutput() {
+  // The stream keeps the buffer until it is closed, after the command.
+  static char buffer[1 << 16];
+  std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+}
+
 int finishStandardOutput(const std::string& command, int status) {
   // A descriptor closed from the start is no fault when nothing was written
   // to it; every other failure of the last flush or of the close is.
@@ -68,7 +74,7 @@ int finishStandardOutput(const std::string& command, int status) {
   errno = 0;
   int reason = std::fflush(stdout) != 0 ? errno : 0;
   if (std::fclose(stdout) != 0 && reason == 0 && (pending || errno != EBADF)) reason = errno;
-  if (reason == 0 && failedBefore) reason = EIO;
+  if (reason == 0 && failedBefore) reason = EIO;  // a write of a larger output failed before
   if (reason == 0) return status;
   commandError(command, std::string("cannot write standard output: ") + std::strerror(reason));
   return status == 0 ? EXIT_FAILED : status;

@@ -25,6 +25,11 @@ void usageError(const std::string& command, const std::string& problem);
 // printableText does.
 void commandError(const std::string& command, const std::string& text);
 
+// The first step of every command: standard output gets a buffer large
+// enough for a usage text or a table, so that a failed write is seen, with
+// its reason, when finishStandardOutput flushes it.
+void bufferStandardOutput();
+
 // The last step of every command: standard output flushed and closed, and
 // a write that failed (a full disk, a closed descriptor) reported as
 // "plomar COMMAND: cannot write standard output: REASON". Returns the

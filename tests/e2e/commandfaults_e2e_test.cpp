@@ -15,10 +15,14 @@ namespace {
 const std::string SPACE =
     "B = 20,30\nG = 3,6,1\nV = 4,5 | 4.5,5\nX1 = 4,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3\n";
 
-// A session with a text, a set-up and a two-point space.
+// A session with a short text, a target long enough for the sweep, a set-up
+// and a two-point space.
 struct FaultSession : E2ESession {
   FaultSession() {
     addFile("a.txt", "the cat sat on the mat\n");
+    std::string target;
+    for (int i = 0; i < 40; ++i) target += "the cat sat on the mat " + std::to_string(i) + "\n";
+    addFile("target.txt", target);
     addFile("s.txt", SMALLSETUP);
     addFile("space.txt", SPACE);
   }
@@ -42,7 +46,7 @@ TEST(CommandFaults, EveryCommandReportsStandardOutputThatCannotBeWritten) {
       {"stats --json a.txt", "plomar stats"},
       {"keys s.txt", "plomar keys"},
       {"keys space.txt --point 2", "plomar keys"},
-      {"sweep space.txt --target a.txt", "plomar sweep"},
+      {"sweep space.txt --target target.txt", "plomar sweep"},
       {"--help", "plomar"},
       {"--version", "plomar"},
       {"stats --help", "plomar stats"},
@@ -109,7 +113,7 @@ TEST(CommandFaults, NoCommandAbortsWhenMemoryRunsOut) {
       {"block zero.txt", 2, "plomar block: zero.txt:7: MAP: file not found: zeroMAP.TXT (Cannot allocate memory)\n"},
       {"keys zero.txt", 2, "plomar keys: zero.txt:7: MAP: file not found: zeroMAP.TXT (Cannot allocate memory)\n"},
       {"block /dev/zero", 2, "plomar block: /dev/zero: cannot read the set-up file (Cannot allocate memory)\n"},
-      {"sweep /dev/zero --target a.txt", 1, "plomar sweep: /dev/zero: Cannot allocate memory\n"},
+      {"sweep /dev/zero --target target.txt", 1, "plomar sweep: /dev/zero: Cannot allocate memory\n"},
       {"sweep space.txt --target /dev/zero", 1, "plomar sweep: /dev/zero: Cannot allocate memory\n"},
   };
   for (const Case& c : cases) {
