@@ -141,49 +141,6 @@ void OutputFile::tab(int n) {
 
 // ---- Input -------------------------------------------------------------------
 
-namespace {
-
-// Every byte of an open descriptor up to its end.
-bool readAllBytes(int fd, std::string& bytes, int& systemError) {
-  bytes.clear();
-  char buf[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      systemError = errno;
-      return false;
-    }
-    if (n == 0) return true;
-    bytes.append(buf, static_cast<size_t>(n));
-  }
-}
-
-}  // namespace
-
-bool readWholeFile(const std::string& name, std::string& bytes, int& systemError) {
-  int fd = ::open(name.c_str(), O_RDONLY);
-  if (fd < 0) {
-    systemError = errno;
-    return false;
-  }
-  struct stat st{};
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    systemError = EISDIR;
-    return false;
-  }
-  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));  // one allocation for a file
-  bool read = readAllBytes(fd, bytes, systemError);
-  ::close(fd);
-  return read;
-}
-
-bool readWholeInput(const std::string& name, std::string& bytes, int& systemError) {
-  if (name == STANDARD_INPUT_NAME) return readAllBytes(STDIN_FILENO, bytes, systemError);
-  return readWholeFile(name, bytes, systemError);
-}
-
 bool InputFile::openQuietly(const std::string& name, int* systemError) {
   name_ = name;
   pos_ = 0;
