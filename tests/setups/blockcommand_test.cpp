@@ -75,6 +75,20 @@ TEST(BlockCommand, SymbolsMapPhantomsAndEditorFilesGiveTheProgramsFiles) {
   EXPECT_NE(report.find(" Use symbols-map ? : Y 114\r\n"), std::string::npos);
 }
 
+// The map-scan controls replay through the map editor's keys and change the
+// block of a map whose integers stand in several cells.
+TEST(BlockCommand, ScanControlsGiveTheProgramsFiles) {
+  const std::string mapped = "MAP = testMAP.TXT\n" + SMALLSETUP + "W = 114\n";
+  std::vector<std::string> start = expectSameFilesBothWays(mapped, true);
+  std::vector<std::string> rowLast = expectSameFilesBothWays(mapped + "SCAN = R,L\n", true);
+  std::vector<std::string> columnLast = expectSameFilesBothWays(mapped + "SCAN = C,L\n", true);
+  EXPECT_EQ(expectSameFilesBothWays(mapped + "SCAN = C,B\n", true), start);
+  EXPECT_NE(rowLast, start);
+  EXPECT_NE(columnLast, start);
+  EXPECT_NE(columnLast, rowLast);
+  expectSameFilesBothWays(SMALLSETUP + "SCAN = R,L\n");  // the editor opened for the controls alone
+}
+
 // One group a line: the groups file holds the report's forward block.
 TEST(BlockCommand, SeparatorCodesAndParagraphsGiveTheProgramsFiles) {
   std::vector<std::string> groups = expectSameFilesBothWays(SMALLSETUP + "C = 13,10\n");
@@ -92,7 +106,7 @@ TEST(BlockCommand, BadSetupGetsItsErrorLineAndNoFiles) {
     std::string text, error;
   };
   const Case cases[] = {
-      {"B = 20,30\nQ = 1\n", "s.txt:2: Q: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM)"},
+      {"B = 20,30\nQ = 1\n", "s.txt:2: Q: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM, SCAN)"},
       {SMALLSETUP + "V = 4,5\n", "s.txt:7: V: given twice (first at line 3)"},
       {"B = 20,30\nG = 3,6,1\n", "s.txt:2: V: missing (B, G, V, X1, X2, X3 are required)"},
       {"B = 2,3\n" + SMALLSETUP.substr(SMALLSETUP.find('\n') + 1),
