@@ -19,6 +19,8 @@
 #include "setups/space.hpp"
 #include "compare/statscsv.hpp"
 #include "compare/statsinputs.hpp"
+#include "steering/blockrow.hpp"
+#include "steering/progressbar.hpp"
 #include "steering/sweeprunner.hpp"
 #include "steering/sweeptable.hpp"
 #include "compare/yardsticks.hpp"
@@ -111,11 +113,9 @@ struct Settings {
 struct Sweep {
   SweepSpace space;
   std::string spaceText;
-  Yardsticks target;
-  std::vector<std::string> measures;
+  BlockMeasuring measuring;
   uint64_t maxSteps = 0;
   std::string header, sweep;
-  size_t emptyFields = 0;  // yardsticks, terms and distance of a point out of steps
 };
 
 // ---- options ----
@@ -259,7 +259,7 @@ const char* kindName(InputKind kind) {
 std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::string& targetBytes) {
   std::vector<std::string> parts{"plomar sweep 1", w.spaceText, kindName(s.targetKind), targetBytes,
                                  std::to_string(s.maxSteps)};
-  for (const std::string& m : w.measures) parts.push_back(m);
+  for (const std::string& m : w.measuring.measures) parts.push_back(m);
   if (s.sampled) parts.push_back("sample " + std::to_string(s.sample) + " seed " + std::to_string(s.seed));
   for (const SpaceLine& line : w.space.lines)
     if (line.key == "MAP" || line.key == "PHNTM")
@@ -271,27 +271,12 @@ std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::str
   return fingerprintOf(parts);
 }
 
-size_t commaCount(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), ',')); }
-
 std::string pointRow(const Sweep& w, uint64_t point) {
   BlockSetupFile setup = pointSetup(w.space, point);
   applySetup(setup);
   HeadlessBlock block = generateHeadless(w.maxSteps);
-  std::string cell = setupFileText(setup);
-  while (!cell.empty() && cell.back() == '\n') cell.pop_back();
-  std::string row = std::to_string(point) + "," + csvField(cell) + "," +
-                    (block.complete ? STATUS_COMPLETE : STATUS_OUT_OF_STEPS) + "," + std::to_string(block.groups) +
-                    "," + std::to_string(block.steps) + ",";
-  if (block.complete) {
-    Yardsticks y = measureTokens(finishedBlockGroups());
-    std::vector<DistanceTerm> terms = distanceTerms(y, w.target, w.measures);
-    row += yardstickCsvFields(y, SWEEP_LENGTHS);
-    for (const DistanceTerm& t : terms) row += "," + fullPrecision(t.value);
-    row += "," + fullPrecision(distanceOf(terms));
-  } else {
-    row += std::string(w.emptyFields - 1, ',');
-  }
-  return row + "," + w.sweep + "\n";
+  return std::to_string(point) + "," + setupCell(setupFileText(setup)) + "," +
+         measuredBlockRow(block, w.measuring).fields + "," + w.sweep + "\n";
 }
 
 // A shell word for the command lines of the best points.
@@ -316,39 +301,6 @@ void printBest(const std::vector<SweepRow>& rows, const std::string& spaceName) 
                  static_cast<unsigned long long>(best[i].point), significantForm(best[i].distance, 6).c_str(),
                  shellWord(spaceName).c_str(), static_cast<unsigned long long>(best[i].point));
 }
-
-// The progress bar with its rate and the time left, redrawn at most five
-// times a second.
-class Progress {
- public:
-  Progress(size_t done, size_t total) : shown_(isatty(STDERR_FILENO) == 1), first_(done), done_(done), total_(total) {}
-  void advance() {
-    ++done_;
-    auto now = std::chrono::steady_clock::now();
-    if (shown_ && (done_ == total_ || now - drawn_ > std::chrono::milliseconds(200))) draw(now);
-  }
-  void clear() {
-    if (shown_) std::fprintf(stderr, "\r%*s\r", 78, "");
-  }
-
- private:
-  void draw(std::chrono::steady_clock::time_point now) {
-    drawn_ = now;
-    double seconds = std::chrono::duration<double>(now - start_).count();
-    double rate = seconds > 0 ? static_cast<double>(done_ - first_) / seconds : 0;
-    long left = rate > 0 ? static_cast<long>(static_cast<double>(total_ - done_) / rate) : 0;
-    const int width = 30;
-    int filled = total_ > 0 ? static_cast<int>(width * done_ / total_) : width;
-    std::fprintf(stderr, "\r[%s%s] %zu/%zu points, %.2f points/s, %ld:%02ld:%02ld left ",
-                 std::string(static_cast<size_t>(filled), '#').c_str(),
-                 std::string(static_cast<size_t>(width - filled), '.').c_str(), done_, total_, rate, left / 3600,
-                 left / 60 % 60, left % 60);
-  }
-
-  bool shown_;
-  size_t first_, done_, total_;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now(), drawn_{};
-};
 
 // Every point of the run must make a set-up that the block menu accepts,
 // before the first block is generated.
@@ -387,11 +339,10 @@ int runSweepOf(const Settings& s) {
   w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
   std::string targetBytes = inputBytes(s.targetPath);
-  w.target = measureTokens(tokensOfInput(s.targetKind, targetBytes, s.targetPath));
-  w.measures = s.measures;
+  w.measuring.target = measureTokens(tokensOfInput(s.targetKind, targetBytes, s.targetPath));
+  w.measuring.measures = s.measures;
   w.maxSteps = s.maxSteps;
-  w.header = sweepHeader(w.measures);
-  w.emptyFields = commaCount(yardstickCsvHeader(SWEEP_LENGTHS)) + 1 + w.measures.size() + 1;
+  w.header = sweepHeader(w.measuring.measures);
   std::vector<uint64_t> points = pointsOfRun(s, w.space.pointCount);
   w.sweep = sweepField(fingerprintOfSweep(w, s, targetBytes), s.sampled ? std::min(s.sample, w.space.pointCount)
                                                                            : w.space.pointCount);
@@ -414,7 +365,7 @@ int runSweepOf(const Settings& s) {
   std::vector<SweepRow> rows = std::move(plan.rows);
   for (SweepRow& r : rows) r.text.clear();
   std::vector<uint64_t> rest(points.begin() + static_cast<std::ptrdiff_t>(plan.pointsDone), points.end());
-  Progress progress(plan.pointsDone, points.size());
+  ProgressBar progress(plan.pointsDone, points.size(), "points");
   catchStopSignals();
   unsigned long cores = static_cast<unsigned long>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
   RunOutcome outcome = runPoints(

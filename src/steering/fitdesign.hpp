@@ -1,0 +1,45 @@
+#pragma once
+// The starting point of a fit, designed from the target's tokens alone:
+//
+// - Units. Every byte of the tokens is a candidate symbol; rows left over
+//   after the commonest bytes take n-graphs, chosen one at a time as the
+//   adjacent pair of units that occurs most often when every token is cut
+//   into the current units (longest unit first), up to 30 bytes.
+// - Shares. Each unit's share is how often it occurs in that cutting.
+// - Map. For each W tried, GCF4 (K1, X1) is run and every integer it draws
+//   is counted; the integers, commonest first, go to the row whose share is
+//   furthest below its target, at most 5 a row, and an integer that would
+//   overshoot every row is left out of the map. The W whose map comes
+//   closest to the shares (total variation) is kept.
+// - Sizes. Lengths with at least 0.2 % of the tokens are activated; K2 is the
+//   value of a few tried whose GCF2 draws, over the active sizes, come
+//   closest to the target's length distribution; the average range is the
+//   target's mean length +- 0.15.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "steering/fitsetup.hpp"
+
+struct FitDesign {
+  FitSetup setup;
+  std::vector<std::string> pool;  // further n-graphs the search may put in a row, commonest first
+  std::array<double, FIT_ROWS> shares{};  // each row's share in the target's cut tokens
+};
+
+// `blockLo`..`blockHi`: the block size range of every evaluation.
+FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi);
+
+// Draw counts of GCF4 for integers 1..highest (index 0 unused): `draws`
+// accepted draws from the seed X with parameter K, as a block generation
+// makes them.
+std::vector<uint64_t> mapIntegerCounts(double k, double x, int32_t highest, uint64_t draws);
+
+// The tokens cut into units, longest unit first at each place (a byte that
+// no unit starts with is skipped); the number of times each unit occurs.
+std::vector<uint64_t> unitCounts(const std::vector<std::string>& units, const std::vector<std::string>& tokens);
+
+// Integers assigned to rows (at most 5 a row) so that each row's share of the
+// counted draws comes close to its target share; map[r] lists row r's integers.
+std::vector<std::vector<int32_t>> assignIntegers(const std::vector<uint64_t>& counts,
+                                                 const std::array<double, FIT_ROWS>& shares);

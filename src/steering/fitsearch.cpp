@@ -1,0 +1,111 @@
+// The evolution strategy of the fit.
+#include "steering/fitsearch.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double FIRSTSTRENGTH = 0.3, LEASTSTRENGTH = 0.02, MOSTSTRENGTH = 1.0;
+constexpr double LEARNINGRATE = 0.3;  // tau of the log-normal self-adaptation
+
+// A value reflected into lo..hi.
+double reflected(double v, double lo, double hi) {
+  for (int i = 0; i < 4 && (v < lo || v > hi); ++i) v = v < lo ? 2 * lo - v : 2 * hi - v;
+  return std::clamp(v, lo, hi);
+}
+
+}  // namespace
+
+FitSearch::FitSearch(const FitDesign& design, const SearchSettings& settings)
+    : design_(design), settings_(settings), random_(settings.seed) {}
+
+double FitSearch::uniform() { return static_cast<double>(random_() >> 11) * 0x1.0p-53; }
+
+double FitSearch::gaussian() {
+  // Box-Muller from two uniform draws; 1 - u keeps the logarithm finite.
+  double u = 1 - uniform(), v = uniform();
+  return std::sqrt(-2 * std::log(u)) * std::cos(2 * M_PI * v);
+}
+
+size_t FitSearch::below(size_t n) { return n <= 1 ? 0 : static_cast<size_t>(uniform() * static_cast<double>(n)); }
+
+std::vector<FitSetup> FitSearch::propose() {
+  proposed_.clear();
+  if (evaluations_ >= settings_.budget) return {};
+  if (!started_) {
+    started_ = true;
+    generation_ = 0;
+    proposed_.push_back(Member{design_.setup, FIRSTSTRENGTH, 0});
+  } else {
+    ++generation_;
+    uint64_t count = std::min<uint64_t>(settings_.offspring, settings_.budget - evaluations_);
+    for (uint64_t i = 0; i < count; ++i) {
+      const Member& parent = parents_[below(parents_.size())];
+      double strength =
+          std::clamp(parent.strength * std::exp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);
+      proposed_.push_back(Member{mutated(parent.setup, strength), strength, 0});
+    }
+  }
+  std::vector<FitSetup> setups;
+  for (const Member& m : proposed_) setups.push_back(m.setup);
+  return setups;
+}
+
+void FitSearch::tell(const std::vector<double>& distances) {
+  for (size_t i = 0; i < proposed_.size() && i < distances.size(); ++i) {
+    double d = distances[i];
+    proposed_[i].distance = std::isnan(d) ? std::numeric_limits<double>::infinity() : d;
+  }
+  evaluations_ += proposed_.size();
+  // Plus selection: the parents stay unless offspring do better; among equal
+  // distances the earlier member wins.
+  parents_.insert(parents_.end(), proposed_.begin(), proposed_.end());
+  std::stable_sort(parents_.begin(), parents_.end(),
+                   [](const Member& a, const Member& b) { return a.distance < b.distance; });
+  if (parents_.size() > settings_.parents) parents_.resize(settings_.parents);
+  proposed_.clear();
+}
+
+FitSetup FitSearch::mutated(const FitSetup& parent, double strength) {
+  FitSetup s = parent;
+  for (size_t i = 0; i < 3; ++i) {
+    if (uniform() < 0.5) s.k[i] = reflected(s.k[i] + strength * 0.1 * gaussian(), 3.6, 4.0);
+    if (uniform() < 0.3) s.x[i] = reflected(s.x[i] + strength * 0.3 * gaussian(), 1e-6, 1 - 1e-6);
+  }
+  if (uniform() < 0.4) {
+    double shift = strength * 0.5 * gaussian(), widen = strength * 0.2 * gaussian();
+    s.averageLo += shift - widen;
+    s.averageHi += shift + widen;
+  }
+  if (uniform() < strength) {
+    int lo = std::max(1, lowestSize(s.sizes) - 1), hi = std::min(FIT_LARGESTSIZE, highestSize(s.sizes) + 1);
+    s.sizes ^= 1u << (lo + static_cast<int>(below(static_cast<size_t>(hi - lo + 1))));
+  }
+  if (uniform() < 0.2)
+    s.highestInteger = static_cast<int32_t>(std::lround(s.highestInteger * std::exp(strength * 0.3 * gaussian())));
+  size_t moves = 1 + below(1 + static_cast<size_t>(strength * 8));
+  for (size_t m = 0; m < moves; ++m) {
+    auto& row = s.map[below(FIT_ROWS)];
+    int32_t& cell = row[below(FIT_COLUMNS)];
+    double kind = uniform();
+    if (kind < 0.4) {  // an integer moves to a cell of another row, or two cells trade theirs
+      std::swap(cell, s.map[below(FIT_ROWS)][below(FIT_COLUMNS)]);
+    } else if (kind < 0.7) {  // a new integer
+      cell = 1 + static_cast<int32_t>(below(static_cast<size_t>(std::max(1, s.highestInteger))));
+    } else {
+      cell = 0;
+    }
+  }
+  if (uniform() < 0.3 * strength + 0.05) {
+    std::string& unit = s.units[below(FIT_ROWS)];
+    if (!design_.pool.empty() && uniform() < 0.7) unit = design_.pool[below(design_.pool.size())];
+    else unit = design_.setup.units[below(FIT_ROWS)];
+  }
+  if (uniform() < 0.2) std::swap(s.units[below(FIT_ROWS)], s.units[below(FIT_ROWS)]);
+  if (uniform() < 0.05) s.direction = s.direction == 'C' ? 'R' : 'C';
+  if (uniform() < 0.05) s.resume = s.resume == 'B' ? 'L' : 'B';
+  makeValid(s);
+  return s;
+}
