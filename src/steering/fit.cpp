@@ -1,0 +1,548 @@
+// plomar fit: a set-up designed from the target, then searched for.
+#include "steering/fit.hpp"
+
+#include <fcntl.h>
+#include <getopt.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "cli/options.hpp"
+#include "compare/statsinputs.hpp"
+#include "compare/statsplot.hpp"
+#include "compare/yardsticks.hpp"
+#include "setups/setupfile.hpp"
+#include "shell/files.hpp"
+#include "shell/numberforms.hpp"
+#include "steering/blockrow.hpp"
+#include "steering/fitdesign.hpp"
+#include "steering/fitfiles.hpp"
+#include "steering/fitsearch.hpp"
+#include "steering/progressbar.hpp"
+#include "steering/sweeprunner.hpp"
+#include "steering/sweeptable.hpp"
+
+namespace {
+
+// A printf format: the default budget of map steps goes in.
+const char* const USAGE =
+    "Usage: plomar fit (--target FILE | --target-list FILE | --target-block FILE) [OPTION]...\n"
+    "       plomar fit --merge DIR... [--out DIR]\n"
+    "Design a block set-up from the target (the units of the 38 rows, their map\n"
+    "integers and W, the group sizes), then search for the set-up whose block\n"
+    "comes closest to the target, within a budget of evaluations. An evaluation\n"
+    "generates one block of a few comparison windows and measures it as\n"
+    "'plomar sweep' measures a point.\n"
+    "\n"
+    "Target (one of them, read as 'plomar stats' reads its inputs):\n"
+    "      --target FILE        an ordinary text\n"
+    "      --target-list FILE   a List file, one token a line\n"
+    "      --target-block FILE  a block report (CGB.txt)\n"
+    "\n"
+    "Options:\n"
+    "      --budget N       evaluations, the design's included (default 500);\n"
+    "                       0 writes the design only\n"
+    "      --window N       tokens of a comparison window (default 1000, at most\n"
+    "                       5000; lowered to half the target's tokens); a block\n"
+    "                       holds 4 windows and up to one more\n"
+    "      --measures LIST  the measures that enter the distance (default: all)\n"
+    "      --max-steps N    map steps an evaluation may take before it counts as\n"
+    "                       the worst (default %llu)\n"
+    "      --seed S         the seed of the search (default 1)\n"
+    "  -j, --jobs N         worker processes (default: the number of cores)\n"
+    "  -o, --out DIR        the folder of the fit (default fit)\n"
+    "      --resume         continue the fit in --out DIR after an interruption\n"
+    "      --merge          keep the best of the fits in the folders DIR...\n"
+    "  -h, --help           show this help and exit\n"
+    "\n"
+    "The folder: design.txt and best.txt, set-up files for 'plomar block' and\n"
+    "'plomar keys' run in the folder, each with its symbols-map and phantoms\n"
+    "files (designMAP.TXT, designPHNTM.TXT, bestMAP.TXT, bestPHNTM.TXT);\n"
+    "evaluations.csv, one row per evaluation with the columns of the sweep's\n"
+    "table and the generation of the search; fit.svg, the best distance per\n"
+    "evaluation, the length distributions and rank-frequency curves of the\n"
+    "target, the design and the best. The search is a (3 + 10) evolution\n"
+    "strategy with self-adaptive mutation strength; the same command and seed\n"
+    "give the same bytes on any machine and for any --jobs. After an interruption\n"
+    "(Ctrl-C) every finished evaluation and the best so far are on disk, and the\n"
+    "same command with --resume continues to the bytes of a fit never\n"
+    "interrupted. --merge refuses fits of another target or comparison.\n"
+    "\n"
+    "Exit status: 0 on success, 1 when the fit fails or --merge refuses,\n"
+    "2 on a usage error (a budget that is not a number, a target too short,\n"
+    "an --out folder that holds a fit, without --resume).\n";
+
+const char* const COMMAND = "fit";
+
+constexpr uint64_t DEFAULT_BUDGET = 500;
+constexpr uint64_t DEFAULT_WINDOW = 1000, LARGEST_WINDOW = 5000, SMALLEST_WINDOW = 50;
+constexpr int32_t BLOCK_WINDOWS = 4;
+// About a second of map steps: a design block of 4 windows of 1000 tokens
+// takes a few million.
+constexpr uint64_t FIT_MAX_STEPS = 100'000'000ULL;
+
+struct Settings {
+  std::vector<std::string> arguments;  // the folders of --merge
+  bool hasTarget = false;
+  InputKind targetKind = InputKind::Text;
+  std::string targetPath;
+  std::vector<std::string> measures = distanceMeasureNames();
+  uint64_t budget = DEFAULT_BUDGET, window = DEFAULT_WINDOW, seed = 1, maxSteps = FIT_MAX_STEPS;
+  int jobs = 0;
+  std::string out = "fit";
+  bool resume = false, merge = false, fitOptions = false;
+};
+
+struct UsageProblem {
+  std::string text;
+};
+
+// Input the fit refuses (exit 2 as a usage error), in the form "FILE: problem".
+struct RefusedInput {
+  std::string text;
+};
+
+// Everything an evaluation needs; the workers inherit it when they are forked.
+struct Fit {
+  BlockMeasuring measuring;
+  FitDesign design;
+  uint64_t maxSteps = 0;
+  std::string dir, header, field;
+  std::string comparisonPrint;  // the fingerprint of the target and the comparison
+  // The generation being evaluated: its set-ups and the number of its first evaluation.
+  std::vector<FitSetup> generation;
+  size_t generationNumber = 0;
+  uint64_t firstEvaluation = 1;
+};
+
+// ---- options ----
+
+void setTarget(Settings& s, InputKind kind, const char* path) {
+  if (s.hasTarget) throw UsageProblem{"give one target only"};
+  s.hasTarget = true;
+  s.targetKind = kind;
+  s.targetPath = path;
+}
+
+uint64_t countOption(const char* name, const char* text, uint64_t least, uint64_t most) {
+  uint64_t v = 0;
+  if (!parseCount(text, v) || v < least || v > most)
+    throw UsageProblem{std::string("--") + name + " wants a whole number from " + std::to_string(least) + " to " +
+                       std::to_string(most) + ", not '" + text + "'"};
+  return v;
+}
+
+enum OptionCode { TARGET = 256, TARGETLIST, TARGETBLOCK, MEASURES, MAXSTEPS, BUDGET, WINDOW, SEED, RESUME, MERGE };
+
+Settings parseSettings(int argc, char** argv, bool& help) {
+  static const option LONGOPTIONS[] = {
+      {"target", required_argument, nullptr, TARGET},
+      {"target-list", required_argument, nullptr, TARGETLIST},
+      {"target-block", required_argument, nullptr, TARGETBLOCK},
+      {"measures", required_argument, nullptr, MEASURES},
+      {"max-steps", required_argument, nullptr, MAXSTEPS},
+      {"budget", required_argument, nullptr, BUDGET},
+      {"window", required_argument, nullptr, WINDOW},
+      {"seed", required_argument, nullptr, SEED},
+      {"jobs", required_argument, nullptr, 'j'},
+      {"out", required_argument, nullptr, 'o'},
+      {"resume", no_argument, nullptr, RESUME},
+      {"merge", no_argument, nullptr, MERGE},
+      {"help", no_argument, nullptr, 'h'},
+      {nullptr, 0, nullptr, 0},
+  };
+  const uint64_t most = std::numeric_limits<uint32_t>::max();
+  Settings s;
+  opterr = 0;
+  optind = 1;
+  int opt;
+  while ((opt = getopt_long(argc, argv, ":j:o:h", LONGOPTIONS, nullptr)) != -1) {
+    s.fitOptions = s.fitOptions || (opt != 'o' && opt != MERGE && opt != 'h');
+    switch (opt) {
+      case TARGET: setTarget(s, InputKind::Text, optarg); break;
+      case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
+      case TARGETBLOCK: setTarget(s, InputKind::Block, optarg); break;
+      case MEASURES:
+        try {
+          s.measures = measuresOfList(optarg);
+        } catch (const std::invalid_argument& e) {
+          throw UsageProblem{std::string(e.what()) + " in --measures"};
+        }
+        break;
+      case MAXSTEPS: s.maxSteps = countOption("max-steps", optarg, 1, UINT64_MAX); break;
+      case BUDGET: s.budget = countOption("budget", optarg, 0, 1'000'000); break;
+      case WINDOW: s.window = countOption("window", optarg, SMALLEST_WINDOW, LARGEST_WINDOW); break;
+      case SEED: s.seed = countOption("seed", optarg, 0, most); break;
+      case 'j': s.jobs = static_cast<int>(countOption("jobs", optarg, 1, 1024)); break;
+      case 'o': s.out = optarg; break;
+      case RESUME: s.resume = true; break;
+      case MERGE: s.merge = true; break;
+      case 'h': help = true; return s;
+      default: throw UsageProblem{refusedOptionText(opt, argv)};
+    }
+  }
+  for (int i = optind; i < argc; ++i) s.arguments.emplace_back(argv[i]);
+  if (s.merge) {
+    if (s.arguments.empty()) throw UsageProblem{"--merge wants the folders of the fits"};
+    if (s.fitOptions) throw UsageProblem{"--merge takes only --out and the folders"};
+    return s;
+  }
+  if (!s.arguments.empty()) throw UsageProblem{"unexpected argument '" + s.arguments[0] + "'"};
+  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-list or --target-block)"};
+  if (s.out.empty()) throw UsageProblem{"--out wants a folder"};
+  return s;
+}
+
+// ---- the folder ----
+
+bool exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
+// The fit's files that the folder holds already.
+std::vector<std::string> fitFilesIn(const std::string& dir) {
+  std::vector<std::string> found;
+  for (const std::string& name : fitFileNames())
+    if (exists(dir + "/" + name)) found.push_back(name);
+  return found;
+}
+
+void makeFolder(const std::string& dir) {
+  if (mkdir(dir.c_str(), 0777) != 0 && errno != EEXIST)
+    throw FitFileError("cannot create " + dir + ": " + std::strerror(errno));
+  struct stat st {};
+  if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) throw FitFileError(dir + ": not a folder");
+}
+
+// Rows go to the table one whole record per write.
+class TableAppender {
+ public:
+  TableAppender(const std::string& path, size_t keepBytes) : path_(path) {
+    fd_ = open(path.c_str(), O_WRONLY | O_CREAT, 0666);
+    if (fd_ < 0 || ftruncate(fd_, static_cast<off_t>(keepBytes)) != 0 || lseek(fd_, 0, SEEK_END) < 0)
+      throw FitFileError("cannot write " + path + ": " + std::strerror(errno));
+  }
+  ~TableAppender() { close(fd_); }
+  void write(const std::string& text) {
+    if (int failure = writeAllBytes(fd_, text)) throw FitFileError("cannot write " + path_ + ": " + std::strerror(failure));
+  }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+};
+
+// ---- evaluations ----
+
+std::string evaluationRow(const Fit& f, uint64_t evaluation) {
+  const FitSetup& s = f.generation.at(evaluation - f.firstEvaluation);
+  applySetup(parseSetupText(fitSetupText(s, "", ""), "evaluation " + std::to_string(evaluation)));
+  installUnits(s);
+  HeadlessBlock block = generateHeadless(f.maxSteps);
+  return std::to_string(evaluation) + "," + setupCell(evaluationSetupText(s)) + "," +
+         measuredBlockRow(block, f.measuring).fields + "," + f.field + "," + std::to_string(f.generationNumber) + "\n";
+}
+
+double rowDistance(const SweepRow& row) { return row.complete ? row.distance : std::numeric_limits<double>::infinity(); }
+
+// The fields of one row by column name.
+struct RowFields {
+  std::vector<std::string> names, values;
+  std::string operator[](const std::string& name) const {
+    auto at = std::find(names.begin(), names.end(), name);
+    return at == names.end() ? "" : values[static_cast<size_t>(at - names.begin())];
+  }
+};
+
+RowFields rowFields(const std::string& header, const std::string& row) {
+  CsvRecords csv = readCsvRecords(header + row);
+  RowFields f;
+  if (csv.records.size() == 2) {
+    f.names = csv.records[0];
+    f.values = csv.records[1];
+  }
+  return f;
+}
+
+// What the fit keeps of its rows: each evaluation's distance and text.
+struct Record {
+  std::vector<SweepRow> rows;
+  size_t best = 0;  // index of the best row so far (the first of equal distances)
+  FitSetup bestSetup;
+  bool improved(const SweepRow& row, const FitSetup& setup) {
+    rows.push_back(row);
+    if (rows.size() == 1 || rowDistance(row) < rowDistance(rows[best])) {
+      best = rows.size() - 1;
+      bestSetup = setup;
+      return true;
+    }
+    return false;
+  }
+};
+
+std::string distanceText(double d) { return std::isfinite(d) ? significantForm(d, 6) : "out of steps"; }
+
+// ---- the search ----
+
+struct Outcome {
+  bool interrupted = false;
+  std::string problem;
+};
+
+Outcome search(Fit& f, const Settings& s, Record& record, const std::vector<SweepRow>& earlier,
+               TableAppender& table) {
+  FitSearch search(f.design, SearchSettings{s.budget, s.seed});
+  ProgressBar progress(earlier.size(), s.budget, "evaluations");
+  catchStopSignals();
+  unsigned long cores = static_cast<unsigned long>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
+  for (std::vector<FitSetup> proposals = search.propose(); !proposals.empty(); proposals = search.propose()) {
+    f.generation = proposals;
+    f.generationNumber = search.generation();
+    f.firstEvaluation = search.evaluations() + 1;
+    std::vector<double> distances;
+    std::vector<uint64_t> missing;
+    for (size_t i = 0; i < proposals.size(); ++i) {
+      uint64_t evaluation = f.firstEvaluation + i;
+      if (evaluation > earlier.size()) {
+        missing.push_back(evaluation);
+        continue;
+      }
+      const SweepRow& row = earlier[evaluation - 1];
+      if (rowFields(f.header, row.text)["setup"] != evaluationSetupText(proposals[i]))
+        throw FitFileError(f.dir + "/" + FIT_TABLE + ": evaluation " + std::to_string(evaluation) +
+                           " is not this fit's (another version of the program?)");
+      distances.push_back(rowDistance(row));
+      if (record.improved(row, proposals[i])) writeFitSetup(f.dir, "best", proposals[i]);
+    }
+    RunOutcome outcome = runPoints(
+        missing, s.jobs > 0 ? s.jobs : static_cast<int>(cores), [&f](uint64_t e) { return evaluationRow(f, e); },
+        [&](const std::string& text) {
+          table.write(text);
+          SweepRow row = readSweepTable(f.header + text, "row").rows.front();
+          distances.push_back(rowDistance(row));
+          const FitSetup& setup = f.generation[row.point - f.firstEvaluation];
+          if (record.improved(row, setup)) writeFitSetup(f.dir, "best", setup);
+          progress.advance("best dist " + distanceText(rowDistance(record.rows[record.best])));
+        });
+    if (outcome.end == RunEnd::Interrupted) {
+      progress.clear();
+      return Outcome{true, ""};
+    }
+    if (outcome.end == RunEnd::Failed) {
+      progress.clear();
+      return Outcome{false, outcome.problem};
+    }
+    search.tell(distances);
+  }
+  progress.clear();
+  return Outcome{};
+}
+
+// ---- the report ----
+
+// The yardsticks of a set-up's block, generated again.
+MeasuredInput measuredSetup(const std::string& name, const FitSetup& s, uint64_t maxSteps) {
+  applySetup(parseSetupText(fitSetupText(s, "", ""), name));
+  installUnits(s);
+  HeadlessBlock block = generateHeadless(maxSteps);
+  return MeasuredInput{name, block.complete ? measureTokens(finishedBlockGroups()) : Yardsticks{}};
+}
+
+std::vector<std::string> distanceColumns(const RowFields& fields) {
+  std::vector<std::string> names;
+  for (const std::string& n : fields.names)
+    if (n.rfind("dist_", 0) == 0) names.push_back(n);
+  names.push_back("dist");
+  return names;
+}
+
+std::string resultTable(const Fit& f, const Record& record) {
+  RowFields design = rowFields(f.header, record.rows.front().text);
+  RowFields best = rowFields(f.header, record.rows[record.best].text);
+  char line[160];
+  std::string table;
+  std::snprintf(line, sizeof line, "%-16s %14s %14s\n", "measure", "design", "best");
+  table += line;
+  for (const std::string& name : distanceColumns(best)) {
+    std::snprintf(line, sizeof line, "%-16s %14s %14s\n", name.c_str(), design[name].c_str(), best[name].c_str());
+    table += line;
+  }
+  return table;
+}
+
+std::string shellWord(const std::string& text) {
+  if (!text.empty() && text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._/-+=:,") ==
+                           std::string::npos)
+    return text;
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+void writePicture(const Fit& f, const Record& record, const MeasuredInput& target, const FitSetup& best) {
+  std::vector<std::pair<double, double>> curve;
+  double lowest = std::numeric_limits<double>::infinity();
+  for (size_t i = 0; i < record.rows.size(); ++i) {
+    lowest = std::min(lowest, rowDistance(record.rows[i]));
+    curve.emplace_back(static_cast<double>(i + 1), lowest);
+  }
+  std::vector<MeasuredInput> inputs{target, measuredSetup("design", f.design.setup, f.maxSteps),
+                                    measuredSetup("best", best, f.maxSteps)};
+  writeWholeFile(f.dir + "/" + FIT_PICTURE,
+                 stackedSvg({curveSvg("Best dist so far", "evaluation", "dist", curve), comparisonSvg(inputs)}));
+}
+
+// ---- the command ----
+
+std::string fitFingerprint(const Settings& s, const std::string& comparison) {
+  return comparison + "-" +
+         fingerprintOf({"plomar fit search 1", std::to_string(s.seed), std::to_string(s.budget),
+                        std::to_string(s.maxSteps)}) +
+         "/" + std::to_string(s.budget);
+}
+
+// The folder's earlier rows (with --resume), checked to be this fit's.
+std::vector<SweepRow> earlierRows(const Fit& f, const Settings& s, size_t& keepBytes) {
+  keepBytes = 0;
+  const std::string path = f.dir + "/" + FIT_TABLE;
+  std::vector<std::string> present = fitFilesIn(f.dir);
+  if (!s.resume) {
+    if (!present.empty())
+      throw RefusedInput{f.dir + ": holds a fit already (" + present.front() +
+                         "); --resume continues it, another --out starts a new one"};
+    return {};
+  }
+  if (!exists(path)) {
+    if (!present.empty()) throw RefusedInput{f.dir + ": holds fit files but no " + FIT_TABLE};
+    return {};
+  }
+  SweepTable table = readSweepTable(inputBytes(path), path);
+  if (!table.header.empty() && table.header != f.header) throw RefusedInput{path + ": the table of another fit"};
+  for (const SweepRow& row : table.rows)
+    if (row.sweep != f.field) throw RefusedInput{path + ": the table of another fit (target, comparison or options)"};
+  keepBytes = table.header.empty() ? 0 : table.completeBytes;
+  return table.rows;
+}
+
+int runFitOf(const Settings& s) {
+  Fit f;
+  f.dir = s.out;
+  f.maxSteps = s.maxSteps;
+  const std::string targetBytes = inputBytes(s.targetPath);
+  const std::vector<std::string> tokens = tokensOfInput(s.targetKind, targetBytes, s.targetPath);
+  const uint64_t window = std::min<uint64_t>(s.window, tokens.size() / 2);
+  if (window < SMALLEST_WINDOW)
+    throw RefusedInput{s.targetPath + ": too short for the comparison: " + std::to_string(tokens.size()) +
+                       " tokens, two windows of at least " + std::to_string(SMALLEST_WINDOW) + " need " +
+                       std::to_string(2 * SMALLEST_WINDOW)};
+  f.measuring.target = measureTokens(tokens);
+  f.measuring.measures = s.measures;
+  std::vector<std::string> comparison{"plomar fit comparison 1", std::to_string(static_cast<int>(s.targetKind)),
+                                      targetBytes, std::to_string(window)};
+  comparison.insert(comparison.end(), s.measures.begin(), s.measures.end());
+  f.comparisonPrint = fingerprintOf(comparison);
+  f.field = fitFingerprint(s, f.comparisonPrint);
+  const std::string sweepColumns = sweepHeader(s.measures);
+  f.header = sweepColumns.substr(0, sweepColumns.size() - 1) + ",generation\n";
+
+  size_t keepBytes = 0;
+  std::vector<SweepRow> earlier = earlierRows(f, s, keepBytes);
+  const int32_t blockLo = BLOCK_WINDOWS * static_cast<int32_t>(window);
+  f.design = designFromTarget(tokens, blockLo, blockLo + static_cast<int32_t>(window) - 1);
+  makeFolder(f.dir);
+  writeFitSetup(f.dir, "design", f.design.setup);
+  if (s.budget == 0) {
+    std::printf("The design is in %s/design.txt (no evaluation with --budget 0).\n", f.dir.c_str());
+    return 0;
+  }
+  TableAppender table(f.dir + "/" + FIT_TABLE, keepBytes);
+  if (keepBytes == 0) table.write(f.header);
+
+  Record record;
+  Outcome outcome = search(f, s, record, earlier, table);
+  if (outcome.interrupted) {
+    std::fprintf(stderr, "plomar fit: interrupted after %zu of %llu evaluations; the same command with --resume continues %s\n",
+                 record.rows.size(), static_cast<unsigned long long>(s.budget), f.dir.c_str());
+    endByStopSignal();
+  }
+  if (!outcome.problem.empty()) {
+    std::fprintf(stderr, "plomar fit: %s\n", outcome.problem.c_str());
+    return EXIT_FAILED;
+  }
+  writePicture(f, record, MeasuredInput{"target", f.measuring.target}, record.bestSetup);
+  std::printf("%s\nBest of %zu evaluations: evaluation %llu, dist %s. On screen:\n  cd %s && plomar keys best.txt | plomar\n",
+              resultTable(f, record).c_str(), record.rows.size(),
+              static_cast<unsigned long long>(record.rows[record.best].point),
+              distanceText(rowDistance(record.rows[record.best])).c_str(), shellWord(f.dir).c_str());
+  return 0;
+}
+
+// ---- merge ----
+
+struct FolderBest {
+  std::string dir;
+  std::string comparison;  // the comparison part of the fit's fingerprint
+  double distance = std::numeric_limits<double>::infinity();
+};
+
+FolderBest bestOfFolder(const std::string& dir) {
+  const std::string path = dir + "/" + FIT_TABLE;
+  SweepTable table = readSweepTable(inputBytes(path), path);
+  if (table.rows.empty()) throw FitFileError(path + ": no evaluation");
+  if (!exists(dir + "/best.txt")) throw FitFileError(dir + ": no best.txt");
+  FolderBest best{dir, table.rows.front().sweep.substr(0, table.rows.front().sweep.find('-'))};
+  for (const SweepRow& row : table.rows) best.distance = std::min(best.distance, rowDistance(row));
+  return best;
+}
+
+int runMerge(const Settings& s) {
+  std::vector<FolderBest> folders;
+  for (const std::string& dir : s.arguments) folders.push_back(bestOfFolder(dir));
+  for (const FolderBest& b : folders)
+    if (b.comparison != folders.front().comparison)
+      throw FitFileError(b.dir + ": a fit of another target or comparison than " + folders.front().dir);
+  std::vector<std::string> present = fitFilesIn(s.out);
+  if (!present.empty()) throw RefusedInput{s.out + ": holds a fit already (" + present.front() + ")"};
+  const FolderBest* best = &folders.front();
+  for (const FolderBest& b : folders)
+    if (b.distance < best->distance) best = &b;
+  makeFolder(s.out);
+  for (const std::string& name : fitFileNames())
+    if (exists(best->dir + "/" + name)) writeWholeFile(s.out + "/" + name, inputBytes(best->dir + "/" + name));
+  std::printf("Best of %zu fits: %s, dist %s. On screen:\n  cd %s && plomar keys best.txt | plomar\n", folders.size(),
+              best->dir.c_str(), distanceText(best->distance).c_str(), shellWord(s.out).c_str());
+  return 0;
+}
+
+}  // namespace
+
+int runFit(int argc, char** argv) {
+  Settings settings;
+  try {
+    bool help = false;
+    settings = parseSettings(argc, argv, help);
+    if (help) {
+      std::printf(USAGE, static_cast<unsigned long long>(FIT_MAX_STEPS));
+      return 0;
+    }
+    return settings.merge ? runMerge(settings) : runFitOf(settings);
+  } catch (const UsageProblem& p) {
+    usageError(COMMAND, p.text);
+    return EXIT_USAGE;
+  } catch (const RefusedInput& r) {
+    commandError(COMMAND, r.text);
+    return EXIT_USAGE;
+  } catch (const SetupError& e) {
+    commandError(COMMAND, e.what());
+    return EXIT_FAILED;
+  } catch (const std::exception& e) {
+    commandError(COMMAND, e.what());
+    return EXIT_FAILED;
+  }
+}
