@@ -31,6 +31,10 @@ double FitSearch::gaussian() {
 
 size_t FitSearch::below(size_t n) { return n <= 1 ? 0 : static_cast<size_t>(uniform() * static_cast<double>(n)); }
 
+double FitSearch::bestDistance() const {
+  return parents_.empty() ? std::numeric_limits<double>::infinity() : parents_.front().distance;
+}
+
 std::vector<FitSetup> FitSearch::propose() {
   proposed_.clear();
   if (evaluations_ >= settings_.budget) return {};

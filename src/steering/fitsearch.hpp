@@ -36,9 +36,10 @@ class FitSearch {
   // The generation of the last proposal (0: the design).
   size_t generation() const { return generation_; }
   uint64_t evaluations() const { return evaluations_; }
-  bool hasBest() const { return !parents_.empty(); }
-  const FitSetup& best() const { return parents_.front().setup; }
-  double bestDistance() const { return parents_.front().distance; }
+  // The best set-up told so far (the design before anything was told) and its
+  // distance (infinity before anything was told).
+  const FitSetup& best() const { return parents_.empty() ? design_.setup : parents_.front().setup; }
+  double bestDistance() const;
 
  private:
   struct Member {
