@@ -55,7 +55,8 @@ const char* const USAGE =
     "                       holds 4 windows and up to one more\n"
     "      --measures LIST  the measures that enter the distance (default: all)\n"
     "      --max-steps N    map steps an evaluation may take before it counts as\n"
-    "                       the worst (default %llu)\n"
+    "                       the worst (default %llu per group of the largest\n"
+    "                       block)\n"
     "      --seed S         the seed of the search (default 1)\n"
     "  -j, --jobs N         worker processes (default: the number of cores)\n"
     "  -o, --out DIR        the folder of the fit (default fit)\n"
@@ -85,9 +86,9 @@ const char* const COMMAND = "fit";
 constexpr uint64_t DEFAULT_BUDGET = 500;
 constexpr uint64_t DEFAULT_WINDOW = 1000, LARGEST_WINDOW = 5000, SMALLEST_WINDOW = 50;
 constexpr int32_t BLOCK_WINDOWS = 4;
-// About a second of map steps: a design block of 4 windows of 1000 tokens
-// takes a few million.
-constexpr uint64_t FIT_MAX_STEPS = 100'000'000ULL;
+// Map steps an evaluation may take by default, per group of the largest
+// block: designs take 100 to 400, a set-up that cannot complete goes on for ever.
+constexpr uint64_t STEPS_PER_GROUP = 2000;
 
 struct Settings {
   std::vector<std::string> arguments;  // the folders of --merge
@@ -95,7 +96,7 @@ struct Settings {
   InputKind targetKind = InputKind::Text;
   std::string targetPath;
   std::vector<std::string> measures = distanceMeasureNames();
-  uint64_t budget = DEFAULT_BUDGET, window = DEFAULT_WINDOW, seed = 1, maxSteps = FIT_MAX_STEPS;
+  uint64_t budget = DEFAULT_BUDGET, window = DEFAULT_WINDOW, seed = 1, maxSteps = 0;  // 0: by the block size
   int jobs = 0;
   std::string out = "fit";
   bool resume = false, merge = false, fitOptions = false;
@@ -314,7 +315,7 @@ Outcome search(Fit& f, const Settings& s, Record& record, const std::vector<Swee
         continue;
       }
       const SweepRow& row = earlier[evaluation - 1];
-      if (rowFields(f.header, row.text)["setup"] != evaluationSetupText(proposals[i]))
+      if (setupCell(rowFields(f.header, row.text)["setup"]) != setupCell(evaluationSetupText(proposals[i])))
         throw FitFileError(f.dir + "/" + FIT_TABLE + ": evaluation " + std::to_string(evaluation) +
                            " is not this fit's (another version of the program?)");
       distances.push_back(rowDistance(row));
@@ -400,10 +401,10 @@ void writePicture(const Fit& f, const Record& record, const MeasuredInput& targe
 
 // ---- the command ----
 
-std::string fitFingerprint(const Settings& s, const std::string& comparison) {
+std::string fitFingerprint(const Settings& s, uint64_t maxSteps, const std::string& comparison) {
   return comparison + "-" +
          fingerprintOf({"plomar fit search 1", std::to_string(s.seed), std::to_string(s.budget),
-                        std::to_string(s.maxSteps)}) +
+                        std::to_string(maxSteps)}) +
          "/" + std::to_string(s.budget);
 }
 
@@ -433,7 +434,6 @@ std::vector<SweepRow> earlierRows(const Fit& f, const Settings& s, size_t& keepB
 int runFitOf(const Settings& s) {
   Fit f;
   f.dir = s.out;
-  f.maxSteps = s.maxSteps;
   const std::string targetBytes = inputBytes(s.targetPath);
   const std::vector<std::string> tokens = tokensOfInput(s.targetKind, targetBytes, s.targetPath);
   const uint64_t window = std::min<uint64_t>(s.window, tokens.size() / 2);
@@ -447,14 +447,16 @@ int runFitOf(const Settings& s) {
                                       targetBytes, std::to_string(window)};
   comparison.insert(comparison.end(), s.measures.begin(), s.measures.end());
   f.comparisonPrint = fingerprintOf(comparison);
-  f.field = fitFingerprint(s, f.comparisonPrint);
+  const int32_t blockLo = BLOCK_WINDOWS * static_cast<int32_t>(window);
+  const int32_t blockHi = blockLo + static_cast<int32_t>(window) - 1;
+  f.maxSteps = s.maxSteps > 0 ? s.maxSteps : STEPS_PER_GROUP * static_cast<uint64_t>(blockHi);
+  f.field = fitFingerprint(s, f.maxSteps, f.comparisonPrint);
   const std::string sweepColumns = sweepHeader(s.measures);
   f.header = sweepColumns.substr(0, sweepColumns.size() - 1) + ",generation\n";
 
   size_t keepBytes = 0;
   std::vector<SweepRow> earlier = earlierRows(f, s, keepBytes);
-  const int32_t blockLo = BLOCK_WINDOWS * static_cast<int32_t>(window);
-  f.design = designFromTarget(tokens, blockLo, blockLo + static_cast<int32_t>(window) - 1);
+  f.design = designFromTarget(tokens, blockLo, blockHi);
   makeFolder(f.dir);
   writeFitSetup(f.dir, "design", f.design.setup);
   if (s.budget == 0) {
@@ -528,7 +530,7 @@ int runFit(int argc, char** argv) {
     bool help = false;
     settings = parseSettings(argc, argv, help);
     if (help) {
-      std::printf(USAGE, static_cast<unsigned long long>(FIT_MAX_STEPS));
+      std::printf(USAGE, static_cast<unsigned long long>(STEPS_PER_GROUP));
       return 0;
     }
     return settings.merge ? runMerge(settings) : runFitOf(settings);

@@ -16,8 +16,8 @@ namespace {
 
 constexpr double LEASTSIZESHARE = 0.002;
 constexpr double AVERAGEMARGIN = 0.15;
-constexpr uint64_t MAPDRAWS = 200000;
-constexpr uint64_t SIZEDRAWS = 20000;
+constexpr uint64_t MAPDRAWS = 60000;
+constexpr uint64_t SIZEDRAWS = 10000;
 constexpr size_t POOLSIZE = 40;
 constexpr int MOSTSYMBOLROWS = 30;  // at least 8 rows are left for n-graphs
 constexpr std::array<int32_t, 8> TRIEDHIGHEST{38, 57, 76, 114, 152, 190, 266, 380};
@@ -207,8 +207,8 @@ void designSizes(FitDesign& d, const TypeCounts& types) {
     if ((d.setup.sizes >> s & 1u) != 0) wanted[s] = shares[s];
   wanted = normalized(wanted);
   double bestError = 2;
-  for (int step = 0; step <= 40; ++step) {
-    double k = 3.6 + 0.01 * step;
+  for (int step = 0; step <= 20; ++step) {
+    double k = 3.6 + 0.02 * step;
     double error = totalVariation(drawnSizeShares(k, d.setup.x[1], d.setup.sizes), wanted);
     if (error < bestError) {
       bestError = error;

@@ -12,7 +12,7 @@
 //   overshoot every row is left out of the map. The W whose map comes
 //   closest to the shares (total variation) is kept.
 // - Sizes. Lengths with at least 0.2 % of the tokens are activated; K2 is the
-//   value of a few tried whose GCF2 draws, over the active sizes, come
+//   value of 3.6, 3.62, .., 4 whose GCF2 draws, over the active sizes, come
 //   closest to the target's length distribution; the average range is the
 //   target's mean length +- 0.15.
 #include <cstdint>
