@@ -1,11 +1,14 @@
 // Reading the inputs of the yardsticks: texts, List files and block reports.
 #include "compare/statsinputs.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string_view>
+#include <utility>
 
+#include "compare/utf8text.hpp"
 #include "shell/files.hpp"
 #include "vocabutils/listfile.hpp"
 #include "vocabutils/listops.hpp"
@@ -115,7 +118,103 @@ std::vector<std::string> blockReportGroups(std::string_view report, const std::s
   return groups;
 }
 
+// The characters of an option's text: bytes, or UTF-8 characters.
+std::vector<std::string> charactersOf(const std::string& text, Characters characters) {
+  if (characters == Characters::Utf8) return utf8Characters(text);
+  std::vector<std::string> bytes;
+  for (char c : text) bytes.emplace_back(1, c);
+  return bytes;
+}
+
+// In every line, each stretch from `from` to the next `to` removed. In
+// valid UTF-8 a character's bytes are found only where it stands.
+std::string stripped(std::string_view text, const std::string& from, const std::string& to) {
+  std::string out;
+  out.reserve(text.size());
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t lineEnd = afterLineEnd(text, pos);
+    std::string_view line = text.substr(pos, lineEnd - pos);
+    size_t at = 0;
+    for (size_t a; (a = line.find(from, at)) != std::string_view::npos;) {
+      const size_t b = line.find(to, a + from.size());
+      if (b == std::string_view::npos) break;
+      out.append(line.substr(at, a - at));
+      at = b + to.size();
+    }
+    out.append(line.substr(at));
+    pos = lineEnd;
+  }
+  return out;
+}
+
+// Every occurrence of the characters removed.
+std::string dropped(std::string_view text, const std::vector<std::string>& characters) {
+  bool first[256] = {};
+  for (const std::string& c : characters) first[static_cast<unsigned char>(c[0])] = true;
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    size_t skip = 0;
+    if (first[static_cast<unsigned char>(text[i])])
+      for (const std::string& c : characters)
+        if (text.compare(i, c.size(), c) == 0) skip = c.size();
+    if (skip == 0) out += text[i++];
+    else i += skip;
+  }
+  return out;
+}
+
+std::string cleaned(std::string_view text, const ReadingOptions& options) {
+  std::string out(text);
+  if (!options.strip.empty()) {
+    std::vector<std::string> ab = charactersOf(options.strip, options.characters);
+    out = stripped(out, ab[0], ab[1]);
+  }
+  if (!options.drop.empty()) out = dropped(out, charactersOf(options.drop, options.characters));
+  return out;
+}
+
+bool changesText(const ReadingOptions& options) { return !options.strip.empty() || !options.drop.empty(); }
+
+// Runs of bytes other than blank, tab, CR and LF.
+std::vector<std::string> blankSeparatedWords(std::string_view text) {
+  std::vector<std::string> words;
+  size_t pos = 0;
+  while ((pos = text.find_first_not_of(" \t\r\n", pos)) != std::string_view::npos) {
+    size_t end = std::min(text.find_first_of(" \t\r\n", pos), text.size());
+    words.emplace_back(text.substr(pos, end - pos));
+    pos = end;
+  }
+  return words;
+}
+
+std::vector<std::string> tokensOfCleanText(InputKind kind, const std::string& text, Characters characters) {
+  switch (kind) {
+    case InputKind::List: {
+      // An empty line of a list holds no token (and an empty file no line).
+      std::vector<std::string> tokens = listGroups(text, std::numeric_limits<size_t>::max());
+      std::erase_if(tokens, [](const std::string& t) { return t.empty(); });
+      return tokens;
+    }
+    case InputKind::Words: return blankSeparatedWords(text);
+    case InputKind::Text:
+    case InputKind::Block: break;
+  }
+  return characters == Characters::Utf8 ? utf8Words(text) : textGroups(text, defaultAllowedSet());
+}
+
 }  // namespace
+
+std::string readingOptionsProblem(const ReadingOptions& options) {
+  const bool utf8 = options.characters == Characters::Utf8;
+  for (const auto& [name, text] : {std::pair{"--strip", &options.strip}, std::pair{"--drop", &options.drop}})
+    if (utf8 && firstInvalidUtf8(*text) != std::string_view::npos)
+      return std::string(name) + " '" + *text + "' is not valid UTF-8 (--utf8 is given)";
+  if (!options.strip.empty() && charactersOf(options.strip, options.characters).size() != 2)
+    return "--strip wants two characters A and B, not '" + options.strip + "'";
+  return "";
+}
 
 std::string inputBytes(const std::string& path) {
   std::string bytes;
@@ -124,22 +223,30 @@ std::string inputBytes(const std::string& path) {
   return bytes;
 }
 
-std::vector<std::string> tokensOfInput(InputKind kind, const std::string& bytes, const std::string& path) {
-  switch (kind) {
-    case InputKind::List: {
-      // An empty line of a list holds no token (and an empty file no line).
-      std::vector<std::string> tokens = listGroups(bytes, std::numeric_limits<size_t>::max());
-      std::erase_if(tokens, [](const std::string& t) { return t.empty(); });
-      return tokens;
-    }
-    case InputKind::Block: return blockReportGroups(bytes, path);
-    case InputKind::Text: break;
+std::vector<std::string> tokensOfInput(InputKind kind, const std::string& bytes, const std::string& path,
+                                       const ReadingOptions& options) {
+  if (options.characters == Characters::Utf8) {
+    const size_t bad = firstInvalidUtf8(bytes);
+    if (bad != std::string_view::npos) throw InputError(path + ": not valid UTF-8 at byte " + std::to_string(bad));
   }
-  return textGroups(bytes, defaultAllowedSet());
+  if (kind == InputKind::Block) return cleanedTokens(blockReportGroups(bytes, path), options);
+  if (!changesText(options)) return tokensOfCleanText(kind, bytes, options.characters);
+  return tokensOfCleanText(kind, cleaned(bytes, options), options.characters);
 }
 
-std::vector<std::string> tokensOfInputFile(InputKind kind, const std::string& path) {
-  return tokensOfInput(kind, inputBytes(path), path);
+std::vector<std::string> cleanedTokens(std::vector<std::string> tokens, const ReadingOptions& options) {
+  if (!changesText(options)) return tokens;
+  for (std::string& t : tokens) t = cleaned(t, options);
+  std::erase_if(tokens, [](const std::string& t) { return t.empty(); });
+  return tokens;
+}
+
+std::vector<std::string> tokensOfInputFile(InputKind kind, const std::string& path, const ReadingOptions& options) {
+  return tokensOfInput(kind, inputBytes(path), path, options);
+}
+
+TokenSequence sequenceOfInputFile(InputKind kind, const std::string& path, const ReadingOptions& options) {
+  return tokenSequence(tokensOfInputFile(kind, path, options), options.characters);
 }
 
 std::vector<std::string> tokensOfTextFile(const std::string& path) { return tokensOfInputFile(InputKind::Text, path); }

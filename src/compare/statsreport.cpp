@@ -9,20 +9,19 @@
 #include <cstring>
 
 #include "compare/statscsv.hpp"
+#include "compare/utf8text.hpp"
 #include "shell/console.hpp"
 
 namespace {
-
-// The terms of input i's distance to the target (none without a target).
-std::vector<DistanceTerm> termsOf(const Comparison& c, size_t i) {
-  if (!c.hasDistances() || i == 0) return {};
-  return distanceTerms(c.inputs[i].yardsticks, c.inputs[0].yardsticks, c.measures);
-}
 
 size_t longestLength(const Comparison& c) {
   size_t longest = 0;
   for (const MeasuredInput& in : c.inputs) longest = std::max(longest, in.yardsticks.len_dist.size());
   return longest;
+}
+
+bool anyLonger(const Comparison& c) {
+  return std::any_of(c.inputs.begin(), c.inputs.end(), [](const MeasuredInput& in) { return in.yardsticks.len_longer > 0; });
 }
 
 bool validUtf8(const std::string& s) {
@@ -74,8 +73,7 @@ std::string scalarCell(const Comparison& c, size_t i, size_t measure) {
 }
 
 std::string lengthCell(const Comparison& c, size_t i, size_t k) {
-  const std::vector<double>& dist = c.inputs[i].yardsticks.len_dist;
-  return fixedSignificant(k <= dist.size() ? dist[k - 1] : 0.0);
+  return fixedSignificant(lengthClasses(c.inputs[i].yardsticks)[k - 1]);
 }
 
 // A type longer than this shows in the table by its beginning and an ellipsis.
@@ -90,14 +88,16 @@ std::string topCell(const Comparison& c, size_t i, size_t rank) {
   return shown + " " + std::to_string(top[rank - 1].second);
 }
 
-std::string termCell(const Comparison& c, size_t i, size_t term) {
+std::string windowCell(const Comparison& c, size_t, size_t) { return std::to_string(c.window); }
+
+std::string zCell(const Comparison& c, size_t i, size_t m) {
   if (i == 0) return "-";
-  return fixedSignificant(termsOf(c, i)[term].value);
+  return fixedSignificant(c.inputs[i].windowed.z[m].z);
 }
 
 std::string distanceCell(const Comparison& c, size_t i, size_t) {
   if (i == 0) return "-";
-  return fixedSignificant(distanceOf(termsOf(c, i)));
+  return fixedSignificant(c.inputs[i].windowed.dist);
 }
 
 std::vector<Row> tableRows(const Comparison& c) {
@@ -111,10 +111,11 @@ std::vector<Row> tableRows(const Comparison& c) {
   rows = {heading, tokens, types};
   for (size_t m = 0; m < scalarMeasures().size(); ++m) addRow(rows, scalarMeasures()[m].name, c, scalarCell, m);
   for (size_t k = 1; k <= longestLength(c); ++k) addRow(rows, "len_" + std::to_string(k), c, lengthCell, k);
+  if (anyLonger(c)) addRow(rows, LONGER_COLUMN, c, lengthCell, LENGTH_COLUMNS + 1);
   for (size_t r = 1; r <= 10; ++r) addRow(rows, "top_" + std::to_string(r), c, topCell, r);
-  if (c.hasDistances()) {
-    const std::vector<DistanceTerm> terms = termsOf(c, 1);  // the same measures for every input
-    for (size_t t = 0; t < terms.size(); ++t) addRow(rows, "dist_" + terms[t].measure, c, termCell, t);
+  if (c.compared()) {
+    addRow(rows, "window", c, windowCell, 0);
+    for (size_t m = 0; m < c.measures.size(); ++m) addRow(rows, "z_" + c.measures[m], c, zCell, m);
     addRow(rows, "dist", c, distanceCell, 0);
   }
   return rows;
@@ -137,23 +138,34 @@ std::string jsonString(std::string_view utf8Text) {
   return s + "\"";
 }
 
+// A token as UTF-8 text: as it is when its characters are code points,
+// otherwise every byte as the Latin-1 character of its number.
+std::string tokenText(const Comparison& c, const std::string& token) {
+  return c.characters == Characters::Utf8 ? token : latin1AsUtf8(token);
+}
+
 std::string jsonObject(const Comparison& c, size_t i) {
   const Yardsticks& y = c.inputs[i].yardsticks;
   std::string o = "{\"file\": " + jsonString(nameText(c.inputs[i].name)) + ", \"tokens\": " + std::to_string(y.tokens) +
                   ", \"types\": " + std::to_string(y.types);
   for (const ScalarMeasure& m : scalarMeasures()) o += ", \"" + std::string(m.name) + "\": " + fullPrecision(y.*m.member);
+  const std::vector<double> lengths = lengthClasses(y);
   o += ", \"len_dist\": [";
-  for (size_t k = 0; k < y.len_dist.size(); ++k) o += (k > 0 ? ", " : "") + fullPrecision(y.len_dist[k]);
-  o += "], \"top\": [";
+  for (size_t k = 0; k < LENGTH_COLUMNS; ++k) o += (k > 0 ? ", " : "") + fullPrecision(lengths[k]);
+  o += "], \"" + std::string(LONGER_COLUMN) + "\": " + fullPrecision(y.len_longer);
+  o += std::string(", \"encoding\": ") + (c.characters == Characters::Utf8 ? "\"utf-8\"" : "\"latin-1\"");
+  o += ", \"top\": [";
   for (size_t r = 0; r < y.top.size(); ++r)
-    o += (r > 0 ? ", [" : "[") + jsonString(displayText(y.top[r].first)) + ", " + std::to_string(y.top[r].second) + "]";
+    o += (r > 0 ? ", [" : "[") + jsonString(tokenText(c, y.top[r].first)) + ", " + std::to_string(y.top[r].second) + "]";
   o += "]";
-  if (c.hasDistances() && i > 0) {
-    std::vector<DistanceTerm> terms = termsOf(c, i);
-    o += ", \"dist_terms\": {";
-    for (size_t t = 0; t < terms.size(); ++t)
-      o += (t > 0 ? ", \"" : "\"") + terms[t].measure + "\": " + fullPrecision(terms[t].value);
-    o += "}, \"dist\": " + fullPrecision(distanceOf(terms));
+  if (c.compared()) {
+    o += ", \"window\": " + std::to_string(c.window);
+    if (i > 0) {
+      const WindowedComparison& w = c.inputs[i].windowed;
+      o += ", \"z\": {";
+      for (size_t m = 0; m < w.z.size(); ++m) o += (m > 0 ? ", \"" : "\"") + w.z[m].measure + "\": " + fullPrecision(w.z[m].z);
+      o += "}, \"dist\": " + fullPrecision(w.dist);
+    }
   }
   return o + "}";
 }
@@ -177,20 +189,11 @@ std::string comparisonTable(const Comparison& c) {
 }
 
 std::string comparisonCsv(const Comparison& c) {
-  const size_t lengths = longestLength(c);
-  std::string csv = "file," + yardstickCsvHeader(lengths);
-  if (c.hasDistances()) {
-    for (const DistanceTerm& t : termsOf(c, 1)) csv += ",dist_" + t.measure;
-    csv += ",dist";
-  }
-  csv += "\n";
+  std::string csv = "file," + yardstickCsvHeader() + "," + comparisonCsvHeader(c.measures) + "\n";
   for (size_t i = 0; i < c.inputs.size(); ++i) {
-    csv += csvField(c.inputs[i].name) + "," + yardstickCsvFields(c.inputs[i].yardsticks, lengths);
-    if (c.hasDistances()) {
-      const std::vector<DistanceTerm> terms = termsOf(c, i > 0 ? i : 1);
-      for (const DistanceTerm& t : terms) csv += "," + (i > 0 ? fullPrecision(t.value) : "");
-      csv += "," + (i > 0 ? fullPrecision(distanceOf(terms)) : "");
-    }
+    csv += csvField(c.inputs[i].name) + "," + yardstickCsvFields(c.inputs[i].yardsticks) + ",";
+    if (c.compared() && i > 0) csv += comparisonCsvFields(c.inputs[i].windowed);
+    else csv += emptyComparisonCsvFields(c.measures.size(), c.window);
     csv += "\n";
   }
   return csv;

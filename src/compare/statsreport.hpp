@@ -1,23 +1,27 @@
 #pragma once
 // The forms in which the yardsticks of several inputs are shown side by
-// side: an aligned table, CSV and JSON. When the first input is the target,
-// every later input also gets its distance to it, term by term.
+// side: an aligned table, CSV and JSON. When the inputs were compared on
+// windows, every input after the first (the target) also gets its z of
+// each measure and its distance.
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "compare/windows.hpp"
 #include "compare/yardsticks.hpp"
 
 struct MeasuredInput {
   std::string name;  // as given on the command line
   Yardsticks yardsticks;
+  WindowedComparison windowed;  // for an input after the target, when compared
 };
 
 struct Comparison {
   std::vector<MeasuredInput> inputs;
-  bool firstIsTarget = true;          // false when the target could not be read
-  std::vector<std::string> measures;  // those that enter the distance
-  bool hasDistances() const { return firstIsTarget && inputs.size() > 1; }
+  std::vector<std::string> measures;  // those of the comparison
+  size_t window = 0;                  // 0: the inputs were not compared
+  Characters characters = Characters::Bytes;
+  bool compared() const { return window > 0; }
 };
 
 // One column per input headed by its name, one row per measure, numbers
@@ -26,10 +30,12 @@ struct Comparison {
 std::string comparisonTable(const Comparison& c);
 
 // A header row and one row per input; full precision; tokens as they are.
+// The columns are the same for every comparison with the same measures.
 std::string comparisonCsv(const Comparison& c);
 
-// A JSON array of one object per input; full precision; the bytes of the
-// tokens outside 32..126 as the console's glyphs.
+// A JSON array of one object per input; full precision. Tokens are UTF-8:
+// the characters themselves when they are code points, otherwise each byte
+// as the Latin-1 character of its number ("encoding" says which).
 std::string comparisonJson(const Comparison& c);
 
 // The bytes outside 32..126 as the glyphs the console shows for them (UTF-8).

@@ -1,68 +1,18 @@
-// The yardsticks of a token sequence, in one pass over the tokens for the
-// counts and the byte stream, and the distance of two sets of yardsticks.
+// The yardsticks of a run of tokens: types, lengths, the character stream
+// (the tokens joined by blanks), neighbours, and characters inside tokens.
 #include "compare/yardsticks.hpp"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <numeric>
 #include <stdexcept>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
-// Counts of bytes and of adjacent byte pairs of the stream w1, blank, w2,
-// blank, ..., wN, fed byte by byte.
-class ByteStream {
- public:
-  ByteStream() : pairs_(256 * 256, 0) {}
-
-  void feed(unsigned char c) {
-    ++bytes_[c];
-    if (length_ > 0) ++pairs_[previous_ * 256u + c];
-    previous_ = c;
-    ++length_;
-  }
-
-  // log2 of the number of distinct bytes.
-  double h0() const {
-    auto distinct = std::count_if(bytes_.begin(), bytes_.end(), [](uint64_t n) { return n > 0; });
-    return distinct > 0 ? std::log2(static_cast<double>(distinct)) : 0;
-  }
-
-  double h1() const {
-    double h = 0;
-    for (uint64_t n : bytes_)
-      if (n > 0) h -= share(n, length_) * std::log2(share(n, length_));
-    return h;
-  }
-
-  // The entropy of a byte given the byte before it.
-  double h2() const {
-    if (length_ < 2) return 0;
-    double h = 0;
-    for (unsigned a = 0; a < 256; ++a) {
-      // m(a): the pairs that begin with a, i.e. every a but a last byte.
-      uint64_t m = bytes_[a] - (a == previous_ ? 1 : 0);
-      for (unsigned b = 0; b < 256; ++b) {
-        uint64_t n = pairs_[a * 256 + b];
-        if (n > 0) h -= share(n, length_ - 1) * std::log2(share(n, m));
-      }
-    }
-    return h;
-  }
-
- private:
-  static double share(uint64_t part, uint64_t whole) { return static_cast<double>(part) / static_cast<double>(whole); }
-
-  std::array<uint64_t, 256> bytes_{};
-  std::vector<uint64_t> pairs_;
-  uint64_t length_ = 0;
-  unsigned previous_ = 0;
-};
+double share(uint64_t part, uint64_t whole) {
+  return whole == 0 ? 0 : static_cast<double>(part) / static_cast<double>(whole);
+}
 
 // Least-squares slope of log10 f on log10 rank, the frequencies in
 // descending order.
@@ -81,89 +31,192 @@ double zipfSlope(const std::vector<size_t>& frequencies) {
   return (n * sxy - sx * sy) / (n * sxx - sx * sx);
 }
 
-void measureLengths(const std::vector<std::string>& tokens, Yardsticks& y) {
-  const size_t N = tokens.size();
-  if (N == 0) return;
-  size_t longest = 0;
-  double sum = 0;
-  for (const std::string& t : tokens) {
-    longest = std::max(longest, t.size());
-    sum += static_cast<double>(t.size());
+// The entropy of a character given the k - 1 before it (k = 2, 3), from the
+// counts of the k-grams over the stream's `grams` positions and those of the
+// (k - 1)-grams; a context's count leaves out the last (k - 1)-gram of the
+// stream, which no character follows. A k-gram's key is its context's key
+// times the alphabet plus its last character.
+double conditionalEntropy(const GramCounter& grams, const GramCounter& contexts, uint64_t lastContext,
+                          uint64_t alphabet, uint64_t positions) {
+  double h = 0;
+  grams.forEach([&](uint64_t key, uint32_t n) {
+    const uint64_t context = key / alphabet;
+    const uint64_t m = contexts.count(context) - (context == lastContext ? 1 : 0);
+    h -= share(n, positions) * std::log2(share(n, m));
+  });
+  return h;
+}
+
+// The entropy of the shares of the counts, whose sum is `total`.
+double entropyOfCounts(const GramCounter& counts, uint64_t total) {
+  double h = 0;
+  counts.forEach([&](uint64_t, uint32_t n) { h -= share(n, total) * std::log2(share(n, total)); });
+  return h;
+}
+
+}  // namespace
+
+RunMeasurer::RunMeasurer(const TokenSequence& s)
+    : s_(s),
+      typeCounts_(s.types.size(), 0),
+      singles_(s.alphabet, s.chars.size() + s.size()),
+      pairs_(uint64_t{s.alphabet} * s.alphabet, s.chars.size() + s.size()),
+      triples_(uint64_t{s.alphabet} * s.alphabet * s.alphabet, s.chars.size() + s.size()),
+      places_(uint64_t{s.alphabet} * 3, s.chars.size()) {}
+
+Yardsticks RunMeasurer::measure(size_t from, size_t to, bool withTop) {
+  Yardsticks y;
+  y.tokens = to - from;
+  measureTypes(from, to, withTop, y);
+  measureLengths(from, to, y);
+  measureStream(from, to, y);
+  measureNeighbours(from, to, y);
+  measureInsideTokens(from, to, y);
+  return y;
+}
+
+void RunMeasurer::measureTypes(size_t from, size_t to, bool withTop, Yardsticks& y) {
+  typesSeen_.clear();
+  for (size_t i = from; i < to; ++i)
+    if (typeCounts_[s_.typeOf[i]]++ == 0) typesSeen_.push_back(s_.typeOf[i]);
+  const size_t V = typesSeen_.size();
+  y.types = V;
+  y.ttr = share(V, y.tokens);
+  y.hapax = share(std::count_if(typesSeen_.begin(), typesSeen_.end(), [&](uint32_t t) { return typeCounts_[t] == 1; }), V);
+  std::vector<uint32_t> order = typesSeen_;
+  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return typeCounts_[a] > typeCounts_[b]; });
+  y.frequencies.resize(V);
+  for (size_t r = 0; r < V; ++r) y.frequencies[r] = typeCounts_[order[r]];
+  y.zipf = zipfSlope(y.frequencies);
+  if (withTop) {
+    for (size_t r = 0; r < std::min<size_t>(V, 10); ++r) y.top.emplace_back(s_.types[order[r]], typeCounts_[order[r]]);
+  } else {
+    y.frequencies.clear();
   }
-  y.len_mean = sum / static_cast<double>(N);
-  double squares = 0;
-  std::vector<size_t> counts(longest + 1, 0);
-  for (const std::string& t : tokens) {
-    double d = static_cast<double>(t.size()) - y.len_mean;
+  for (uint32_t t : typesSeen_) typeCounts_[t] = 0;
+}
+
+void RunMeasurer::measureLengths(size_t from, size_t to, Yardsticks& y) const {
+  const size_t N = to - from;
+  if (N == 0) return;
+  y.len_mean = share(s_.starts[to] - s_.starts[from], N);
+  std::vector<size_t> counts(LENGTH_COLUMNS + 2, 0);
+  size_t longest = 0;
+  double squares = 0, products = 0;
+  for (size_t i = from; i < to; ++i) {
+    const size_t l = s_.length(i);
+    const double d = static_cast<double>(l) - y.len_mean;
     squares += d * d;
-    ++counts[t.size()];
+    if (i + 1 < to) products += d * (static_cast<double>(s_.length(i + 1)) - y.len_mean);
+    ++counts[std::min(l, LENGTH_COLUMNS + 1)];
+    longest = std::max(longest, l);
   }
   y.len_sd = std::sqrt(squares / static_cast<double>(N));
-  y.len_dist.resize(longest);
-  for (size_t k = 1; k <= longest; ++k) y.len_dist[k - 1] = static_cast<double>(counts[k]) / static_cast<double>(N);
+  // Moran's I of the chain of tokens.
+  if (N >= 2 && squares > 0) y.len_ac = static_cast<double>(N) / static_cast<double>(N - 1) * products / squares;
+  y.len_dist.resize(std::min(longest, LENGTH_COLUMNS));
+  for (size_t k = 1; k <= y.len_dist.size(); ++k) y.len_dist[k - 1] = share(counts[k], N);
+  y.len_longer = share(counts[LENGTH_COLUMNS + 1], N);
 }
 
-void measureEntropies(const std::vector<std::string>& tokens, Yardsticks& y) {
-  ByteStream stream;
-  for (size_t i = 0; i < tokens.size(); ++i) {
-    if (i > 0) stream.feed(' ');
-    for (char c : tokens[i]) stream.feed(static_cast<unsigned char>(c));
+// The stream is the characters of the run's tokens with a blank (0) between
+// two tokens.
+void RunMeasurer::measureStream(size_t from, size_t to, Yardsticks& y) {
+  singles_.clear();
+  pairs_.clear();
+  triples_.clear();
+  const uint64_t A = s_.alphabet;
+  uint64_t length = 0, previous = 0, beforePrevious = 0;
+  auto feed = [&](uint64_t c) {
+    singles_.add(c);
+    if (length >= 1) pairs_.add(previous * A + c);
+    if (length >= 2) triples_.add((beforePrevious * A + previous) * A + c);
+    beforePrevious = previous;
+    previous = c;
+    ++length;
+  };
+  for (size_t i = from; i < to; ++i) {
+    if (i > from) feed(0);
+    for (size_t j = s_.starts[i]; j < s_.starts[i + 1]; ++j) feed(s_.chars[j]);
   }
-  y.h0 = stream.h0();
-  y.h1 = stream.h1();
-  y.h2 = stream.h2();
+  if (length == 0) return;
+  y.h0 = std::log2(static_cast<double>(singles_.distinct()));
+  y.h1 = entropyOfCounts(singles_, length);
+  if (length >= 2) y.h2 = conditionalEntropy(pairs_, singles_, previous, A, length - 1);
+  if (length >= 3) y.h3 = conditionalEntropy(triples_, pairs_, beforePrevious * A + previous, A, length - 2);
 }
 
-void measureNeighbours(const std::vector<std::string>& tokens, Yardsticks& y) {
-  if (tokens.size() < 2) return;
-  size_t same = 0, near = 0;
-  for (size_t i = 0; i + 1 < tokens.size(); ++i) {
-    if (tokens[i] == tokens[i + 1]) ++same;
-    else if (oneEditApart(tokens[i], tokens[i + 1])) ++near;
+void RunMeasurer::measureNeighbours(size_t from, size_t to, Yardsticks& y) const {
+  const size_t N = to - from;
+  if (N < 2) return;
+  size_t same = 0, near = 0, triples = 0;
+  for (size_t i = from; i + 1 < to; ++i) {
+    same += s_.neighbours[i] == Neighbours::Same;
+    near += s_.neighbours[i] == Neighbours::OneEditApart;
+    if (i > from && s_.neighbours[i - 1] == Neighbours::Same && s_.neighbours[i] == Neighbours::Same) ++triples;
   }
-  const double pairs = static_cast<double>(tokens.size() - 1);
-  y.rep = static_cast<double>(same) / pairs;
-  y.near = static_cast<double>(near) / pairs;
+  y.rep = share(same, N - 1);
+  y.near = share(near, N - 1);
+  if (N >= 3) y.rep3 = share(triples, N - 2);
 }
 
-// Types in order of first appearance with their counts.
-void measureTypes(const std::vector<std::string>& tokens, Yardsticks& y) {
-  std::unordered_map<std::string_view, size_t> index;
-  index.reserve(tokens.size());
-  std::vector<size_t> counts;
-  std::vector<const std::string*> types;
-  for (const std::string& t : tokens) {
-    auto [it, fresh] = index.try_emplace(t, counts.size());
-    if (fresh) {
-      counts.push_back(0);
-      types.push_back(&t);
+// Doubled and tripled characters, and how a character's place in its token
+// (first, inside, last) depends on the character.
+void RunMeasurer::measureInsideTokens(size_t from, size_t to, Yardsticks& y) {
+  places_.clear();
+  uint64_t pairs = 0, doubled = 0, runs = 0, tripled = 0, placed = 0;
+  uint64_t classes[3] = {0, 0, 0};
+  const uint32_t* c = s_.chars.data();
+  for (size_t i = from; i < to; ++i) {
+    const size_t begin = s_.starts[i], end = s_.starts[i + 1], l = end - begin;
+    for (size_t j = begin + 1; j < end; ++j) {
+      ++pairs;
+      doubled += c[j] == c[j - 1];
+      if (j >= begin + 2) {
+        ++runs;
+        tripled += c[j] == c[j - 1] && c[j] == c[j - 2];
+      }
     }
-    ++counts[it->second];
+    if (l < 2) continue;
+    for (size_t j = begin; j < end; ++j) {
+      const uint64_t place = j == begin ? 0 : j + 1 == end ? 2 : 1;
+      ++classes[place];
+      places_.add(uint64_t{c[j]} * 3 + place);
+      ++placed;
+    }
   }
-  const size_t V = counts.size();
-  y.types = V;
-  if (y.tokens > 0) y.ttr = static_cast<double>(V) / static_cast<double>(y.tokens);
-  if (V > 0) y.hapax = static_cast<double>(std::count(counts.begin(), counts.end(), 1)) / static_cast<double>(V);
-
-  std::vector<size_t> order(V);
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return counts[a] > counts[b]; });
-  y.frequencies.resize(V);
-  for (size_t r = 0; r < V; ++r) y.frequencies[r] = counts[order[r]];
-  for (size_t r = 0; r < std::min<size_t>(V, 10); ++r) y.top.emplace_back(*types[order[r]], counts[order[r]]);
-  y.zipf = zipfSlope(y.frequencies);
+  y.chr_rep = share(doubled, pairs);
+  y.chr_rep3 = share(tripled, runs);
+  double hClass = 0;
+  for (uint64_t n : classes)
+    if (n > 0) hClass -= share(n, placed) * std::log2(share(n, placed));
+  if (hClass <= 0) return;
+  // H(class | character) = H(character, class) - H(character).
+  singles_.clear();
+  for (size_t i = from; i < to; ++i)
+    if (s_.length(i) >= 2)
+      for (size_t j = s_.starts[i]; j < s_.starts[i + 1]; ++j) singles_.add(c[j]);
+  const double hGiven = entropyOfCounts(places_, placed) - entropyOfCounts(singles_, placed);
+  y.pos_bias = (hClass - hGiven) / hClass;
 }
 
-// Half the sum of the absolute differences of the shares, the shorter
-// distribution taken as 0 beyond its end.
+Yardsticks measureSequence(const TokenSequence& s) { return RunMeasurer(s).measure(0, s.size(), true); }
+
+Yardsticks measureTokens(const std::vector<std::string>& tokens) { return measureSequence(tokenSequence(tokens)); }
+
+std::vector<double> lengthClasses(const Yardsticks& y) {
+  std::vector<double> classes(LENGTH_COLUMNS + 1, 0);
+  std::copy(y.len_dist.begin(), y.len_dist.end(), classes.begin());
+  classes[LENGTH_COLUMNS] = y.len_longer;
+  return classes;
+}
+
 double totalVariation(const std::vector<double>& a, const std::vector<double>& b) {
   double sum = 0;
   for (size_t k = 0; k < std::max(a.size(), b.size()); ++k)
     sum += std::fabs((k < a.size() ? a[k] : 0) - (k < b.size() ? b[k] : 0));
   return sum / 2;
 }
-
-}  // namespace
 
 bool oneEditApart(const std::string& a, const std::string& b) {
   const std::string& shorter = a.size() <= b.size() ? a : b;
@@ -179,28 +232,19 @@ bool oneEditApart(const std::string& a, const std::string& b) {
   return shorter.compare(i, std::string::npos, longer, i + 1) == 0;
 }
 
-Yardsticks measureTokens(const std::vector<std::string>& tokens) {
-  Yardsticks y;
-  y.tokens = tokens.size();
-  measureTypes(tokens, y);
-  measureLengths(tokens, y);
-  measureEntropies(tokens, y);
-  measureNeighbours(tokens, y);
-  return y;
-}
-
 const std::vector<ScalarMeasure>& scalarMeasures() {
   static const std::vector<ScalarMeasure> measures = {
-      {"ttr", &Yardsticks::ttr}, {"hapax", &Yardsticks::hapax}, {"len_mean", &Yardsticks::len_mean},
-      {"len_sd", &Yardsticks::len_sd}, {"h0", &Yardsticks::h0}, {"h1", &Yardsticks::h1},
-      {"h2", &Yardsticks::h2}, {"zipf", &Yardsticks::zipf}, {"rep", &Yardsticks::rep},
-      {"near", &Yardsticks::near},
+      {"ttr", &Yardsticks::ttr},         {"hapax", &Yardsticks::hapax}, {"len_mean", &Yardsticks::len_mean},
+      {"len_sd", &Yardsticks::len_sd},   {"h0", &Yardsticks::h0},       {"h1", &Yardsticks::h1},
+      {"h2", &Yardsticks::h2},           {"h3", &Yardsticks::h3},       {"zipf", &Yardsticks::zipf},
+      {"rep", &Yardsticks::rep},         {"near", &Yardsticks::near},   {"len_ac", &Yardsticks::len_ac},
+      {"rep3", &Yardsticks::rep3},       {"chr_rep", &Yardsticks::chr_rep},
+      {"chr_rep3", &Yardsticks::chr_rep3}, {"pos_bias", &Yardsticks::pos_bias},
   };
   return measures;
 }
 
-// Every scalar but h0, then the length distribution.
-const std::vector<std::string>& distanceMeasureNames() {
+const std::vector<std::string>& comparisonMeasureNames() {
   static const std::vector<std::string> names = [] {
     std::vector<std::string> n;
     for (const ScalarMeasure& m : scalarMeasures())
@@ -211,29 +255,6 @@ const std::vector<std::string>& distanceMeasureNames() {
   return names;
 }
 
-std::vector<DistanceTerm> distanceTerms(const Yardsticks& trial, const Yardsticks& target,
-                                        const std::vector<std::string>& measures) {
-  const std::vector<std::string>& names = distanceMeasureNames();
-  for (const std::string& m : measures)
-    if (std::find(names.begin(), names.end(), m) == names.end())
-      throw std::invalid_argument("unknown measure '" + m + "'");
-  auto chosen = [&](const char* name) { return std::find(measures.begin(), measures.end(), name) != measures.end(); };
-  std::vector<DistanceTerm> terms;
-  for (const ScalarMeasure& m : scalarMeasures()) {
-    if (!chosen(m.name)) continue;
-    double t = target.*m.member, a = trial.*m.member;
-    terms.push_back({m.name, std::fabs(a - t) / std::max(std::fabs(t), 0.01)});
-  }
-  if (chosen("len_dist")) terms.push_back({"len_dist", totalVariation(trial.len_dist, target.len_dist)});
-  return terms;
-}
-
-double distanceOf(const std::vector<DistanceTerm>& terms) {
-  double sum = 0;
-  for (const DistanceTerm& t : terms) sum += t.value;
-  return sum;
-}
-
 std::vector<std::string> measuresOfList(const std::string& list) {
   std::vector<std::string> named;
   for (size_t pos = 0; pos <= list.size();) {
@@ -241,7 +262,7 @@ std::vector<std::string> measuresOfList(const std::string& list) {
     named.push_back(list.substr(pos, comma - pos));
     pos = comma + 1;
   }
-  const std::vector<std::string>& known = distanceMeasureNames();
+  const std::vector<std::string>& known = comparisonMeasureNames();
   for (const std::string& name : named)
     if (std::find(known.begin(), known.end(), name) == known.end())
       throw std::invalid_argument("unknown measure '" + name + "'");

@@ -4,27 +4,27 @@
 #include <algorithm>
 
 #include "compare/statscsv.hpp"
-#include "shell/numberforms.hpp"
 #include "steering/sweeptable.hpp"
 
 MeasuredRow measuredBlockRow(const HeadlessBlock& block, const BlockMeasuring& measuring) {
+  const WindowedTarget& target = *measuring.target;
   MeasuredRow row;
-  row.complete = block.complete;
   row.fields = std::string(block.complete ? STATUS_COMPLETE : STATUS_OUT_OF_STEPS) + "," +
                std::to_string(block.groups) + "," + std::to_string(block.steps) + ",";
-  if (block.complete) {
-    Yardsticks y = measureTokens(finishedBlockGroups());
-    std::vector<DistanceTerm> terms = distanceTerms(y, measuring.target, measuring.measures);
-    row.distance = distanceOf(terms);
-    row.fields += yardstickCsvFields(y, SWEEP_LENGTHS);
-    for (const DistanceTerm& t : terms) row.fields += "," + fullPrecision(t.value);
-    row.fields += "," + fullPrecision(row.distance);
-  } else {
-    const std::string yardsticks = yardstickCsvHeader(SWEEP_LENGTHS);
-    size_t empty = static_cast<size_t>(std::count(yardsticks.begin(), yardsticks.end(), ',')) + 1 +
-                   measuring.measures.size() + 1;
-    row.fields += std::string(empty - 1, ',');
+  if (!block.complete) {
+    const std::string empty = yardstickCsvHeader() + "," + comparisonCsvHeader(target.measures());
+    row.fields += std::string(static_cast<size_t>(std::count(empty.begin(), empty.end(), ',')), ',');
+    return row;
   }
+  const TokenSequence groups =
+      tokenSequence(cleanedTokens(finishedBlockGroups(), measuring.reading), measuring.reading.characters);
+  row.compared = groups.size() >= target.window();
+  if (!row.compared) row.fields.replace(0, std::string(STATUS_COMPLETE).size(), STATUS_TOO_SHORT);
+  row.yardsticks = measureSequence(groups);
+  row.fields += yardstickCsvFields(row.yardsticks) + ",";
+  if (row.compared) row.comparison = target.compare(groups);
+  row.fields += row.compared ? comparisonCsvFields(row.comparison)
+                             : emptyComparisonCsvFields(target.measures().size(), target.window());
   return row;
 }
 

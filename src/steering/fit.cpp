@@ -34,7 +34,8 @@ namespace {
 
 // A printf format: the default budget of map steps goes in.
 const char* const USAGE =
-    "Usage: plomar fit (--target FILE | --target-list FILE | --target-block FILE) [OPTION]...\n"
+    "Usage: plomar fit (--target FILE | --target-words FILE | --target-list FILE |\n"
+    "                   --target-block FILE) [OPTION]...\n"
     "       plomar fit --merge DIR... [--out DIR]\n"
     "Design a block set-up from the target (the units of the 38 rows, their map\n"
     "integers and W, the group sizes), then search for the set-up whose block\n"
@@ -44,16 +45,23 @@ const char* const USAGE =
     "\n"
     "Target (one of them, read as 'plomar stats' reads its inputs):\n"
     "      --target FILE        an ordinary text\n"
+    "      --target-words FILE  a transcription: words are runs of non-blanks\n"
     "      --target-list FILE   a List file, one token a line\n"
     "      --target-block FILE  a block report (CGB.txt)\n"
     "\n"
     "Options:\n"
     "      --budget N       evaluations, the design's included (default 500);\n"
     "                       0 writes the design only\n"
-    "      --window N       tokens of a comparison window (default 1000, at most\n"
-    "                       5000; lowered to half the target's tokens); a block\n"
-    "                       holds 4 windows and up to one more\n"
-    "      --measures LIST  the measures that enter the distance (default: all)\n"
+    "Comparison (as for 'plomar stats' and 'plomar sweep'):\n"
+    "      --window N       window size in tokens (default 1000, at most 5000),\n"
+    "                       lowered to half the target's tokens; a block holds\n"
+    "                       4 windows and up to one more\n"
+    "      --measures LIST  the measures of the comparison (default: all but h0)\n"
+    "      --strip AB       in every line remove each stretch from an A to the next B\n"
+    "      --drop CHARS     remove these characters\n"
+    "  -u, --utf8           read the target as UTF-8 and count code points\n"
+    "\n"
+    "Search:\n"
     "      --max-steps N    map steps an evaluation may take before it counts as\n"
     "                       the worst (default %llu per group of the largest\n"
     "                       block)\n"
@@ -70,7 +78,9 @@ const char* const USAGE =
     "evaluations.csv, one row per evaluation with the columns of the sweep's\n"
     "table and the generation of the search; fit.svg, the best distance per\n"
     "evaluation, the length distributions and rank-frequency curves of the\n"
-    "target, the design and the best. The search is a (3 + 10) evolution\n"
+    "target, the design and the best, and the z of every measure for the\n"
+    "design and the best. dist is the comparison's: the root mean square of the\n"
+    "z, each in units of the target's own spread between its windows. The search is a (3 + 10) evolution\n"
     "strategy with self-adaptive mutation strength; the same command and seed\n"
     "give the same bytes on any machine and for any --jobs. After an interruption\n"
     "(Ctrl-C) every finished evaluation and the best so far are on disk, and the\n"
@@ -84,7 +94,7 @@ const char* const USAGE =
 const char* const COMMAND = "fit";
 
 constexpr uint64_t DEFAULT_BUDGET = 500;
-constexpr uint64_t DEFAULT_WINDOW = 1000, LARGEST_WINDOW = 5000, SMALLEST_WINDOW = 50;
+constexpr uint64_t LARGEST_WINDOW = 5000;
 constexpr int32_t BLOCK_WINDOWS = 4;
 // Map steps an evaluation may take by default, per group of the largest
 // block: designs take 100 to 400, a set-up that cannot complete goes on for ever.
@@ -95,7 +105,8 @@ struct Settings {
   bool hasTarget = false;
   InputKind targetKind = InputKind::Text;
   std::string targetPath;
-  std::vector<std::string> measures = distanceMeasureNames();
+  std::vector<std::string> measures = comparisonMeasureNames();
+  ReadingOptions reading;
   uint64_t budget = DEFAULT_BUDGET, window = DEFAULT_WINDOW, seed = 1, maxSteps = 0;  // 0: by the block size
   int jobs = 0;
   std::string out = "fit";
@@ -118,6 +129,7 @@ struct Fit {
   uint64_t maxSteps = 0;
   std::string dir, header, field;
   std::string comparisonPrint;  // the fingerprint of the target and the comparison
+  Yardsticks targetYardsticks;
   // The generation being evaluated: its set-ups and the number of its first evaluation.
   std::vector<FitSetup> generation;
   size_t generationNumber = 0;
@@ -141,11 +153,29 @@ uint64_t countOption(const char* name, const char* text, uint64_t least, uint64_
   return v;
 }
 
-enum OptionCode { TARGET = 256, TARGETLIST, TARGETBLOCK, MEASURES, MAXSTEPS, BUDGET, WINDOW, SEED, RESUME, MERGE };
+enum OptionCode {
+  TARGET = 256,
+  TARGETWORDS,
+  TARGETLIST,
+  TARGETBLOCK,
+  MEASURES,
+  STRIP,
+  DROP,
+  MAXSTEPS,
+  BUDGET,
+  WINDOW,
+  SEED,
+  RESUME,
+  MERGE
+};
 
 Settings parseSettings(int argc, char** argv, bool& help) {
   static const option LONGOPTIONS[] = {
       {"target", required_argument, nullptr, TARGET},
+      {"target-words", required_argument, nullptr, TARGETWORDS},
+      {"strip", required_argument, nullptr, STRIP},
+      {"drop", required_argument, nullptr, DROP},
+      {"utf8", no_argument, nullptr, 'u'},
       {"target-list", required_argument, nullptr, TARGETLIST},
       {"target-block", required_argument, nullptr, TARGETBLOCK},
       {"measures", required_argument, nullptr, MEASURES},
@@ -165,10 +195,14 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:h", LONGOPTIONS, nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, ":j:o:uh", LONGOPTIONS, nullptr)) != -1) {
     s.fitOptions = s.fitOptions || (opt != 'o' && opt != MERGE && opt != 'h');
     switch (opt) {
       case TARGET: setTarget(s, InputKind::Text, optarg); break;
+      case TARGETWORDS: setTarget(s, InputKind::Words, optarg); break;
+      case STRIP: s.reading.strip = optarg; break;
+      case DROP: s.reading.drop = optarg; break;
+      case 'u': s.reading.characters = Characters::Utf8; break;
       case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
       case TARGETBLOCK: setTarget(s, InputKind::Block, optarg); break;
       case MEASURES:
@@ -180,7 +214,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
         break;
       case MAXSTEPS: s.maxSteps = countOption("max-steps", optarg, 1, UINT64_MAX); break;
       case BUDGET: s.budget = countOption("budget", optarg, 0, 1'000'000); break;
-      case WINDOW: s.window = countOption("window", optarg, SMALLEST_WINDOW, LARGEST_WINDOW); break;
+      case WINDOW: s.window = countOption("window", optarg, 1, LARGEST_WINDOW); break;
       case SEED: s.seed = countOption("seed", optarg, 0, most); break;
       case 'j': s.jobs = static_cast<int>(countOption("jobs", optarg, 1, 1024)); break;
       case 'o': s.out = optarg; break;
@@ -197,7 +231,8 @@ Settings parseSettings(int argc, char** argv, bool& help) {
     return s;
   }
   if (!s.arguments.empty()) throw UsageProblem{"unexpected argument '" + s.arguments[0] + "'"};
-  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-list or --target-block)"};
+  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-words, --target-list or --target-block)"};
+  if (std::string problem = readingOptionsProblem(s.reading); !problem.empty()) throw UsageProblem{problem};
   if (s.out.empty()) throw UsageProblem{"--out wants a folder"};
   return s;
 }
@@ -250,6 +285,7 @@ std::string evaluationRow(const Fit& f, uint64_t evaluation) {
          measuredBlockRow(block, f.measuring).fields + "," + f.field + "," + std::to_string(f.generationNumber) + "\n";
 }
 
+// A block that did not complete or is shorter than a window is the worst.
 double rowDistance(const SweepRow& row) { return row.complete ? row.distance : std::numeric_limits<double>::infinity(); }
 
 // The fields of one row by column name.
@@ -347,19 +383,18 @@ Outcome search(Fit& f, const Settings& s, Record& record, const std::vector<Swee
 
 // ---- the report ----
 
-// The yardsticks of a set-up's block, generated again.
-MeasuredInput measuredSetup(const std::string& name, const FitSetup& s, uint64_t maxSteps) {
+// The yardsticks and z of a set-up's block, generated again.
+MeasuredInput measuredSetup(const Fit& f, const std::string& name, const FitSetup& s) {
   applySetup(parseSetupText(fitSetupText(s, "", ""), name));
   installUnits(s);
-  HeadlessBlock block = generateHeadless(maxSteps);
-  return MeasuredInput{name, block.complete ? measureTokens(finishedBlockGroups()) : Yardsticks{}};
+  MeasuredRow row = measuredBlockRow(generateHeadless(f.maxSteps), f.measuring);
+  return MeasuredInput{name, row.yardsticks, row.comparison};
 }
 
 std::vector<std::string> distanceColumns(const RowFields& fields) {
-  std::vector<std::string> names;
+  std::vector<std::string> names{"dist"};
   for (const std::string& n : fields.names)
-    if (n.rfind("dist_", 0) == 0) names.push_back(n);
-  names.push_back("dist");
+    if (n.rfind("z_", 0) == 0) names.push_back(n);
   return names;
 }
 
@@ -393,8 +428,7 @@ void writePicture(const Fit& f, const Record& record, const MeasuredInput& targe
     lowest = std::min(lowest, rowDistance(record.rows[i]));
     curve.emplace_back(static_cast<double>(i + 1), lowest);
   }
-  std::vector<MeasuredInput> inputs{target, measuredSetup("design", f.design.setup, f.maxSteps),
-                                    measuredSetup("best", best, f.maxSteps)};
+  std::vector<MeasuredInput> inputs{target, measuredSetup(f, "design", f.design.setup), measuredSetup(f, "best", best)};
   writeWholeFile(f.dir + "/" + FIT_PICTURE,
                  stackedSvg({curveSvg("Best dist so far", "evaluation", "dist", curve), comparisonSvg(inputs)}));
 }
@@ -435,16 +469,18 @@ int runFitOf(const Settings& s) {
   Fit f;
   f.dir = s.out;
   const std::string targetBytes = inputBytes(s.targetPath);
-  const std::vector<std::string> tokens = tokensOfInput(s.targetKind, targetBytes, s.targetPath);
-  const uint64_t window = std::min<uint64_t>(s.window, tokens.size() / 2);
-  if (window < SMALLEST_WINDOW)
-    throw RefusedInput{s.targetPath + ": too short for the comparison: " + std::to_string(tokens.size()) +
-                       " tokens, two windows of at least " + std::to_string(SMALLEST_WINDOW) + " need " +
-                       std::to_string(2 * SMALLEST_WINDOW)};
-  f.measuring.target = measureTokens(tokens);
-  f.measuring.measures = s.measures;
+  const std::vector<std::string> tokens = tokensOfInput(s.targetKind, targetBytes, s.targetPath, s.reading);
+  const WindowPlan plan = planWindow(s.window, {tokens.size()});
+  if (plan.refused()) throw RefusedInput{s.targetPath + ": " + tooShortText(tokens.size(), true)};
+  const uint64_t window = plan.window;
+  f.measuring.reading = s.reading;
+  const TokenSequence targetSequence = tokenSequence(tokens, s.reading.characters);
+  f.targetYardsticks = measureSequence(targetSequence);
+  f.measuring.target.emplace(targetSequence, plan.window, s.measures);
   std::vector<std::string> comparison{"plomar fit comparison 1", std::to_string(static_cast<int>(s.targetKind)),
-                                      targetBytes, std::to_string(window)};
+                                      targetBytes, std::to_string(window), "strip " + s.reading.strip,
+                                      "drop " + s.reading.drop,
+                                      s.reading.characters == Characters::Utf8 ? "utf8" : "bytes"};
   comparison.insert(comparison.end(), s.measures.begin(), s.measures.end());
   f.comparisonPrint = fingerprintOf(comparison);
   const int32_t blockLo = BLOCK_WINDOWS * static_cast<int32_t>(window);
@@ -477,7 +513,7 @@ int runFitOf(const Settings& s) {
     std::fprintf(stderr, "plomar fit: %s\n", outcome.problem.c_str());
     return EXIT_FAILED;
   }
-  writePicture(f, record, MeasuredInput{"target", f.measuring.target}, record.bestSetup);
+  writePicture(f, record, MeasuredInput{"target", f.targetYardsticks, {}}, record.bestSetup);
   std::printf("%s\nBest of %zu evaluations: evaluation %llu, dist %s. On screen:\n  cd %s && plomar keys best.txt | plomar\n",
               resultTable(f, record).c_str(), record.rows.size(),
               static_cast<unsigned long long>(record.rows[record.best].point),

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <optional>
 #include <chrono>
 #include <cstdio>
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include "setups/space.hpp"
 #include "compare/statscsv.hpp"
 #include "compare/statsinputs.hpp"
+#include "compare/windows.hpp"
 #include "steering/blockrow.hpp"
 #include "steering/progressbar.hpp"
 #include "steering/sweeprunner.hpp"
@@ -31,11 +34,12 @@ namespace {
 
 // A printf format: the default budget of map steps goes in.
 const char* const USAGE =
-    "Usage: plomar sweep SPACE (--target FILE | --target-list FILE | --target-block FILE) [OPTION]...\n"
+    "Usage: plomar sweep SPACE (--target FILE | --target-words FILE | --target-list FILE |\n"
+    "                           --target-block FILE) [OPTION]...\n"
     "       plomar sweep --merge [--out FILE] TABLE...\n"
     "Generate the block of every set-up of SPACE, measure its groups with the\n"
-    "yardsticks of 'plomar stats', and write one CSV row per point with the\n"
-    "distance of its yardsticks to those of the target.\n"
+    "yardsticks of 'plomar stats', and write one CSV row per point with its\n"
+    "comparison with the target on windows, as 'plomar stats' compares.\n"
     "\n"
     "SPACE is a set-up file (as for 'plomar block') whose values may hold\n"
     "alternatives, separated by '|', and ranges LO..HI step S for any number:\n"
@@ -50,12 +54,21 @@ const char* const USAGE =
     "\n"
     "Target (one of them, read as 'plomar stats' reads its inputs):\n"
     "      --target FILE        an ordinary text\n"
+    "      --target-words FILE  a transcription: runs of bytes other than blanks\n"
     "      --target-list FILE   a List file, one token a line\n"
     "      --target-block FILE  a block report (CGB.txt)\n"
     "\n"
+    "Comparison (as for 'plomar stats'; strip and drop apply to the target and\n"
+    "to the groups of every point):\n"
+    "      --window N       window size in tokens (default 1000), lowered to half\n"
+    "                       the target's tokens; below 50 the sweep is refused\n"
+    "      --measures LIST  the measures of the comparison, separated by commas\n"
+    "                       (default: all of them)\n"
+    "      --strip AB       in every line remove each stretch from an A to the next B\n"
+    "      --drop CHARS     remove these characters\n"
+    "  -u, --utf8           read the target as UTF-8 and count code points\n"
+    "\n"
     "Options:\n"
-    "      --measures LIST  the measures that enter the distance, separated by\n"
-    "                       commas (default: all of them)\n"
     "      --max-steps N    map steps a point may take before it is out of steps\n"
     "                       (default %llu, as for 'plomar block')\n"
     "      --sample M       only M distinct points, chosen at random but the same\n"
@@ -72,10 +85,13 @@ const char* const USAGE =
     "--jobs is: point; setup (the point's set-up in file syntax, KEY = value\n"
     "lines in one quoted field); status (complete, or out of steps); groups\n"
     "reached; map_steps used; the yardsticks of 'plomar stats --csv' (len_1 ..\n"
-    "len_31); dist_MEASURE, the term of each measure; dist, the distance; sweep\n"
-    "(a fingerprint of the space, target and options, and the number of points\n"
-    "of the sweep).\n"
-    "An out-of-steps point leaves the yardsticks and the distance empty. Numbers\n"
+    "len_31, len_32plus); window, the window size; z_MEASURE, the z of each\n"
+    "measure; dist, the distance; sweep (a fingerprint of the space, target and\n"
+    "options, and the number of points of the sweep). The target's windows are\n"
+    "measured once; every point's groups are cut into windows of the same size.\n"
+    "An out-of-steps point leaves the yardsticks and the distance empty; a point\n"
+    "whose block is shorter than a window has the status 'shorter than a window'\n"
+    "and no z. Numbers\n"
     "are in full precision. Rows are written as their points complete: after an\n"
     "interruption (Ctrl-C) every row on disk is whole, and the same command with\n"
     "--resume computes only the missing points, to the same bytes as a run that\n"
@@ -98,7 +114,9 @@ struct Settings {
   bool hasTarget = false;
   InputKind targetKind = InputKind::Text;
   std::string targetPath;
-  std::vector<std::string> measures = distanceMeasureNames();
+  std::vector<std::string> measures = comparisonMeasureNames();
+  ReadingOptions reading;
+  uint64_t window = DEFAULT_WINDOW;
   uint64_t maxSteps = DEFAULT_MAX_STEPS;
   uint64_t sample = 0, seed = 1;  // sample 0: every point
   bool sampled = false, seeded = false;
@@ -114,6 +132,7 @@ struct Sweep {
   SweepSpace space;
   std::string spaceText;
   BlockMeasuring measuring;
+  std::vector<std::string> measures;
   uint64_t maxSteps = 0;
   std::string header, sweep;
 };
@@ -155,7 +174,22 @@ void setMeasures(Settings& s, const char* text) {
   }
 }
 
-enum OptionCode { TARGET = 256, TARGETLIST, TARGETBLOCK, MEASURES, MAXSTEPS, SAMPLE, SEED, SHARD, RESUME, MERGE };
+enum OptionCode {
+  TARGET = 256,
+  TARGETLIST,
+  TARGETBLOCK,
+  MEASURES,
+  MAXSTEPS,
+  SAMPLE,
+  SEED,
+  SHARD,
+  RESUME,
+  MERGE,
+  TARGETWORDS,
+  WINDOW,
+  STRIP,
+  DROP
+};
 
 // The settings, or a UsageProblem; `help` is set for --help.
 Settings parseSettings(int argc, char** argv, bool& help) {
@@ -163,6 +197,11 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       {"target", required_argument, nullptr, TARGET},
       {"target-list", required_argument, nullptr, TARGETLIST},
       {"target-block", required_argument, nullptr, TARGETBLOCK},
+      {"target-words", required_argument, nullptr, TARGETWORDS},
+      {"window", required_argument, nullptr, WINDOW},
+      {"strip", required_argument, nullptr, STRIP},
+      {"drop", required_argument, nullptr, DROP},
+      {"utf8", no_argument, nullptr, 'u'},
       {"measures", required_argument, nullptr, MEASURES},
       {"max-steps", required_argument, nullptr, MAXSTEPS},
       {"sample", required_argument, nullptr, SAMPLE},
@@ -179,12 +218,17 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:h", LONGOPTIONS, nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, ":j:o:hu", LONGOPTIONS, nullptr)) != -1) {
     s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h');
     switch (opt) {
       case TARGET: setTarget(s, InputKind::Text, optarg); break;
       case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
       case TARGETBLOCK: setTarget(s, InputKind::Block, optarg); break;
+      case TARGETWORDS: setTarget(s, InputKind::Words, optarg); break;
+      case WINDOW: s.window = countOption("window", optarg, 1); break;
+      case STRIP: s.reading.strip = optarg; break;
+      case DROP: s.reading.drop = optarg; break;
+      case 'u': s.reading.characters = Characters::Utf8; break;
       case MEASURES: setMeasures(s, optarg); break;
       case MAXSTEPS: s.maxSteps = countOption("max-steps", optarg, 1); break;
       case SAMPLE: s.sample = countOption("sample", optarg, 1); s.sampled = true; break;
@@ -205,7 +249,8 @@ Settings parseSettings(int argc, char** argv, bool& help) {
     return s;
   }
   if (s.arguments.size() != 1) throw UsageProblem{s.arguments.empty() ? "no space file" : "one space file only"};
-  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-list or --target-block)"};
+  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-words, --target-list or --target-block)"};
+  if (std::string problem = readingOptionsProblem(s.reading); !problem.empty()) throw UsageProblem{problem};
   if (s.seeded && !s.sampled) throw UsageProblem{"--seed goes with --sample"};
   if (s.resume && s.out.empty()) throw UsageProblem{"--resume continues the table of --out FILE"};
   return s;
@@ -249,6 +294,7 @@ const char* kindName(InputKind kind) {
   switch (kind) {
     case InputKind::List: return "list";
     case InputKind::Block: return "block";
+    case InputKind::Words: return "words";
     case InputKind::Text: break;
   }
   return "text";
@@ -257,9 +303,13 @@ const char* kindName(InputKind kind) {
 // Everything that decides the rows: the space and the files it names, the
 // target, and the options that change a row or the set of points.
 std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::string& targetBytes) {
-  std::vector<std::string> parts{"plomar sweep 1", w.spaceText, kindName(s.targetKind), targetBytes,
+  std::vector<std::string> parts{"plomar sweep 2", w.spaceText, kindName(s.targetKind), targetBytes,
                                  std::to_string(s.maxSteps)};
-  for (const std::string& m : w.measuring.measures) parts.push_back(m);
+  for (const std::string& m : w.measures) parts.push_back(m);
+  parts.push_back("window " + std::to_string(w.measuring.target->window()));
+  parts.push_back("strip " + s.reading.strip);
+  parts.push_back("drop " + s.reading.drop);
+  parts.push_back(s.reading.characters == Characters::Utf8 ? "utf8" : "bytes");
   if (s.sampled) parts.push_back("sample " + std::to_string(s.sample) + " seed " + std::to_string(s.seed));
   for (const SpaceLine& line : w.space.lines)
     if (line.key == "MAP" || line.key == "PHNTM")
@@ -270,6 +320,7 @@ std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::str
       }
   return fingerprintOf(parts);
 }
+
 
 std::string pointRow(const Sweep& w, uint64_t point) {
   BlockSetupFile setup = pointSetup(w.space, point);
@@ -334,15 +385,24 @@ int runMerge(const Settings& s) {
   return 0;
 }
 
+// The target measured on its windows, or a refusal naming it.
+WindowedTarget windowedTarget(const Settings& s, const TokenSequence& target) {
+  const WindowPlan plan = planWindow(static_cast<size_t>(std::min<uint64_t>(s.window, SIZE_MAX)), {target.size()});
+  if (plan.refused()) throw std::runtime_error(s.targetPath + ": " + tooShortText(target.size(), true));
+  return WindowedTarget(target, plan.window, s.measures);
+}
+
 int runSweepOf(const Settings& s) {
   Sweep w;
   w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
   std::string targetBytes = inputBytes(s.targetPath);
-  w.measuring.target = measureTokens(tokensOfInput(s.targetKind, targetBytes, s.targetPath));
-  w.measuring.measures = s.measures;
+  w.measuring.reading = s.reading;
+  w.measures = s.measures;
+  w.measuring.target = windowedTarget(s, tokenSequence(tokensOfInput(s.targetKind, targetBytes, s.targetPath, s.reading),
+                                             s.reading.characters));
   w.maxSteps = s.maxSteps;
-  w.header = sweepHeader(w.measuring.measures);
+  w.header = sweepHeader(w.measures);
   std::vector<uint64_t> points = pointsOfRun(s, w.space.pointCount);
   w.sweep = sweepField(fingerprintOfSweep(w, s, targetBytes), s.sampled ? std::min(s.sample, w.space.pointCount)
                                                                            : w.space.pointCount);

@@ -37,9 +37,8 @@ std::string where(const std::string& name, size_t row) { return name + ": row " 
 }  // namespace
 
 std::string sweepHeader(const std::vector<std::string>& measures) {
-  std::string header = "point,setup,status,groups,map_steps," + yardstickCsvHeader(SWEEP_LENGTHS);
-  for (const std::string& m : measures) header += ",dist_" + m;
-  return header + ",dist,sweep\n";
+  return "point,setup,status,groups,map_steps," + yardstickCsvHeader() + "," + comparisonCsvHeader(measures) +
+         ",sweep\n";
 }
 
 std::string fingerprintOf(const std::vector<std::string>& parts) {

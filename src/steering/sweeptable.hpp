@@ -16,13 +16,12 @@ struct SweepTableError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Length shares len_1 .. len_31: the longest group of a block has 31 bytes.
-inline constexpr size_t SWEEP_LENGTHS = 31;
-
 inline constexpr const char* STATUS_COMPLETE = "complete";
 inline constexpr const char* STATUS_OUT_OF_STEPS = "out of steps";
+// A complete block with fewer groups than a window: no z, no distance.
+inline constexpr const char* STATUS_TOO_SHORT = "shorter than a window";
 
-// The header line (with its LF) for the distance measures given.
+// The header line (with its LF) for the measures of the comparison given.
 std::string sweepHeader(const std::vector<std::string>& measures);
 
 // 64-bit FNV-1a of the parts, each followed by a 0 byte, as 16 hex digits.

@@ -1,5 +1,6 @@
 // The table, CSV and JSON of a comparison agree with each other, and the
 // SVG picture is well-formed XML with both charts and a legend.
+#include <cctype>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -19,14 +20,29 @@ using Tokens = std::vector<std::string>;
 
 Comparison comparisonOf(const std::vector<std::pair<std::string, Tokens>>& inputs) {
   Comparison c;
-  c.measures = distanceMeasureNames();
-  for (const auto& [name, tokens] : inputs) c.inputs.push_back({name, measureTokens(tokens)});
+  c.measures = comparisonMeasureNames();
+  for (const auto& [name, tokens] : inputs) c.inputs.push_back({name, measureTokens(tokens), {}});
   return c;
 }
 
-const Comparison THREE = comparisonOf({{"target.txt", {"the", "cat", "sat", "on", "the", "mat", "the", "end"}},
-                                       {"trial.txt", {"a", "ab", "abc", "ab", "a", "a"}},
-                                       {"none.txt", {}}});
+// As if compared on windows of 50: input i's z of measure m is
+// i + m / 8 - 1 (the forms only show them).
+Comparison compared(Comparison c) {
+  c.window = 50;
+  for (size_t i = 1; i < c.inputs.size(); ++i) {
+    WindowedComparison& w = c.inputs[i].windowed;
+    w.window = 50;
+    w.windows = i;
+    for (size_t m = 0; m < c.measures.size(); ++m)
+      w.z.push_back({c.measures[m], static_cast<double>(i) + static_cast<double>(m) / 8 - 1});
+    w.dist = distanceOfZ(w.z);
+  }
+  return c;
+}
+
+const Comparison THREE = compared(comparisonOf({{"target.txt", {"the", "cat", "sat", "on", "the", "mat", "the", "end"}},
+                                                {"trial.txt", {"a", "ab", "abc", "ab", "a", "a"}},
+                                                {"none.txt", {}}}));
 
 // The table as label -> cells.
 std::map<std::string, std::vector<std::string>> tableCells(const std::string& table) {
@@ -54,9 +70,9 @@ std::vector<std::vector<std::string>> csvRows(const std::string& csv) {
 }
 
 // The number after "key": in the JSON object of one input (its line); a
-// distance term's key is looked up among the terms.
-std::string jsonNumber(const std::string& object, const std::string& key, bool term) {
-  size_t at = object.find("\"" + key + "\": ", term ? object.find("\"dist_terms\"") : 0);
+// z's key is looked up among the z.
+std::string jsonNumber(const std::string& object, const std::string& key, bool z) {
+  size_t at = object.find("\"" + key + "\": ", z ? object.find("\"z\": {") : 0);
   if (at == std::string::npos) return "(missing)";
   at += key.size() + 4;
   return object.substr(at, object.find_first_of(",}]", at) - at);
@@ -143,30 +159,36 @@ TEST(ComparisonForms, TableCsvAndJsonCarryTheSameNumbers) {
   for (size_t col = 1; col < header.size(); ++col) {
     const std::string& name = header[col];
     if (name == "top") continue;
+    const bool lengthShare = name.rfind("len_", 0) == 0 && std::isdigit(static_cast<unsigned char>(name[4]));
+    if (lengthShare && table.count(name) == 0) {  // lengths no input has: 0 in the CSV, no row in the table
+      for (size_t i = 0; i < 3; ++i) EXPECT_EQ(csv[i + 1][col], "0") << name;
+      continue;
+    }
     ASSERT_EQ(table[name].size(), 3u) << name;
     for (size_t i = 0; i < 3; ++i) {
       const std::string& field = csv[i + 1][col];
-      if (field.empty()) {  // the target's own distance
+      if (field.empty()) {  // the target's own z and distance
         EXPECT_EQ(i, 0u) << name;
         EXPECT_EQ(table[name][i], "-") << name;
         continue;
       }
       double v = std::strtod(field.c_str(), nullptr);
-      std::string shown = name == "tokens" || name == "types" ? field : fixedSignificant(v);
+      std::string shown = name == "tokens" || name == "types" || name == "window" ? field : fixedSignificant(v);
       EXPECT_EQ(table[name][i], shown) << name << " of input " << i;
-      if (name.rfind("len_", 0) == 0 && name != "len_mean" && name != "len_sd") continue;  // in an array in JSON
-      bool term = name.rfind("dist_", 0) == 0;
-      EXPECT_EQ(jsonNumber(json[i], term ? name.substr(5) : name, term), field) << name << " of input " << i;
+      if (lengthShare) continue;  // in an array in JSON
+      bool z = name.rfind("z_", 0) == 0;
+      EXPECT_EQ(jsonNumber(json[i], z ? name.substr(2) : name, z), field) << name << " of input " << i;
       ++checked;
     }
   }
-  EXPECT_GE(checked, 3u * 12 + 2 * 11);
-  // Shares of lengths beyond an input's longest token are 0 in every form.
-  EXPECT_EQ(header[13], "len_1");
-  EXPECT_EQ(csv[1][13], "0");  // target.txt has no token of length 1
-  EXPECT_EQ(csv[3][13], "0");  // none.txt has no token at all
-  EXPECT_NE(json[1].find("\"len_dist\": [0.5, 0.3333333333333333, 0.16666666666666666]"), std::string::npos);
-  EXPECT_NE(json[2].find("\"len_dist\": [], \"top\": []"), std::string::npos);
+  EXPECT_GE(checked, 3u * 19 + 2 * 16);
+  // Every run has the same columns: len_1 .. len_31 and len_32plus.
+  EXPECT_EQ(header[19], "len_1");
+  EXPECT_EQ(header[50], "len_32plus");
+  EXPECT_EQ(csv[1][19], "0");  // target.txt has no token of length 1
+  EXPECT_EQ(csv[3][19], "0");  // none.txt has no token at all
+  EXPECT_NE(json[1].find("\"len_dist\": [0.5, 0.3333333333333333, 0.16666666666666666, 0, 0,"), std::string::npos);
+  EXPECT_NE(json[2].find("0], \"len_32plus\": 0, \"encoding\": \"latin-1\", \"top\": []"), std::string::npos);
 }
 
 TEST(ComparisonForms, TopTypesInTableAndCsv) {
@@ -179,37 +201,18 @@ TEST(ComparisonForms, TopTypesInTableAndCsv) {
   // A long type shows by its first 23 bytes in the table, whole elsewhere.
   Comparison c = comparisonOf({{"long.txt", {std::string(30, 'x')}}});
   EXPECT_EQ(tableCells(comparisonTable(c))["top_1"], (std::vector<std::string>{std::string(23, 'x') + "\u2026", "1"}));
-  EXPECT_NE(comparisonCsv(c).find("," + std::string(30, 'x') + ":1\n"), std::string::npos);
-}
-
-TEST(ComparisonForms, WithoutTargetNoDistances) {
-  Comparison c = THREE;
-  c.firstIsTarget = false;
-  EXPECT_EQ(comparisonTable(c).find("dist"), std::string::npos);
-  EXPECT_EQ(comparisonCsv(c).find("dist"), std::string::npos);
-  EXPECT_EQ(comparisonJson(c).find("\"dist"), std::string::npos);
-  Comparison one = comparisonOf({{"only.txt", {"x"}}});
-  EXPECT_EQ(comparisonTable(one).find("dist"), std::string::npos);
-  // The chosen measures only, and their sum.
-  c.firstIsTarget = true;
-  c.measures = {"ttr", "len_dist"};
-  auto table = tableCells(comparisonTable(c));
-  EXPECT_EQ(table.count("dist_hapax"), 0u);
-  ASSERT_EQ(table["dist"].size(), 3u);
-  double sum = std::strtod(csvRows(comparisonCsv(c))[2].back().c_str(), nullptr);
-  EXPECT_EQ(table["dist"][1], fixedSignificant(sum));
-  EXPECT_EQ(csvRows(comparisonCsv(c))[0].back(), "dist");
+  EXPECT_NE(comparisonCsv(c).find("," + std::string(30, 'x') + ":1,"), std::string::npos);
 }
 
 TEST(ComparisonForms, TextIsQuotedEscapedAndShown) {
   Comparison c = comparisonOf({{"a,\"b\".txt", {"x,y", "\xe9\\"}}});
   std::string csv = comparisonCsv(c);
   EXPECT_EQ(csv.substr(csv.find('\n') + 1, 14), "\"a,\"\"b\"\".txt\",");
-  EXPECT_NE(csv.find(",\"x,y:1 \xe9\\:1\"\n"), std::string::npos);  // tokens as their bytes
+  EXPECT_NE(csv.find(",\"x,y:1 \xe9\\x5c:1\","), std::string::npos);  // tokens as their bytes
   std::string json = comparisonJson(c);
   const std::string glyph = con::utf8(con::cp437Glyph(0xe9));
   EXPECT_NE(json.find("\"file\": \"a,\\\"b\\\".txt\""), std::string::npos);
-  EXPECT_NE(json.find("[\"" + glyph + "\\\\\", 1]"), std::string::npos);
+  EXPECT_NE(json.find("[\"\u00e9\\\\\", 1]"), std::string::npos);  // the byte as the Latin-1 character
   EXPECT_NE(comparisonTable(c).find(glyph + "\\ 1"), std::string::npos);
   // File names stay as given when they are UTF-8; other bytes show as glyphs.
   EXPECT_EQ(nameText("caf\xc3\xa9.txt"), "caf\xc3\xa9.txt");
@@ -239,7 +242,7 @@ TEST(ComparisonPicture, WellFormedWithBothChartsAndALegend) {
   // Tick labels: frequencies as powers of ten.
   EXPECT_NE(svg.find(">10</text>"), std::string::npos);
   EXPECT_TRUE(wellFormedXml(comparisonSvg({}), problem)) << problem;
-  EXPECT_TRUE(wellFormedXml(comparisonSvg({{"\xe9.txt", measureTokens({"x"})}}), problem)) << problem;
+  EXPECT_TRUE(wellFormedXml(comparisonSvg({{"\xe9.txt", measureTokens({"x"}), {}}}), problem)) << problem;
 }
 
 TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {

@@ -156,39 +156,3 @@ TEST(OneEditApart, InsertDeleteReplace) {
   EXPECT_FALSE(oneEditApart("abc", "xbd"));
   EXPECT_FALSE(oneEditApart("abc", "xab"));
 }
-
-TEST(Distance, TermsByHand) {
-  Yardsticks target, trial;
-  target.ttr = 0.5, trial.ttr = 0.75;    // 0.25 / 0.5
-  target.rep = 0, trial.rep = 0.02;      // 0.02 / 0.01
-  target.zipf = -1, trial.zipf = -1.5;   // 0.5 / 1
-  target.h0 = 1, trial.h0 = 9;           // never a term
-  target.len_dist = {1};
-  trial.len_dist = {0.5, 0.5};           // (0.5 + 0.5) / 2
-  std::vector<DistanceTerm> terms = distanceTerms(trial, target, distanceMeasureNames());
-  ASSERT_EQ(terms.size(), 10u);
-  std::vector<std::string> names;
-  for (const DistanceTerm& t : terms) names.push_back(t.measure);
-  EXPECT_EQ(names, distanceMeasureNames());
-  EXPECT_DOUBLE_EQ(terms[0].value, 0.5);
-  EXPECT_DOUBLE_EQ(terms[6].value, 0.5);
-  EXPECT_DOUBLE_EQ(terms[7].value, 2);
-  EXPECT_DOUBLE_EQ(terms[9].value, 0.5);
-  EXPECT_DOUBLE_EQ(distanceOf(terms), 3.5);
-}
-
-TEST(Distance, ChosenMeasuresInTheFixedOrder) {
-  Yardsticks target, trial;
-  target.hapax = 0.2, trial.hapax = 0.1;
-  trial.near = 0.001;
-  auto terms = distanceTerms(trial, target, {"near", "hapax"});
-  ASSERT_EQ(terms.size(), 2u);
-  EXPECT_EQ(terms[0].measure, "hapax");
-  EXPECT_DOUBLE_EQ(terms[0].value, 0.5);
-  EXPECT_EQ(terms[1].measure, "near");
-  EXPECT_DOUBLE_EQ(terms[1].value, 0.1);
-  EXPECT_DOUBLE_EQ(distanceOf(terms), 0.6);
-  EXPECT_TRUE(distanceTerms(trial, target, {}).empty());
-  EXPECT_THROW(distanceTerms(trial, target, {"h0"}), std::invalid_argument);
-  EXPECT_THROW(distanceTerms(trial, target, {"ttr", "size"}), std::invalid_argument);
-}

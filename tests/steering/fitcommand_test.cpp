@@ -124,7 +124,7 @@ TEST_F(FitCommandTest, BadInputIsOneLineAndExitTwoWithNothingOverwritten) {
   session.addFile("short.txt", "only a few words here\n");
   r = run({"fit", "--target", "short.txt", "--out", "s"});
   EXPECT_EQ(r.exitStatus, 2);
-  EXPECT_EQ(r.err, "plomar fit: short.txt: too short for the comparison: 5 tokens, two windows of at least 50 need 100\n");
+  EXPECT_EQ(r.err, "plomar fit: short.txt: 5 tokens, too few for two windows of 50 tokens\n");
   EXPECT_FALSE(session.exists("s"));
 
   ASSERT_EQ(fit("f", {"--budget", "2"}).exitStatus, 0);

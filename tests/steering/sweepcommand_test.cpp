@@ -15,17 +15,23 @@
 
 namespace {
 
-// 2 x 3 points of small blocks: 20 to 30 groups, then 40 to 60.
+// 2 x 3 points of small blocks: 50 to 60 groups, then 100 to 120.
 const char* const SMALLSPACE =
     "# block sizes vary slowest\n"
-    "B = 20,30 | 40,60\n"
+    "B = 50,60 | 100,120\n"
     "G = 3,6,1\n"
     "V = 4,5\n"
     "X1 = 3.99..4 step 0.005,1e-15\n"
     "X2 = 3.9999,1e-22\n"
     "X3 = 3.99999,0.3\n";
 
-const char* const TARGET = "the scribe wrote the word and the word was read by the scribe\n";
+// 100 words: windows of 50 tokens.
+const char* const TARGET =
+    "by moon and stars leaf wrote the leaf a moon by read leaf moon moon leaf in and by and\n"
+    "ink in the wrote was scribe book the a leaf in old in hand and stars word scribe and leaf\n"
+    "read a old book old ink in stars moon old by of the a was of moon word read a\n"
+    "book word wrote leaf leaf wrote stars wrote old and the book old old word scribe scribe in of moon\n"
+    "a ink by scribe book the wrote word moon scribe read old book a and scribe of of stars and\n";
 
 class SweepCommandTest : public testing::Test {
  protected:
@@ -83,13 +89,13 @@ TEST_F(SweepCommandTest, ARowsSetUpPastedIntoAFileIsThePoint) {
   CsvRecords csv = readCsvRecords(session.read("t.csv"));
   ASSERT_EQ(csv.records.size(), 7u);
   const std::string cell = csv.records[5][1];
-  EXPECT_EQ(cell, "B = 40,60\nG = 3,6,1\nV = 4,5\nX1 = 3.995,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3");
+  EXPECT_EQ(cell, "B = 100,120\nG = 3,6,1\nV = 4,5\nX1 = 3.995,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3");
   session.addFile("pasted.txt", cell + "\n");
   CommandResult pasted = run({"keys", "pasted.txt"});
   CommandResult point = run({"keys", "space.txt", "--point", "5"});
   ASSERT_EQ(point.exitStatus, 0) << point.err;
   EXPECT_EQ(point.out, pasted.out);
-  EXPECT_EQ(point.out.substr(0, 10), "GB40,60\nG3");
+  EXPECT_EQ(point.out.substr(0, 12), "GB100,120\nG3");
   CommandResult block = run({"block", "space.txt", "--point", "5", "--prefix", "p5"});
   ASSERT_EQ(block.exitStatus, 0) << block.err;
   EXPECT_TRUE(session.exists("p5GROUPS.txt"));
@@ -97,8 +103,8 @@ TEST_F(SweepCommandTest, ARowsSetUpPastedIntoAFileIsThePoint) {
 }
 
 TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
-  // The blocks of 20 groups need about 2,700 map steps, those of 40 about 6,000.
-  CommandResult r = sweep({"--max-steps", "3000", "--out", "t.csv"});
+  // The blocks of 50 groups need about 7,900 map steps, those of 100 about 16,500.
+  CommandResult r = sweep({"--max-steps", "10000", "--out", "t.csv"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
   SweepTable t = table("t.csv");
   ASSERT_EQ(t.rows.size(), 6u);
@@ -109,8 +115,8 @@ TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
     EXPECT_EQ(row[2], i < 3 ? "complete" : "out of steps");
     if (i < 3) continue;
     EXPECT_GT(std::stoi(row[3]), 0);       // groups reached
-    EXPECT_LT(std::stoi(row[3]), 40);
-    EXPECT_GE(std::stoull(row[4]), 3000u);  // map steps used
+    EXPECT_LT(std::stoi(row[3]), 100);
+    EXPECT_GE(std::stoull(row[4]), 10000u);  // map steps used
     EXPECT_EQ(row[5], "");                  // no yardsticks
     EXPECT_EQ(row[row.size() - 2], "");     // and no distance
   }
@@ -118,7 +124,7 @@ TEST_F(SweepCommandTest, APointOutOfStepsGetsItsRowAndTheSweepGoesOn) {
 }
 
 TEST_F(SweepCommandTest, MergeRefusesTablesOfDifferentSweepsAndMissingShards) {
-  session.addFile("other.txt", "a quite different target text\n");
+  session.addFile("other.txt", std::string(TARGET) + "and a few more words\n");
   ASSERT_EQ(sweep({"--shard", "1/2", "--out", "a.csv"}).exitStatus, 0);
   ASSERT_EQ(run({"sweep", "space.txt", "--target", "other.txt", "--shard", "2/2", "--out", "b.csv"})
                 .exitStatus,
