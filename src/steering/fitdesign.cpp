@@ -101,6 +101,17 @@ std::vector<std::string> commonestBytes(const TypeCounts& types) {
   return units;
 }
 
+// The commonest tokens of 2..30 bytes (ties: the smaller token).
+std::vector<std::string> commonestWords(const TypeCounts& types, size_t count) {
+  TypeCounts words;
+  for (const auto& t : types)
+    if (t.first.size() >= 2 && t.first.size() <= FIT_LONGESTUNIT) words.push_back(t);
+  std::stable_sort(words.begin(), words.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  std::vector<std::string> commonest;
+  for (size_t i = 0; i < words.size() && i < count; ++i) commonest.push_back(words[i].first);
+  return commonest;
+}
+
 bool spentStepBudget() { return MAPSTEPCOUNT > GEN.stepBudgetEnd; }
 
 // Accepted draws of one generator chaos function counted by integer.
@@ -137,6 +148,8 @@ double mapError(const std::vector<std::vector<int32_t>>& rows, const std::vector
   return totalVariation(normalized(reached), wanted);
 }
 
+std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& types);
+
 void designUnits(FitDesign& d, const TypeCounts& types) {
   std::vector<std::string> units = commonestBytes(types);
   if (units.size() > MOSTSYMBOLROWS) units.resize(MOSTSYMBOLROWS);
@@ -147,30 +160,49 @@ void designUnits(FitDesign& d, const TypeCounts& types) {
   }
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) d.setup.units[r] = r < units.size() ? units[r] : units[0];
   d.pool.assign(units.begin() + std::min<std::ptrdiff_t>(FIT_ROWS, static_cast<std::ptrdiff_t>(units.size())), units.end());
+  for (const std::string& word : commonestWords(types, POOLSIZE))
+    if (std::find(units.begin(), units.end(), word) == units.end()) d.pool.push_back(word);
 
-  std::vector<std::string> rows(d.setup.units.begin(), d.setup.units.end());
-  // A row that repeats an earlier unit is never cut: its share stays 0.
+  d.shares = sharesOfUnits(d.setup, types);
+}
+
+// Each row's share when the tokens are cut into the rows' units; a row that
+// repeats an earlier unit is never cut, its share stays 0.
+std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& types) {
+  std::vector<std::string> rows(s.units.begin(), s.units.end());
   std::vector<uint64_t> counts(FIT_ROWS, 0);
   UnitIndex index(rows);
   for (const auto& [token, count] : types) index.cut(token, rows, [&](size_t u) { counts[u] += count; });
   double total = static_cast<double>(std::accumulate(counts.begin(), counts.end(), uint64_t{0}));
-  for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r)
-    d.shares[r] = total > 0 ? static_cast<double>(counts[r]) / total : 0;
+  std::array<double, FIT_ROWS> shares{};
+  for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) shares[r] = total > 0 ? static_cast<double>(counts[r]) / total : 0;
+  return shares;
 }
 
-void designMap(FitDesign& d) {
+void designMap(FitSetup& s, const std::array<double, FIT_ROWS>& shares) {
   double bestError = 2;
   for (int32_t highest : TRIEDHIGHEST) {
-    std::vector<uint64_t> counts = mapIntegerCounts(d.setup.k[0], d.setup.x[0], highest, MAPDRAWS);
-    std::vector<std::vector<int32_t>> rows = assignIntegers(counts, d.shares);
-    double error = mapError(rows, counts, d.shares);
+    std::vector<uint64_t> counts = mapIntegerCounts(s.k[0], s.x[0], highest, MAPDRAWS);
+    std::vector<std::vector<int32_t>> rows = assignIntegers(counts, shares);
+    double error = mapError(rows, counts, shares);
     if (error >= bestError) continue;
     bestError = error;
-    d.setup.highestInteger = highest;
+    s.highestInteger = highest;
     for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r)
-      for (size_t c = 0; c < static_cast<size_t>(FIT_COLUMNS); ++c)
-        d.setup.map[r][c] = c < rows[r].size() ? rows[r][c] : 0;
+      for (size_t c = 0; c < static_cast<size_t>(FIT_COLUMNS); ++c) s.map[r][c] = c < rows[r].size() ? rows[r][c] : 0;
   }
+}
+
+// The design with its first `words` rows holding the commonest whole tokens
+// and the others the commonest bytes.
+FitSetup wordVariant(const FitDesign& d, const TypeCounts& types, size_t words) {
+  FitSetup s = d.setup;
+  std::vector<std::string> units = commonestWords(types, words);
+  for (const std::string& b : commonestBytes(types))
+    if (units.size() < static_cast<size_t>(FIT_ROWS)) units.push_back(b);
+  for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) s.units[r] = r < units.size() ? units[r] : units[0];
+  designMap(s, sharesOfUnits(s, types));
+  return s;
 }
 
 // Shares of the lengths 1..31 among the tokens (index 0 unused).
@@ -181,38 +213,60 @@ std::vector<double> lengthShares(const TypeCounts& types) {
   return normalized(shares);
 }
 
-// Shares of GCF2's draws over the active sizes.
-std::vector<double> drawnSizeShares(double k, double x, uint32_t sizes) {
+// GCF2's draws of sizes 1..highest, counted (index 0 unused).
+std::vector<uint64_t> drawnSizeCounts(double k, double x, int highest) {
   GEN.K2 = k;
   GEN.X2 = x;
-  GEN.HIGROUPSIZE = static_cast<int16_t>(highestSize(sizes));
+  GEN.HIGROUPSIZE = static_cast<int16_t>(highest);
   INIT_GCF1_GCF2_GCF3();
-  std::vector<uint64_t> counts = drawCounts(CHAOSFUNCTIONGCF2, GEN.IG2, GEN.HIGROUPSIZE, SIZEDRAWS);
-  std::vector<double> shares(FIT_LARGESTSIZE + 1, 0);
-  for (size_t s = 1; s < counts.size(); ++s)
-    if ((sizes >> s & 1u) != 0) shares[s] = static_cast<double>(counts[s]);
-  return normalized(shares);
+  return drawCounts(CHAOSFUNCTIONGCF2, GEN.IG2, GEN.HIGROUPSIZE, SIZEDRAWS);
+}
+
+// How far the sizes drawn with only `sizes` active lie from the target's lengths.
+double sizesError(const std::vector<uint64_t>& counts, uint32_t sizes, const std::vector<double>& wanted) {
+  std::vector<double> drawn(wanted.size(), 0);
+  for (size_t s = 1; s < counts.size() && s < drawn.size(); ++s)
+    if ((sizes >> s & 1u) != 0) drawn[s] = static_cast<double>(counts[s]);
+  return totalVariation(normalized(drawn), wanted);
+}
+
+// From `sizes`, the size whose deactivation brings the draws closest to the
+// target is deactivated, as long as that helps and two sizes stay.
+uint32_t prunedSizes(const std::vector<uint64_t>& counts, uint32_t sizes, const std::vector<double>& wanted,
+                     double& error) {
+  error = sizesError(counts, sizes, wanted);
+  for (;;) {
+    uint32_t best = sizes;
+    for (int s = 1; s <= FIT_LARGESTSIZE && sizeCount(sizes) > 2; ++s) {
+      if ((sizes >> s & 1u) == 0) continue;
+      double e = sizesError(counts, sizes & ~(1u << s), wanted);
+      if (e < error) {
+        error = e;
+        best = sizes & ~(1u << s);
+      }
+    }
+    if (best == sizes) return sizes;
+    sizes = best;
+  }
 }
 
 void designSizes(FitDesign& d, const TypeCounts& types) {
   std::vector<double> shares = lengthShares(types);
   double mean = 0;
+  uint32_t candidates = 0;
   for (size_t s = 1; s < shares.size(); ++s) {
     mean += static_cast<double>(s) * shares[s];
-    if (shares[s] >= LEASTSIZESHARE) d.setup.sizes |= 1u << s;
+    if (shares[s] >= LEASTSIZESHARE) candidates |= 1u << s;
   }
-  if (sizeCount(d.setup.sizes) < 2) d.setup.sizes |= 1u << (highestSize(d.setup.sizes) + 1);
-  std::vector<double> wanted(shares.size(), 0);
-  for (size_t s = 1; s < shares.size(); ++s)
-    if ((d.setup.sizes >> s & 1u) != 0) wanted[s] = shares[s];
-  wanted = normalized(wanted);
+  if (sizeCount(candidates) < 2) candidates |= 1u << (highestSize(candidates) + 1);
   double bestError = 2;
   for (int step = 0; step <= 20; ++step) {
-    double k = 3.6 + 0.02 * step;
-    double error = totalVariation(drawnSizeShares(k, d.setup.x[1], d.setup.sizes), wanted);
+    double k = 3.6 + 0.02 * step, error = 0;
+    uint32_t sizes = prunedSizes(drawnSizeCounts(k, d.setup.x[1], highestSize(candidates)), candidates, shares, error);
     if (error < bestError) {
       bestError = error;
       d.setup.k[1] = k;
+      d.setup.sizes = sizes;
     }
   }
   d.setup.averageLo = mean - AVERAGEMARGIN;
@@ -276,6 +330,7 @@ FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t block
   designUnits(d, types);
   designSizes(d, types);
   makeValid(d.setup);
-  designMap(d);
+  designMap(d.setup, d.shares);
+  for (size_t words : {8, 16, 24, 32}) d.variants.push_back(wordVariant(d, types, words));
   return d;
 }

@@ -11,10 +11,12 @@
 //   furthest below its target, at most 5 a row, and an integer that would
 //   overshoot every row is left out of the map. The W whose map comes
 //   closest to the shares (total variation) is kept.
-// - Sizes. Lengths with at least 0.2 % of the tokens are activated; K2 is the
-//   value of 3.6, 3.62, .., 4 whose GCF2 draws, over the active sizes, come
-//   closest to the target's length distribution; the average range is the
-//   target's mean length +- 0.15.
+// - Sizes. Lengths with at least 0.2 % of the tokens may be activated. For
+//   each K2 of 3.6, 3.62, .., 4, GCF2 is run and its draws counted; sizes are
+//   deactivated one at a time while that brings the draws of the active sizes
+//   closer to the target's length distribution (total variation). The K2
+//   and sizes that come closest are kept; the average range is the target's
+//   mean length +- 0.15.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,8 +25,14 @@
 
 struct FitDesign {
   FitSetup setup;
-  std::vector<std::string> pool;  // further n-graphs the search may put in a row, commonest first
+  // Further units the search may put in a row: the next n-graphs of the
+  // pairing, then the commonest whole tokens of 2 to 30 bytes.
+  std::vector<std::string> pool;
   std::array<double, FIT_ROWS> shares{};  // each row's share in the target's cut tokens
+  // The design with 8, 16, 24 and 32 of its rows holding the commonest whole
+  // tokens instead, the others the commonest bytes (shares and map made in
+  // the same way): a generator whose groups repeat as words do.
+  std::vector<FitSetup> variants;
 };
 
 // `blockLo`..`blockHi`: the block size range of every evaluation.

@@ -46,6 +46,10 @@ std::vector<FitSetup> FitSearch::propose() {
     ++generation_;
     uint64_t count = std::min<uint64_t>(settings_.offspring, settings_.budget - evaluations_);
     for (uint64_t i = 0; i < count; ++i) {
+      if (generation_ == 1 && i < design_.variants.size()) {  // the design's variants start the search
+        proposed_.push_back(Member{design_.variants[i], FIRSTSTRENGTH, 0});
+        continue;
+      }
       const Member& parent = parents_[below(parents_.size())];
       double strength =
           std::clamp(parent.strength * std::exp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);

@@ -25,8 +25,8 @@ class FitSearch {
  public:
   FitSearch(const FitDesign& design, const SearchSettings& settings);
 
-  // The set-ups of the next generation: the design alone first, then
-  // offspring of the best so far, never more than the budget leaves; empty
+  // The set-ups of the next generation: the design alone first, then its
+  // variants and offspring of the design, then offspring of the best so far, never more than the budget leaves; empty
   // when the budget is spent. Every call must be followed by tell().
   std::vector<FitSetup> propose();
   // The distances of the set-ups of the last proposal, in their order
