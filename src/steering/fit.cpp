@@ -453,10 +453,7 @@ std::vector<SweepRow> earlierRows(const Fit& f, const Settings& s, size_t& keepB
                          "); --resume continues it, another --out starts a new one"};
     return {};
   }
-  if (!exists(path)) {
-    if (!present.empty()) throw RefusedInput{f.dir + ": holds fit files but no " + FIT_TABLE};
-    return {};
-  }
+  if (!exists(path)) return {};  // interrupted before its first evaluation
   SweepTable table = readSweepTable(inputBytes(path), path);
   if (!table.header.empty() && table.header != f.header) throw RefusedInput{path + ": the table of another fit"};
   for (const SweepRow& row : table.rows)

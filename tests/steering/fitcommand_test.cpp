@@ -98,7 +98,6 @@ TEST_F(FitCommandTest, TheBestReplaysOnScreenAsPlomarBlockWritesIt) {
     ASSERT_TRUE(session.exists(std::string("k/") + name)) << name;
     EXPECT_EQ(session.read(std::string("b/") + name), session.read(std::string("k/") + name)) << name;
   }
-  CommandResult stats = run({"stats", "--csv", "--target-list", "b/PGROUPS.txt"});
   SweepTable t = readSweepTable(session.read("f/evaluations.csv"), "t");
   const std::string bestRow = bestRows(t.rows, 1).at(0).text;
   const std::string groups = std::to_string(linesOf(session.read("b/PGROUPS.txt")).size());
