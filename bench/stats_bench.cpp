@@ -1,7 +1,9 @@
 // What a user of plomar stats waits for: a text of 1 MB (and of 4 MB, to see
 // that the time grows with the size alone) read into tokens and measured,
-// and the measuring alone; each against a plain pass over the same bytes (a
-// byte histogram) timed in the same run. Goal: well under 0.2 s a MB.
+// the measuring alone, and the whole comparison of two such texts on
+// windows (both read and measured whole, the target's windows measured,
+// the other compared with them); each against a plain pass over the same
+// bytes (a byte histogram) timed in the same run. Goal: well under 0.2 s a MB.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "compare/statsinputs.hpp"
+#include "compare/windows.hpp"
 #include "compare/yardsticks.hpp"
 #include "support.hpp"
 
@@ -52,7 +55,24 @@ double plainPass(const std::string& bytes) {
   return secondsSince(start);
 }
 
-void againstPlainPass(benchmark::State& state, bool readFile) {
+enum class Work { ReadAndMeasure, Measure, CompareTwoTexts };
+
+// The types of the text measured, after the work.
+size_t doWork(Work work, const std::string& path, const std::vector<std::string>& tokens) {
+  switch (work) {
+    case Work::ReadAndMeasure: return measureTokens(tokensOfTextFile(path)).types;
+    case Work::Measure: return measureTokens(tokens).types;
+    case Work::CompareTwoTexts: break;
+  }
+  const TokenSequence target = sequenceOfInputFile(InputKind::Text, path), other = sequenceOfInputFile(InputKind::Text, path);
+  const size_t types = measureSequence(target).types + measureSequence(other).types;
+  const WindowPlan plan = planWindow(DEFAULT_WINDOW, {target.size(), other.size()});
+  WindowedComparison c = WindowedTarget(target, plan.window, comparisonMeasureNames()).compare(other);
+  benchmark::DoNotOptimize(c);
+  return types / 2;
+}
+
+void againstPlainPass(benchmark::State& state, Work work) {
   const size_t megabytes = static_cast<size_t>(state.range(0));
   const std::string& path = textFile(megabytes);
   const std::string bytes = wordText(megabytes << 20);
@@ -61,9 +81,8 @@ void againstPlainPass(benchmark::State& state, bool readFile) {
   size_t types = 0;
   for (auto _ : state) {
     Clock::time_point start = Clock::now();
-    Yardsticks y = measureTokens(readFile ? tokensOfTextFile(path) : tokens);
+    types = doWork(work, path, tokens);
     double seconds = secondsSince(start);
-    types = y.types;
     measured += seconds;
     plain += plainPass(bytes);
     state.SetIterationTime(seconds);
@@ -78,8 +97,13 @@ void againstPlainPass(benchmark::State& state, bool readFile) {
 
 }  // namespace
 
-static void BM_StatsOfTextFile(benchmark::State& state) { againstPlainPass(state, true); }
+static void BM_StatsOfTextFile(benchmark::State& state) { againstPlainPass(state, Work::ReadAndMeasure); }
 BENCHMARK(BM_StatsOfTextFile)->Arg(1)->Arg(4)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-static void BM_MeasureTokensOfText(benchmark::State& state) { againstPlainPass(state, false); }
+static void BM_MeasureTokensOfText(benchmark::State& state) { againstPlainPass(state, Work::Measure); }
 BENCHMARK(BM_MeasureTokensOfText)->Arg(1)->Arg(4)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// plomar stats TEXT TEXT: two texts of the size read, measured and compared
+// on windows of 1000 tokens (the plain pass is over one of them).
+static void BM_CompareTwoTextsOnWindows(benchmark::State& state) { againstPlainPass(state, Work::CompareTwoTexts); }
+BENCHMARK(BM_CompareTwoTextsOnWindows)->Arg(1)->Arg(4)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -23,7 +23,8 @@
 namespace {
 
 const char* const USAGE =
-    "Usage: plomar stats [OPTION]... [TEXT]... [--words FILE]... [--list FILE]... [--block FILE]...\n"
+    "Usage: plomar stats [OPTION]... [TEXT]... [--words FILE]... [--list FILE]...\n"
+    "                    [--block FILE]...\n"
     "Measure texts, lists and blocks with the same yardsticks and show them side by\n"
     "side, one column per input in the order given. When there is more than one\n"
     "input, every input after the first (the target) is also compared with it on\n"
@@ -188,8 +189,10 @@ bool measureAll(const Settings& s, Comparison& c, std::vector<TokenSequence>& se
   bool allRead = true;
   for (size_t i = 0; i < s.inputs.size(); ++i) {
     try {
-      sequences.push_back(sequenceOfInputFile(s.inputs[i].kind, s.inputs[i].path, s.reading));
-      c.inputs.push_back({s.inputs[i].path, measureSequence(sequences.back()), {}});
+      TokenSequence sequence = sequenceOfInputFile(s.inputs[i].kind, s.inputs[i].path, s.reading);
+      MeasuredInput measured{s.inputs[i].path, measureSequence(sequence), {}};
+      sequences.push_back(std::move(sequence));
+      c.inputs.push_back(std::move(measured));
     } catch (const InputError& e) {
       commandError("stats", e.what());
       allRead = false;
@@ -214,9 +217,14 @@ bool compareOnWindows(const Settings& s, Comparison& c, const std::vector<TokenS
                               "; no comparison");
     return false;
   }
-  const WindowedTarget target(sequences[0], plan.window, c.measures);
+  try {
+    const WindowedTarget target(sequences[0], plan.window, c.measures);
+    for (size_t i = 1; i < c.inputs.size(); ++i) c.inputs[i].windowed = target.compare(sequences[i]);
+  } catch (const std::bad_alloc&) {
+    commandError("stats", c.inputs[0].name + ": too large to be compared in memory; no comparison");
+    return false;
+  }
   c.window = plan.window;
-  for (size_t i = 1; i < c.inputs.size(); ++i) c.inputs[i].windowed = target.compare(sequences[i]);
   return true;
 }
 

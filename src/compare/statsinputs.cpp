@@ -227,7 +227,7 @@ std::vector<std::string> tokensOfInput(InputKind kind, const std::string& bytes,
                                        const ReadingOptions& options) {
   if (options.characters == Characters::Utf8) {
     const size_t bad = firstInvalidUtf8(bytes);
-    if (bad != std::string_view::npos) throw InputError(path + ": not valid UTF-8 at byte " + std::to_string(bad));
+    if (bad != std::string_view::npos) throw InputError(path + ": not valid UTF-8 at byte offset " + std::to_string(bad));
   }
   if (kind == InputKind::Block) return cleanedTokens(blockReportGroups(bytes, path), options);
   if (!changesText(options)) return tokensOfCleanText(kind, bytes, options.characters);

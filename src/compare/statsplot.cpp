@@ -73,8 +73,8 @@ std::vector<double> ticks(double low, double high, double step) {
   return values;
 }
 
-// The frame, the title, the axis names and the ticks; `logarithmic` labels
-// tick v as 10^v.
+// The frame, the title, the axis names and the ticks (none on x for an
+// xStep of 0); `logarithmic` labels tick v as 10^v.
 std::string axes(const Frame& f, const std::string& title, const std::string& xName, const std::string& yName,
                  double xStep, double yStep, bool logarithmic) {
   std::string s = "<rect x=\"" + number(f.left) + "\" y=\"" + number(f.top) + "\" width=\"" + number(f.width) +
@@ -85,7 +85,7 @@ std::string axes(const Frame& f, const std::string& title, const std::string& xN
        "\" text-anchor=\"middle\" transform=\"rotate(-90 " + number(f.left - 48) + " " +
        number(f.top + f.height / 2) + ")\">" + yName + "</text>\n";
   auto tickLabel = [&](double v) { return logarithmic ? label(std::pow(10.0, v)) : label(v); };
-  for (double v : ticks(f.xMin, f.xMax, xStep)) {
+  for (double v : xStep > 0 ? ticks(f.xMin, f.xMax, xStep) : std::vector<double>{}) {
     s += line(f.x(v), f.top + f.height, f.x(v), f.top + f.height + 5, "stroke=\"#000\"");
     s += line(f.x(v), f.top, f.x(v), f.top + f.height, "stroke=\"#ddd\"");
     s += text(f.x(v), f.top + f.height + 19, tickLabel(v), "middle");
@@ -166,6 +166,38 @@ std::string rankChart(const std::vector<MeasuredInput>& inputs, Frame f) {
   return s;
 }
 
+// The z of every measure of each input after the first as bars, one group
+// of bars per measure, over the band -2..2 shaded.
+std::string zChart(const std::vector<MeasuredInput>& inputs, Frame f) {
+  const std::vector<MeasureZ>& names = inputs[1].windowed.z;
+  double largest = 3;
+  for (size_t i = 1; i < inputs.size(); ++i)
+    for (const MeasureZ& m : inputs[i].windowed.z) largest = std::max(largest, std::fabs(m.z));
+  const double yStep = tickStep(largest);
+  f.yMax = std::ceil(largest / yStep) * yStep;
+  f.yMin = -f.yMax;
+  f.xMin = 0;
+  f.xMax = static_cast<double>(names.size());
+  std::string s = "<rect x=\"" + number(f.left) + "\" y=\"" + number(f.y(2)) + "\" width=\"" + number(f.width) +
+                  "\" height=\"" + number(f.y(-2) - f.y(2)) + "\" fill=\"#e8e8e8\"/>\n";
+  s += axes(f, "z of each measure (the band: within 2 of the target's own spread)", "", "z", 0, yStep, false);
+  s += line(f.left, f.y(0), f.left + f.width, f.y(0), "stroke=\"#000\"");
+  const double slot = f.width / f.xMax, bar = slot * 0.8 / static_cast<double>(inputs.size() - 1);
+  for (size_t m = 0; m < names.size(); ++m) {
+    const double centre = f.x(static_cast<double>(m) + 0.5);
+    s += "<text x=\"" + number(centre) + "\" y=\"" + number(f.top + f.height + 14) +
+         "\" text-anchor=\"end\" transform=\"rotate(-40 " + number(centre) + " " + number(f.top + f.height + 14) +
+         ")\">" + xmlText(names[m].measure) + "</text>\n";
+    for (size_t i = 1; i < inputs.size(); ++i) {
+      if (m >= inputs[i].windowed.z.size()) continue;
+      const double z = inputs[i].windowed.z[m].z, x = f.x(static_cast<double>(m) + 0.1) + bar * static_cast<double>(i - 1);
+      s += "<rect x=\"" + number(x) + "\" y=\"" + number(f.y(std::max(z, 0.0))) + "\" width=\"" + number(bar) +
+           "\" height=\"" + number(std::fabs(f.y(z) - f.y(0))) + "\" fill=\"" + COLOURS[i % NCOLOURS] + "\"/>\n";
+    }
+  }
+  return s;
+}
+
 std::string legend(const std::vector<MeasuredInput>& inputs, double left, double top) {
   std::string s;
   for (size_t i = 0; i < inputs.size(); ++i) {
@@ -176,54 +208,13 @@ std::string legend(const std::vector<MeasuredInput>& inputs, double left, double
   return s;
 }
 
-bool hasZ(const std::vector<MeasuredInput>& inputs) {
-  return std::any_of(inputs.begin() + (inputs.empty() ? 0 : 1), inputs.end(),
-                     [](const MeasuredInput& in) { return !in.windowed.z.empty(); });
-}
-
-// The z of every measure of each input after the first, as bars side by
-// side, with the band -2..2 (within the target's own spread) shaded.
-std::string zChart(const std::vector<MeasuredInput>& inputs, Frame f) {
-  std::vector<std::string> measures;
-  double extreme = 3;
-  for (size_t i = 1; i < inputs.size(); ++i)
-    for (const MeasureZ& m : inputs[i].windowed.z) {
-      if (std::find(measures.begin(), measures.end(), m.measure) == measures.end()) measures.push_back(m.measure);
-      if (std::isfinite(m.z)) extreme = std::max(extreme, std::fabs(m.z));
-    }
-  const double yStep = tickStep(extreme);
-  f.yMax = std::ceil(extreme / yStep) * yStep;
-  f.yMin = -f.yMax;
-  f.xMin = 0;
-  f.xMax = static_cast<double>(std::max<size_t>(measures.size(), 1));
-  std::string s = "<rect x=\"" + number(f.left) + "\" y=\"" + number(f.y(2)) + "\" width=\"" + number(f.width) +
-                  "\" height=\"" + number(f.y(-2) - f.y(2)) + "\" fill=\"#e8f4e8\"/>\n";
-  s += axes(f, "z of each measure (band -2..2: within the target's own spread)", "measure", "z", f.xMax + 1, yStep,
-            false);
-  s += line(f.left, f.y(0), f.left + f.width, f.y(0), "stroke=\"#000\"");
-  const double slot = f.width / f.xMax, bar = slot * 0.8 / static_cast<double>(inputs.size() - 1);
-  for (size_t m = 0; m < measures.size(); ++m) {
-    const double x = f.left + slot * static_cast<double>(m);
-    s += text(x + slot / 2, f.top + f.height + 16, measures[m], "middle", "font-size=\"10\"");
-    for (size_t i = 1; i < inputs.size(); ++i)
-      for (const MeasureZ& z : inputs[i].windowed.z) {
-        if (z.measure != measures[m] || !std::isfinite(z.z)) continue;
-        const double left = x + slot * 0.1 + bar * static_cast<double>(i - 1);
-        const double top = f.y(std::max(z.z, 0.0)), bottom = f.y(std::min(z.z, 0.0));
-        s += "<rect x=\"" + number(left) + "\" y=\"" + number(top) + "\" width=\"" + number(bar) + "\" height=\"" +
-             number(bottom - top) + "\" fill=\"" + COLOURS[i % NCOLOURS] + "\"/>\n";
-      }
-  }
-  return s;
-}
-
 }  // namespace
 
 std::string comparisonSvg(const std::vector<MeasuredInput>& inputs) {
   const double chartWidth = 380, chartHeight = 320, legendTop = 460;
-  const double legendEnd = legendTop + 22 * static_cast<double>(inputs.size()) + 20;
-  const double zTop = legendEnd + 50, zHeight = 260;
-  const double height = hasZ(inputs) ? zTop + zHeight + 60 : legendEnd;
+  const bool compared = inputs.size() > 1 && !inputs[1].windowed.z.empty();
+  const double zTop = legendTop + 22 * static_cast<double>(inputs.size()) + 40, zHeight = 280;
+  const double height = compared ? zTop + zHeight + 90 : legendTop + 22 * static_cast<double>(inputs.size()) + 20;
   std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"" + number(height) +
                   "\" viewBox=\"0 0 1000 " + number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
@@ -231,7 +222,7 @@ std::string comparisonSvg(const std::vector<MeasuredInput>& inputs) {
   s += lengthChart(inputs, Frame{80, 50, chartWidth, chartHeight, 0, 1, 0, 1});
   s += rankChart(inputs, Frame{80 + chartWidth + 110, 50, chartWidth, chartHeight, 0, 1, 0, 1});
   s += legend(inputs, 80, legendTop);
-  if (hasZ(inputs)) s += zChart(inputs, Frame{80, zTop, 2 * chartWidth + 110, zHeight, 0, 1, 0, 1});
+  if (compared) s += zChart(inputs, Frame{80, zTop, 2 * chartWidth + 110, zHeight, 0, 1, 0, 1});
   return s + "</svg>\n";
 }
 

@@ -37,6 +37,11 @@ class InUtf8Locale {
 // a length of 0 when the bytes there are not a valid character. Byte 0 is
 // the character U+0000 of length 1.
 size_t decodeAt(std::string_view text, size_t at, char32_t& c) {
+  const auto first = static_cast<unsigned char>(text[at]);
+  if (first < 0x80) {  // a byte below 128 is the character of its number
+    c = first;
+    return 1;
+  }
   std::mbstate_t state{};
   wchar_t w = 0;
   const size_t n = std::mbrtowc(&w, text.data() + at, text.size() - at, &state);
@@ -81,11 +86,6 @@ std::vector<char32_t> codePointsOf(std::string_view utf8) {
     at += n;
   }
   return points;
-}
-
-bool isWordCharacter(char32_t c) {
-  InUtf8Locale utf8;
-  return wordCharacterInLocale(c);
 }
 
 std::vector<std::string> utf8Words(std::string_view utf8) {

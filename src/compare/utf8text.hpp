@@ -14,11 +14,9 @@ std::vector<char32_t> codePointsOf(std::string_view utf8);
 // or std::string_view::npos when the whole text is valid.
 size_t firstInvalidUtf8(std::string_view text);
 
-// A character of a word in a text: what the locale calls alphanumeric, and
-// the apostrophes (' and its typographic form U+2019).
-bool isWordCharacter(char32_t c);
-
-// The runs of word characters of valid UTF-8 text, as UTF-8.
+// The words of valid UTF-8 text, as UTF-8: the runs of characters that the
+// locale calls alphanumeric, and the apostrophes (' and its typographic
+// form U+2019).
 std::vector<std::string> utf8Words(std::string_view utf8);
 
 // Each byte as the code point of the same number (ISO 8859-1), in UTF-8:

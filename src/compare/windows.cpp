@@ -53,8 +53,7 @@ WindowedTarget::WindowedTarget(const TokenSequence& target, size_t window, std::
   if (window_ == 0 || windows_ < 2) throw std::invalid_argument("the target has fewer than two windows");
   for (const std::string& m : measures_)
     if (m != "len_dist" && scalarNamed(m) == nullptr) throw std::invalid_argument("unknown measure '" + m + "'");
-  RunMeasurer measurer(target);
-  pooledLengths_ = lengthClasses(measurer.measure(0, windows_ * window_, false));
+  pooledLengths_ = lengthClassesOf(target, 0, windows_ * window_);
   for (const std::vector<double>& values : windowValues(target, windows_)) {
     means_.push_back(meanOf(values));
     units_.push_back(std::max(sampleSd(values, means_.back()), 1.0 / static_cast<double>(window_)));

@@ -62,7 +62,8 @@ RunMeasurer::RunMeasurer(const TokenSequence& s)
       singles_(s.alphabet, s.chars.size() + s.size()),
       pairs_(uint64_t{s.alphabet} * s.alphabet, s.chars.size() + s.size()),
       triples_(uint64_t{s.alphabet} * s.alphabet * s.alphabet, s.chars.size() + s.size()),
-      places_(uint64_t{s.alphabet} * 3, s.chars.size()) {}
+      places_(uint64_t{s.alphabet} * 3, s.chars.size()),
+      placedCharacters_(s.alphabet, s.chars.size()) {}
 
 Yardsticks RunMeasurer::measure(size_t from, size_t to, bool withTop) {
   Yardsticks y;
@@ -100,23 +101,20 @@ void RunMeasurer::measureLengths(size_t from, size_t to, Yardsticks& y) const {
   const size_t N = to - from;
   if (N == 0) return;
   y.len_mean = share(s_.starts[to] - s_.starts[from], N);
-  std::vector<size_t> counts(LENGTH_COLUMNS + 2, 0);
-  size_t longest = 0;
   double squares = 0, products = 0;
   for (size_t i = from; i < to; ++i) {
-    const size_t l = s_.length(i);
-    const double d = static_cast<double>(l) - y.len_mean;
+    const double d = static_cast<double>(s_.length(i)) - y.len_mean;
     squares += d * d;
     if (i + 1 < to) products += d * (static_cast<double>(s_.length(i + 1)) - y.len_mean);
-    ++counts[std::min(l, LENGTH_COLUMNS + 1)];
-    longest = std::max(longest, l);
   }
   y.len_sd = std::sqrt(squares / static_cast<double>(N));
   // Moran's I of the chain of tokens.
   if (N >= 2 && squares > 0) y.len_ac = static_cast<double>(N) / static_cast<double>(N - 1) * products / squares;
-  y.len_dist.resize(std::min(longest, LENGTH_COLUMNS));
-  for (size_t k = 1; k <= y.len_dist.size(); ++k) y.len_dist[k - 1] = share(counts[k], N);
-  y.len_longer = share(counts[LENGTH_COLUMNS + 1], N);
+  std::vector<double> classes = lengthClassesOf(s_, from, to);
+  y.len_longer = classes[LENGTH_COLUMNS];
+  classes.pop_back();
+  while (!classes.empty() && classes.back() == 0) classes.pop_back();
+  y.len_dist = std::move(classes);
 }
 
 // The stream is the characters of the run's tokens with a blank (0) between
@@ -164,6 +162,7 @@ void RunMeasurer::measureNeighbours(size_t from, size_t to, Yardsticks& y) const
 // (first, inside, last) depends on the character.
 void RunMeasurer::measureInsideTokens(size_t from, size_t to, Yardsticks& y) {
   places_.clear();
+  placedCharacters_.clear();
   uint64_t pairs = 0, doubled = 0, runs = 0, tripled = 0, placed = 0;
   uint64_t classes[3] = {0, 0, 0};
   const uint32_t* c = s_.chars.data();
@@ -182,6 +181,7 @@ void RunMeasurer::measureInsideTokens(size_t from, size_t to, Yardsticks& y) {
       const uint64_t place = j == begin ? 0 : j + 1 == end ? 2 : 1;
       ++classes[place];
       places_.add(uint64_t{c[j]} * 3 + place);
+      placedCharacters_.add(c[j]);
       ++placed;
     }
   }
@@ -192,17 +192,21 @@ void RunMeasurer::measureInsideTokens(size_t from, size_t to, Yardsticks& y) {
     if (n > 0) hClass -= share(n, placed) * std::log2(share(n, placed));
   if (hClass <= 0) return;
   // H(class | character) = H(character, class) - H(character).
-  singles_.clear();
-  for (size_t i = from; i < to; ++i)
-    if (s_.length(i) >= 2)
-      for (size_t j = s_.starts[i]; j < s_.starts[i + 1]; ++j) singles_.add(c[j]);
-  const double hGiven = entropyOfCounts(places_, placed) - entropyOfCounts(singles_, placed);
+  const double hGiven = entropyOfCounts(places_, placed) - entropyOfCounts(placedCharacters_, placed);
   y.pos_bias = (hClass - hGiven) / hClass;
 }
 
 Yardsticks measureSequence(const TokenSequence& s) { return RunMeasurer(s).measure(0, s.size(), true); }
 
 Yardsticks measureTokens(const std::vector<std::string>& tokens) { return measureSequence(tokenSequence(tokens)); }
+
+std::vector<double> lengthClassesOf(const TokenSequence& s, size_t from, size_t to) {
+  std::vector<size_t> counts(LENGTH_COLUMNS + 2, 0);
+  for (size_t i = from; i < to; ++i) ++counts[std::min(s.length(i), LENGTH_COLUMNS + 1)];
+  std::vector<double> classes(LENGTH_COLUMNS + 1, 0);
+  for (size_t k = 1; k <= LENGTH_COLUMNS + 1; ++k) classes[k - 1] = share(counts[k], to - from);
+  return classes;
+}
 
 std::vector<double> lengthClasses(const Yardsticks& y) {
   std::vector<double> classes(LENGTH_COLUMNS + 1, 0);

@@ -51,10 +51,12 @@ class RunMeasurer {
   const TokenSequence& s_;
   std::vector<uint32_t> typeCounts_;  // by type, for the run measured
   std::vector<uint32_t> typesSeen_;   // the run's types in order of first appearance
-  GramCounter singles_, pairs_, triples_, places_;
+  GramCounter singles_, pairs_, triples_, places_, placedCharacters_;
 };
 
-// The 32 length classes of a set of yardsticks: lengths 1 .. 31, longer.
+// The shares of the 32 length classes (lengths 1 .. 31, longer) of the
+// tokens from .. to - 1, and those of a set of yardsticks.
+std::vector<double> lengthClassesOf(const TokenSequence& s, size_t from, size_t to);
 std::vector<double> lengthClasses(const Yardsticks& y);
 // Half the sum of the absolute differences of two distributions' shares
 // (the shorter one taken as 0 beyond its end).

@@ -8,23 +8,24 @@
 
 MeasuredRow measuredBlockRow(const HeadlessBlock& block, const BlockMeasuring& measuring) {
   const WindowedTarget& target = *measuring.target;
+  const std::string reached = "," + std::to_string(block.groups) + "," + std::to_string(block.steps) + ",";
   MeasuredRow row;
-  row.fields = std::string(block.complete ? STATUS_COMPLETE : STATUS_OUT_OF_STEPS) + "," +
-               std::to_string(block.groups) + "," + std::to_string(block.steps) + ",";
   if (!block.complete) {
     const std::string empty = yardstickCsvHeader() + "," + comparisonCsvHeader(target.measures());
-    row.fields += std::string(static_cast<size_t>(std::count(empty.begin(), empty.end(), ',')), ',');
+    row.fields = STATUS_OUT_OF_STEPS + reached + std::string(static_cast<size_t>(std::count(empty.begin(), empty.end(), ',')), ',');
     return row;
   }
   const TokenSequence groups =
       tokenSequence(cleanedTokens(finishedBlockGroups(), measuring.reading), measuring.reading.characters);
-  row.compared = groups.size() >= target.window();
-  if (!row.compared) row.fields.replace(0, std::string(STATUS_COMPLETE).size(), STATUS_TOO_SHORT);
   row.yardsticks = measureSequence(groups);
-  row.fields += yardstickCsvFields(row.yardsticks) + ",";
-  if (row.compared) row.comparison = target.compare(groups);
-  row.fields += row.compared ? comparisonCsvFields(row.comparison)
-                             : emptyComparisonCsvFields(target.measures().size(), target.window());
+  const std::string yardsticks = yardstickCsvFields(row.yardsticks) + ",";
+  row.compared = groups.size() >= target.window();
+  if (!row.compared) {
+    row.fields = STATUS_TOO_SHORT + reached + yardsticks + emptyComparisonCsvFields(target.measures().size(), target.window());
+    return row;
+  }
+  row.comparison = target.compare(groups);
+  row.fields = STATUS_COMPLETE + reached + yardsticks + comparisonCsvFields(row.comparison);
   return row;
 }
 

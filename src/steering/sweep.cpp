@@ -34,8 +34,8 @@ namespace {
 
 // A printf format: the default budget of map steps goes in.
 const char* const USAGE =
-    "Usage: plomar sweep SPACE (--target FILE | --target-words FILE | --target-list FILE |\n"
-    "                           --target-block FILE) [OPTION]...\n"
+    "Usage: plomar sweep SPACE (--target FILE | --target-words FILE |\n"
+    "                           --target-list FILE | --target-block FILE) [OPTION]...\n"
     "       plomar sweep --merge [--out FILE] TABLE...\n"
     "Generate the block of every set-up of SPACE, measure its groups with the\n"
     "yardsticks of 'plomar stats', and write one CSV row per point with its\n"

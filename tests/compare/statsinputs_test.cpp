@@ -125,3 +125,98 @@ TEST_F(StatsBlockReports, UnsplittableReportsAreErrors) {
   EXPECT_EQ(errorOf(tokensOfBlockReport, "text.txt"),
             "text.txt: not a block report (no line ' Groups separation codes : ')");
 }
+
+namespace {
+
+Tokens tokensWith(InputKind kind, const std::string& bytes, const ReadingOptions& options) {
+  return tokensOfInput(kind, bytes, "in.txt", options);
+}
+
+std::string readingError(InputKind kind, const std::string& bytes, const ReadingOptions& options) {
+  try {
+    tokensWith(kind, bytes, options);
+  } catch (const InputError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+// A transcription: locus tags, fillers "!", unreadable glyphs "*", digits
+// and a byte above 127 inside words.
+const std::string TRANSCRIPTION =
+    "<f1r.P1.1>fachys.ykal!.ar*ataiin shol shory\r\n"
+    "<f1r.P1.2>sory ckh\xe9r or y kair! chtaiin 8am\r\n";
+
+}  // namespace
+
+TEST(ReadingOptions, WordsAreRunsOfNonBlanksAsWritten) {
+  EXPECT_EQ(tokensWith(InputKind::Words, "a.b!c  d*e\tf\r\ng\xe9h\n", {}), (Tokens{"a.b!c", "d*e", "f", "g\xe9h"}));
+  EXPECT_TRUE(tokensWith(InputKind::Words, " \t\r\n", {}).empty());
+  // The same file as a text is cut at every mark.
+  EXPECT_EQ(tokensWith(InputKind::Text, "a.b!c d*e", {}), (Tokens{"a", "b", "c", "d", "e"}));
+}
+
+TEST(ReadingOptions, StripThenDropOnATranscription) {
+  ReadingOptions o;
+  o.strip = "<>";
+  o.drop = "!*";
+  EXPECT_EQ(tokensWith(InputKind::Words, TRANSCRIPTION, o),
+            (Tokens{"fachys.ykal.arataiin", "shol", "shory", "sory", "ckh\xe9r", "or", "y", "kair", "chtaiin", "8am"}));
+  // Without the options the tag sticks to the first word of a line and the
+  // marks stay in their words.
+  Tokens raw = tokensWith(InputKind::Words, TRANSCRIPTION, {});
+  ASSERT_EQ(raw.size(), 10u);
+  EXPECT_EQ(raw[0], "<f1r.P1.1>fachys.ykal!.ar*ataiin");
+  // Strip only: every stretch of a line, not just the first; an A with no B
+  // after it in its line stays.
+  ReadingOptions strip;
+  strip.strip = "<>";
+  EXPECT_EQ(tokensWith(InputKind::Words, "a<1>b<2>c <x\nd>e\n", strip), (Tokens{"abc", "<x", "d>e"}));
+  // Strip comes first: a dropped byte cannot make or unmake a tag.
+  ReadingOptions both;
+  both.strip = "<>";
+  both.drop = ">";
+  EXPECT_EQ(tokensWith(InputKind::Words, "a<b>c", both), (Tokens{"ac"}));
+  // A token left empty is no token; a list line too.
+  ReadingOptions dropAll;
+  dropAll.drop = "!";
+  EXPECT_EQ(tokensWith(InputKind::Words, "!! a! !", dropAll), (Tokens{"a"}));
+  EXPECT_EQ(tokensWith(InputKind::List, "!!\r\nb!\r\n", dropAll), (Tokens{"b"}));
+  // In a text, a dropped mark no longer splits a word.
+  EXPECT_EQ(tokensWith(InputKind::Text, "can!not", dropAll), (Tokens{"cannot"}));
+}
+
+TEST(ReadingOptions, Utf8WordsAndCharacters) {
+  ReadingOptions utf8;
+  utf8.characters = Characters::Utf8;
+  const std::string text = "F\xc3\xbcr die Zeilenl\xc3\xa4nge: \xd0\x96\xd0\xb8\xd0\xb7\xd0\xbd\xd1\x8c don\xe2\x80\x99t\n";
+  EXPECT_EQ(tokensWith(InputKind::Text, text, utf8),
+            (Tokens{"F\xc3\xbcr", "die", "Zeilenl\xc3\xa4nge", "\xd0\x96\xd0\xb8\xd0\xb7\xd0\xbd\xd1\x8c", "don\xe2\x80\x99t"}));
+  // Read as bytes, the words split at every byte above 127.
+  EXPECT_EQ(tokensWith(InputKind::Text, "F\xc3\xbcr", {}), (Tokens{"F", "r"}));
+  // Drop and strip take characters, not bytes: dropping a does not cut ä.
+  utf8.drop = "a\xc2\xb7";  // a and the middle dot
+  EXPECT_EQ(tokensWith(InputKind::Words, "\xc3\xa4\xc2\xb7" "ba", utf8), (Tokens{"\xc3\xa4" "b"}));
+  utf8.drop.clear();
+  utf8.strip = "\xc2\xab\xc2\xbb";  // « and »
+  EXPECT_EQ(tokensWith(InputKind::Words, "x\xc2\xabnote\xc2\xbby", utf8), (Tokens{"xy"}));
+  EXPECT_EQ(readingOptionsProblem(utf8), "");
+  utf8.strip = "\xc2\xab";
+  EXPECT_EQ(readingOptionsProblem(utf8), "--strip wants two characters A and B, not '\xc2\xab'");
+  utf8.strip = "\xab\xbb";
+  EXPECT_EQ(readingOptionsProblem(utf8), "--strip '\xab\xbb' is not valid UTF-8 (--utf8 is given)");
+  ReadingOptions bytes;
+  bytes.strip = "\xab\xbb";  // two bytes: fine without --utf8
+  EXPECT_EQ(readingOptionsProblem(bytes), "");
+  bytes.strip = "<";
+  EXPECT_NE(readingOptionsProblem(bytes), "");
+}
+
+TEST(ReadingOptions, InvalidUtf8IsNamedWithItsOffset) {
+  ReadingOptions utf8;
+  utf8.characters = Characters::Utf8;
+  EXPECT_EQ(readingError(InputKind::Text, "ok \xc3\xa4 then \xe9t\xe9", utf8), "in.txt: not valid UTF-8 at byte offset 11");
+  EXPECT_EQ(readingError(InputKind::List, "cut \xe2\x80", utf8), "in.txt: not valid UTF-8 at byte offset 4");
+  EXPECT_EQ(readingError(InputKind::Words, "\xed\xa0\x80", utf8), "in.txt: not valid UTF-8 at byte offset 0");  // a surrogate
+  EXPECT_EQ(readingError(InputKind::Words, "\xc3\xa4 ok", utf8), "");
+}

@@ -245,6 +245,26 @@ TEST(ComparisonPicture, WellFormedWithBothChartsAndALegend) {
   EXPECT_TRUE(wellFormedXml(comparisonSvg({{"\xe9.txt", measureTokens({"x"}), {}}}), problem)) << problem;
 }
 
+TEST(ComparisonPicture, ZBarsOfEveryMeasureOverTheBand) {
+  std::string svg = comparisonSvg(THREE.inputs);
+  std::string problem;
+  EXPECT_TRUE(wellFormedXml(svg, problem)) << problem;
+  EXPECT_NE(svg.find(">z of each measure"), std::string::npos);
+  EXPECT_EQ(occurrences(svg, "fill=\"#e8e8e8\""), 1u);  // the band -2..2
+  // A bar for each measure of each input after the target, in its colour.
+  const size_t measures = THREE.measures.size();
+  auto bars = [&](const std::string& colour) {
+    return occurrences(svg, "fill=\"" + colour + "\"/>") - occurrences(svg, "r=\"3\" fill=\"" + colour + "\"/>");
+  };
+  EXPECT_EQ(bars("#d62728"), measures);
+  EXPECT_EQ(bars("#2ca02c"), measures);
+  EXPECT_EQ(bars("#1f77b4"), 0u);  // the target has none
+  for (const std::string& m : THREE.measures) EXPECT_NE(svg.find(">" + m + "</text>"), std::string::npos) << m;
+  // Not compared: no third chart.
+  Comparison plain = comparisonOf({{"a.txt", {"x"}}, {"b.txt", {"y"}}});
+  EXPECT_EQ(comparisonSvg(plain.inputs).find(">z of each measure"), std::string::npos);
+}
+
 TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {
   std::string problem;
   EXPECT_FALSE(wellFormedXml("<svg><g></svg>", problem));
@@ -252,4 +272,127 @@ TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {
   EXPECT_FALSE(wellFormedXml("<svg width=10/>", problem));
   EXPECT_FALSE(wellFormedXml("<svg/><svg/>", problem));
   EXPECT_TRUE(wellFormedXml("<svg a=\"1\"><g b='2'/>x &amp; y</svg>", problem)) << problem;
+}
+
+namespace {
+
+// The text of the JSON string that begins at `at` (its opening quote), as
+// UTF-8, with its escapes resolved; `at` is left after the closing quote.
+std::string jsonStringAt(const std::string& json, size_t& at) {
+  std::string out;
+  auto append = [&out](uint32_t cp) {
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  };
+  for (++at; json.at(at) != '"'; ++at) {
+    if (json[at] != '\\') {
+      out += json[at];
+      continue;
+    }
+    const char e = json.at(++at);
+    if (e == 'u') {
+      append(static_cast<uint32_t>(std::stoul(json.substr(at + 1, 4), nullptr, 16)));
+      at += 4;
+    } else {
+      out += e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e;  // \" \\ \/ and the rest
+    }
+  }
+  ++at;
+  return out;
+}
+
+// The code points of UTF-8 text (of at most three bytes each); 0xFFFFFFFF
+// for a byte that is not valid there.
+std::vector<uint32_t> codePoints(const std::string& utf8) {
+  std::vector<uint32_t> points;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    const size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : 0;
+    if (n == 0 || i + n > utf8.size()) return {0xFFFFFFFF};
+    uint32_t cp = n == 1 ? b : n == 2 ? (b & 0x1F) : (b & 0x0F);
+    for (size_t k = 1; k < n; ++k) {
+      if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) return {0xFFFFFFFF};
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    points.push_back(cp);
+    i += n;
+  }
+  return points;
+}
+
+// The tokens of the "top" array of the first JSON object.
+std::vector<std::string> topTokensOfJson(const std::string& json) {
+  std::vector<std::string> tokens;
+  size_t at = json.find("\"top\": [");
+  const size_t end = json.find("]]", at);
+  for (at = json.find("[\"", at); at < end; at = json.find("[\"", at)) {
+    ++at;
+    tokens.push_back(jsonStringAt(json, at));
+  }
+  return tokens;
+}
+
+}  // namespace
+
+TEST(ComparisonForms, JsonTokensSurviveARoundTrip) {
+  const Tokens tokens{"caf\xe9", "\xff\x80", "a\"b\\c", "tab\there", "\xc3\xa4", "x"};
+  // Bytes: every byte is the Latin-1 character of its number.
+  Comparison bytes = comparisonOf({{"in.txt", tokens}});
+  const std::string json = comparisonJson(bytes);
+  EXPECT_NE(json.find("\"encoding\": \"latin-1\""), std::string::npos);
+  EXPECT_NE(codePoints(json).front(), 0xFFFFFFFFu) << "not UTF-8";
+  std::vector<std::string> back;
+  for (const std::string& text : topTokensOfJson(json)) {
+    std::string original;
+    for (uint32_t cp : codePoints(text)) {
+      EXPECT_LE(cp, 255u);
+      original += static_cast<char>(cp);
+    }
+    back.push_back(original);
+  }
+  EXPECT_EQ(back, tokens);  // all seen once: in order of first appearance
+  // UTF-8: the characters themselves.
+  const Tokens words{"F\xc3\xbcr", "\xe2\x80\x99s", "\xd0\x96"};
+  Comparison utf8;
+  utf8.measures = comparisonMeasureNames();
+  utf8.characters = Characters::Utf8;
+  utf8.inputs.push_back({"de.txt", measureSequence(tokenSequence(words, Characters::Utf8)), {}});
+  const std::string utf8Json = comparisonJson(utf8);
+  EXPECT_NE(utf8Json.find("\"encoding\": \"utf-8\""), std::string::npos);
+  EXPECT_EQ(topTokensOfJson(utf8Json), words);
+}
+
+TEST(ComparisonForms, TopEntriesOfTheCsvCanBeTakenApart) {
+  EXPECT_EQ(topEntry("a b:c\\d", 3), "a\\x20b\\x3ac\\x5cd:3");
+  EXPECT_EQ(topEntry("\x01\x7f\xe9", 12), "\\x01\\x7f\xe9:12");  // bytes above 127 as they are
+  // Recovering every type of a top field.
+  Comparison c = comparisonOf({{"in.txt", {"x y", "x y", "a:1", "\\x41", "plain"}}});
+  std::string csv = comparisonCsv(c);
+  std::string field = csvRows(csv)[1][51];
+  ASSERT_EQ(csvRows(csv)[0][51], "top");
+  std::vector<std::pair<std::string, std::string>> entries;
+  std::istringstream in(field);
+  for (std::string entry; in >> entry;) {
+    const size_t colon = entry.rfind(':');
+    std::string type;
+    for (size_t i = 0; i < colon; ++i) {
+      if (entry.compare(i, 2, "\\x") == 0) {
+        type += static_cast<char>(std::stoi(entry.substr(i + 2, 2), nullptr, 16));
+        i += 3;
+      } else {
+        type += entry[i];
+      }
+    }
+    entries.emplace_back(type, entry.substr(colon + 1));
+  }
+  EXPECT_EQ(entries, (std::vector<std::pair<std::string, std::string>>{
+                         {"x y", "2"}, {"a:1", "1"}, {"\\x41", "1"}, {"plain", "1"}}));
 }

@@ -3,6 +3,8 @@
 // block made in the interactive program and measured from its report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "e2e/harness.hpp"
@@ -34,7 +36,8 @@ TEST(StatsCommand, HelpAndTheProgramsCommandList) {
   auto help = s.command("stats --help");
   EXPECT_EQ(help.exitStatus, 0);
   EXPECT_EQ(help.out.rfind("Usage: plomar stats [OPTION]... [TEXT]...", 0), 0u) << help.out;
-  for (const char* option : {"--list FILE", "--block FILE", "--csv", "--json", "--plot FILE", "--measures LIST"})
+  for (const char* option : {"--list FILE", "--block FILE", "--csv", "--json", "--plot FILE", "--measures LIST",
+                             "--words FILE", "--window N", "--strip AB", "--drop CHARS", "--utf8"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   EXPECT_EQ(help.err, "");
   auto program = s.command("--help");
@@ -130,4 +133,182 @@ TEST(StatsCommand, BlockMadeInteractivelyMeasuredFromItsReport) {
   EXPECT_EQ(rows[1].substr(rows[1].find(',')), rows[2].substr(rows[2].find(',')));
   EXPECT_EQ(csvValue(r.out, 3, "tokens"), vocabulary);
   EXPECT_EQ(csvValue(r.out, 3, "types"), vocabulary);
+}
+
+namespace {
+
+// A text from a fixed random source: words of a vocabulary of 300 drawn
+// with a skew, a short word (1 or 2 letters) always followed by a long one
+// (6 to 9), twelve words to a line.
+std::string sourceText(size_t words, uint32_t seed) {
+  const char* letters = "etaoinshrdlucmfwyp";
+  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  std::string text;
+  for (size_t i = 0; i < words; ++i) {
+    const uint32_t rank = (next() >> 8) % 300 * ((next() >> 12) % 8 + 1) / 8;
+    const size_t length = i % 2 == 0 ? 1 + rank % 2 : 6 + rank % 4;
+    for (size_t k = 0, n = rank * 7 + 3; k < length; ++k, n = n / 3 + k * 5) text += letters[n % 18];
+    text += i % 12 == 11 ? "\n" : " ";
+  }
+  return text;
+}
+
+// The words of a text in another order (fixed seed), or its bytes.
+std::string shuffled(const std::string& text, bool bytes) {
+  std::vector<std::string> pieces;
+  if (bytes) {
+    for (char c : text) pieces.emplace_back(1, c);
+  } else {
+    std::istringstream in(text);
+    for (std::string w; in >> w;) pieces.push_back(w);
+  }
+  uint32_t seed = 99;
+  for (size_t i = pieces.size(); i > 1; --i) {
+    seed = seed * 1664525u + 1013904223u;
+    std::swap(pieces[i - 1], pieces[(seed >> 8) % i]);
+  }
+  std::string out;
+  for (const std::string& p : pieces) out += bytes ? p : p + " ";
+  return out;
+}
+
+double csvNumber(const std::string& csv, size_t row, const std::string& column) {
+  return std::stod(csvValue(csv, row, column));
+}
+
+}  // namespace
+
+// Seen on this source: halves at distance 0.17 (every |z| below 0.4),
+// len_ac -0.92 against 0.00 with shuffled words (z 333), shuffled bytes
+// at distance 98.
+TEST(StatsCommand, HalvesAlikeShuffledWordsMoveLengthAutocorrelationShuffledBytesFar) {
+  E2ESession s;
+  s.addFile("first.txt", sourceText(20000, 1));
+  const std::string second = sourceText(20000, 2);
+  s.addFile("second.txt", second);
+  s.addFile("words.txt", shuffled(second, false));
+  s.addFile("bytes.txt", shuffled(second, true));
+  auto r = s.command("stats --csv first.txt second.txt words.txt bytes.txt first.txt");
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(csvValue(r.out, 2, "window"), "1000");
+  EXPECT_LT(csvNumber(r.out, 2, "dist"), 1);  // the same source: within its own spread
+  EXPECT_LT(csvNumber(r.out, 1, "len_ac"), -0.5);  // short, long, short, ...
+  EXPECT_LT(std::fabs(csvNumber(r.out, 2, "z_len_ac")), 2);
+  EXPECT_LT(std::fabs(csvNumber(r.out, 3, "len_ac")), 0.1);  // shuffled words: the alternation is gone
+  EXPECT_GT(csvNumber(r.out, 3, "z_len_ac"), 20);
+  // Shuffled bytes are far on most measures.
+  size_t far = 0, measures = 0;
+  for (const char* m : {"ttr", "hapax", "len_mean", "len_sd", "h1", "h2", "h3", "zipf", "rep", "near", "len_ac", "rep3",
+                        "chr_rep", "chr_rep3", "pos_bias", "len_dist"}) {
+    ++measures;
+    if (std::fabs(csvNumber(r.out, 4, std::string("z_") + m)) > 2) ++far;
+  }
+  EXPECT_GT(far, measures / 2);
+  EXPECT_GT(csvNumber(r.out, 4, "dist"), 5);
+  // The target itself: z = 0 everywhere.
+  EXPECT_EQ(csvValue(r.out, 5, "dist"), "0");
+  EXPECT_EQ(csvValue(r.out, 5, "z_h3"), "0");
+}
+
+TEST(StatsCommand, TranscriptionWordsStripAndDrop) {
+  E2ESession s;
+  std::string transcription;
+  for (int line = 1; line <= 40; ++line)
+    transcription += "<f" + std::to_string(line) + "r.P1>qokeedy.dal!.chol shed* qo" + std::to_string(line % 3) +
+                     "kain chedy\r\n";
+  s.addFile("t.txt", transcription);
+  auto text = s.command("stats --csv t.txt");
+  auto words = s.command("stats --csv --words t.txt");
+  auto clean = s.command("stats --csv --strip '<>' --drop '!*' --words t.txt");
+  ASSERT_EQ(clean.exitStatus, 0) << clean.err;
+  // As a text, the marks and the tags cut the words: f1r P1 qokeedy dal chol
+  // shed qo1kain chedy, 8 tokens a line.
+  EXPECT_EQ(csvValue(text.out, 1, "tokens"), "320");
+  // As words, 4 a line, the tag glued to the first.
+  EXPECT_EQ(csvValue(words.out, 1, "tokens"), "160");
+  EXPECT_EQ(csvValue(words.out, 1, "types"), "45");  // 40 first words, shed*, 3 qoNkain, chedy
+  EXPECT_EQ(csvValue(clean.out, 1, "tokens"), "160");
+  EXPECT_EQ(csvValue(clean.out, 1, "types"), "6");  // qokeedy.dal.chol shed qo0kain qo1kain qo2kain chedy
+  EXPECT_NE(clean.out.find("qokeedy.dal.chol:40"), std::string::npos);
+  // The strip option takes two characters.
+  auto bad = s.command("stats --strip '<' t.txt");
+  EXPECT_EQ(bad.exitStatus, 2);
+  EXPECT_EQ(bad.err.rfind("plomar stats: --strip wants two characters A and B, not '<'\n", 0), 0u) << bad.err;
+}
+
+TEST(StatsCommand, Utf8InputsAndTheirTokensInJson) {
+  E2ESession s;
+  s.addFile("de.txt", "F\xc3\xbcr die Zeilenl\xc3\xa4nge z\xc3\xa4hlt jedes Zeichen.\n");
+  s.addFile("latin1.txt", "F\xfcr die Zeilenl\xe4nge\n");
+  auto r = s.command("stats --utf8 --json de.txt");
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(r.out.find("\"tokens\": 6,"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"encoding\": \"utf-8\""), std::string::npos);
+  EXPECT_NE(r.out.find("[\"Zeilenl\xc3\xa4nge\", 1]"), std::string::npos) << r.out;
+  // Bytes: the same file is cut at every byte above 127.
+  EXPECT_NE(s.command("stats --json de.txt").out.find("\"tokens\": 9,"), std::string::npos);
+  // A file that is not UTF-8 is named with the offset of its first bad byte.
+  auto bad = s.command("stats --utf8 de.txt latin1.txt");
+  EXPECT_EQ(bad.exitStatus, 1);
+  EXPECT_EQ(bad.err, "plomar stats: latin1.txt: not valid UTF-8 at byte offset 1\n");
+  EXPECT_NE(bad.out.find("de.txt"), std::string::npos);  // the other input is still shown
+}
+
+// One token of 10 MB is measured within 256 MB of address space (the
+// program's own code and libraries included), and its length is counted
+// in the one class of tokens longer than the last length column.
+TEST(StatsCommand, OneHugeTokenInBoundedMemory) {
+  E2ESession s;
+  std::string token(10'000'000, 'a');
+  for (size_t i = 0; i < token.size(); ++i) token[i] = static_cast<char>('a' + (i * i + i / 7) % 26);
+  s.addFile("huge.txt", token + "\n");
+  CommandResult r = runProgram("/bin/sh",
+                               {"-c", std::string("ulimit -v 262144 && exec '") + PLOMAR_BINARY +
+                                          "' stats --csv --words huge.txt"},
+                               s.dir());
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(csvValue(r.out, 1, "tokens"), "1");
+  EXPECT_EQ(csvNumber(r.out, 1, "len_mean"), 1e7);
+  EXPECT_EQ(csvValue(r.out, 1, "len_31"), "0");
+  EXPECT_EQ(csvValue(r.out, 1, "len_32plus"), "1");
+  EXPECT_EQ(linesOfOutput(r.out).size(), 2u);
+}
+
+TEST(StatsCommand, AnotherInputTooShortForAWindowIsNamed) {
+  E2ESession s;
+  std::string words;
+  for (int i = 0; i < 60; ++i) words += "alpha beta gamma delta ";
+  s.addFile("long.txt", words);  // 240 tokens
+  s.addFile("short.txt", "alpha beta gamma\n");
+  auto r = s.command("stats long.txt short.txt long.txt");
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err, "plomar stats: short.txt: 3 tokens, too few for a window of 50 tokens; no comparison\n");
+  EXPECT_EQ(r.out.find("\nwindow"), std::string::npos);
+  EXPECT_NE(r.out.find("\ntokens"), std::string::npos);  // the whole-input measures are shown
+  // Without it, windows of 120 (half the target).
+  auto ok = s.command("stats --csv long.txt long.txt");
+  EXPECT_EQ(ok.exitStatus, 0) << ok.err;
+  EXPECT_EQ(csvValue(ok.out, 1, "window"), "120");
+  EXPECT_EQ(csvValue(ok.out, 2, "window"), "120");
+  EXPECT_EQ(csvValue(ok.out, 2, "dist"), "0");
+}
+
+TEST(StatsCommand, CsvTablesOfDifferentRunsStack) {
+  E2ESession s;
+  s.addFile("short.txt", "a bb ccc\n");
+  std::string longer;
+  for (int i = 0; i < 100; ++i) longer += "word " + std::string(static_cast<size_t>(i % 40 + 1), 'x') + "\n";
+  s.addFile("long.txt", longer);
+  auto one = s.command("stats --csv short.txt");
+  auto two = s.command("stats --csv long.txt long.txt");
+  ASSERT_EQ(two.exitStatus, 0) << two.err;
+  const std::string header = one.out.substr(0, one.out.find('\n'));
+  EXPECT_EQ(two.out.substr(0, two.out.find('\n')), header);
+  EXPECT_NE(header.find(",len_31,len_32plus,top,window,"), std::string::npos) << header;
+  // Every row has the header's number of fields.
+  for (const std::string& csv : {one.out, two.out})
+    for (const std::string& line : linesOfOutput(csv))
+      EXPECT_EQ(std::count(line.begin(), line.end(), ','), std::count(header.begin(), header.end(), ',')) << line;
+  // Runs of 32 to 40 x: 18 of the 200 tokens.
+  EXPECT_DOUBLE_EQ(csvNumber(two.out, 1, "len_32plus"), 18.0 / 200);
 }

@@ -255,3 +255,60 @@ TEST_F(SweepCommandTest, AnInterruptedSweepResumesToTheSameBytes) {
   EXPECT_EQ(run(resume).exitStatus, 1);
   EXPECT_EQ(session.read("t.csv"), session.read("whole.csv"));
 }
+
+TEST_F(SweepCommandTest, ComparisonOptionsDecideTheRowsAndTheFingerprint) {
+  ASSERT_EQ(sweep({"--out", "plain.csv"}).exitStatus, 0);
+  const std::string plain = session.read("plain.csv");
+  const std::string header = plain.substr(0, plain.find('\n'));
+  EXPECT_NE(header.find(",len_31,len_32plus,top,window,z_ttr,"), std::string::npos) << header;
+  EXPECT_NE(header.find(",z_pos_bias,z_len_dist,dist,sweep"), std::string::npos) << header;
+  SweepTable t = table("plain.csv");
+  CsvRecords csv = readCsvRecords(plain);
+  const size_t window = static_cast<size_t>(std::find(csv.records[0].begin(), csv.records[0].end(), "window") -
+                                            csv.records[0].begin());
+  EXPECT_EQ(csv.records[1][window], "50");  // half the target's 100 words
+  // Each option that changes a row changes the fingerprint.
+  std::vector<std::string> fingerprints{t.rows[0].sweep};
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{"--window", "49"}, {"--drop", "x"}, {"--strip", "<>"}, {"--utf8"},
+        {"--measures", "ttr,h3"}}) {
+    std::vector<std::string> args = options;
+    args.insert(args.end(), {"--out", "o.csv"});
+    CommandResult r = sweep(args);
+    if (options[0] == "--window") {  // below the least window
+      EXPECT_EQ(r.exitStatus, 1);
+      EXPECT_EQ(r.err, "plomar sweep: target.txt: 100 tokens, too few for two windows of 50 tokens\n");
+      // Windows of 60 are what a longer target allows.
+      session.addFile("long.txt", std::string(TARGET) + TARGET);
+      r = run({"sweep", "space.txt", "--target", "long.txt", "--window", "60", "--out", "o.csv"});
+    }
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    fingerprints.push_back(table("o.csv").rows[0].sweep);
+    for (size_t i = 0; i + 1 < fingerprints.size(); ++i) EXPECT_NE(fingerprints[i], fingerprints.back()) << options[0];
+  }
+  // The same text given as words: the same tokens here, another fingerprint.
+  CommandResult words = run({"sweep", "space.txt", "--target-words", "target.txt", "--out", "w.csv"});
+  ASSERT_EQ(words.exitStatus, 0) << words.err;
+  EXPECT_NE(table("w.csv").rows[0].sweep, t.rows[0].sweep);
+  EXPECT_EQ(table("w.csv").rows[3].distance, t.rows[3].distance);
+}
+
+TEST_F(SweepCommandTest, ATargetTooShortForTwoWindowsIsRefused) {
+  session.addFile("short.txt", "only a few words here\n");
+  CommandResult r = run({"sweep", "space.txt", "--target", "short.txt", "--out", "t.csv"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err, "plomar sweep: short.txt: 5 tokens, too few for two windows of 50 tokens\n");
+  EXPECT_FALSE(session.exists("t.csv"));
+  // A block shorter than the window: its row says so, with no z.
+  session.addFile("long.txt", std::string(TARGET) + TARGET + TARGET);
+  CommandResult longer = run({"sweep", "space.txt", "--target", "long.txt", "--window", "90", "--jobs", "1"});
+  ASSERT_EQ(longer.exitStatus, 0) << longer.err;
+  CsvRecords csv = readCsvRecords(longer.out);
+  ASSERT_EQ(csv.records.size(), 7u);
+  EXPECT_EQ(csv.records[1][2], "shorter than a window");  // 50 groups
+  EXPECT_EQ(csv.records[4][2], "complete");               // 100 groups
+  SweepTable t = readSweepTable(longer.out, "out");
+  EXPECT_FALSE(t.rows[0].complete);
+  EXPECT_TRUE(t.rows[3].complete);
+  EXPECT_NE(longer.err.find("The best 3 of 6 points"), std::string::npos) << longer.err;
+}
