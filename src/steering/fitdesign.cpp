@@ -195,13 +195,14 @@ void designMap(FitSetup& s, const std::array<double, FIT_ROWS>& shares) {
 
 // The design with its first `words` rows holding the commonest whole tokens
 // and the others the commonest bytes.
-FitSetup wordVariant(const FitDesign& d, const TypeCounts& types, size_t words) {
+FitSetup wordVariant(FitDesign& d, const TypeCounts& types, size_t words) {
   FitSetup s = d.setup;
   std::vector<std::string> units = commonestWords(types, words);
   for (const std::string& b : commonestBytes(types))
     if (units.size() < static_cast<size_t>(FIT_ROWS)) units.push_back(b);
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) s.units[r] = r < units.size() ? units[r] : units[0];
-  designMap(s, sharesOfUnits(s, types));
+  d.variantShares.push_back(sharesOfUnits(s, types));
+  designMap(s, d.variantShares.back());
   return s;
 }
 
@@ -289,6 +290,12 @@ std::vector<uint64_t> unitCounts(const std::vector<std::string>& units, const st
   UnitIndex index(units);
   for (const std::string& t : tokens) index.cut(t, units, [&](size_t u) { ++counts[u]; });
   return counts;
+}
+
+void remapIntegers(FitSetup& s, const std::array<double, FIT_ROWS>& shares, uint64_t draws) {
+  std::vector<std::vector<int32_t>> rows = assignIntegers(mapIntegerCounts(s.k[0], s.x[0], s.highestInteger, draws), shares);
+  for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r)
+    for (size_t c = 0; c < static_cast<size_t>(FIT_COLUMNS); ++c) s.map[r][c] = c < rows[r].size() ? rows[r][c] : 0;
 }
 
 std::vector<std::vector<int32_t>> assignIntegers(const std::vector<uint64_t>& counts,

@@ -33,6 +33,7 @@ struct FitDesign {
   // tokens instead, the others the commonest bytes (shares and map made in
   // the same way): a generator whose groups repeat as words do.
   std::vector<FitSetup> variants;
+  std::vector<std::array<double, FIT_ROWS>> variantShares;  // the shares of each variant's rows
 };
 
 // `blockLo`..`blockHi`: the block size range of every evaluation.
@@ -46,6 +47,10 @@ std::vector<uint64_t> mapIntegerCounts(double k, double x, int32_t highest, uint
 // The tokens cut into units, longest unit first at each place (a byte that
 // no unit starts with is skipped); the number of times each unit occurs.
 std::vector<uint64_t> unitCounts(const std::vector<std::string>& units, const std::vector<std::string>& tokens);
+
+// The map of a set-up made again for these row shares: GCF4 is run with the
+// set-up's K1, X1 and W (`draws` draws) and the integers assigned to rows.
+void remapIntegers(FitSetup& s, const std::array<double, FIT_ROWS>& shares, uint64_t draws);
 
 // Integers assigned to rows (at most 5 a row) so that each row's share of the
 // counted draws comes close to its target share; map[r] lists row r's integers.

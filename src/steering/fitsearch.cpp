@@ -9,6 +9,7 @@ namespace {
 
 constexpr double FIRSTSTRENGTH = 0.3, LEASTSTRENGTH = 0.02, MOSTSTRENGTH = 1.0;
 constexpr double LEARNINGRATE = 0.3;  // tau of the log-normal self-adaptation
+constexpr uint64_t REMAPDRAWS = 20000;
 
 // A value reflected into lo..hi.
 double reflected(double v, double lo, double hi) {
@@ -41,19 +42,19 @@ std::vector<FitSetup> FitSearch::propose() {
   if (!started_) {
     started_ = true;
     generation_ = 0;
-    proposed_.push_back(Member{design_.setup, FIRSTSTRENGTH, 0});
+    proposed_.push_back(Member{design_.setup, FIRSTSTRENGTH, 0, design_.shares});
   } else {
     ++generation_;
     uint64_t count = std::min<uint64_t>(settings_.offspring, settings_.budget - evaluations_);
     for (uint64_t i = 0; i < count; ++i) {
       if (generation_ == 1 && i < design_.variants.size()) {  // the design's variants start the search
-        proposed_.push_back(Member{design_.variants[i], FIRSTSTRENGTH, 0});
+        proposed_.push_back(Member{design_.variants[i], FIRSTSTRENGTH, 0, design_.variantShares.at(i)});
         continue;
       }
       const Member& parent = parents_[below(parents_.size())];
       double strength =
           std::clamp(parent.strength * std::exp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);
-      proposed_.push_back(Member{mutated(parent.setup, strength), strength, 0});
+      proposed_.push_back(mutated(parent, strength));
     }
   }
   std::vector<FitSetup> setups;
@@ -76,8 +77,9 @@ void FitSearch::tell(const std::vector<double>& distances) {
   proposed_.clear();
 }
 
-FitSetup FitSearch::mutated(const FitSetup& parent, double strength) {
-  FitSetup s = parent;
+FitSearch::Member FitSearch::mutated(const Member& parent, double strength) {
+  Member child{parent.setup, strength, 0, parent.shares};
+  FitSetup& s = child.setup;
   for (size_t i = 0; i < 3; ++i) {
     if (uniform() < 0.5) s.k[i] = reflected(s.k[i] + strength * 0.1 * gaussian(), 3.6, 4.0);
     if (uniform() < 0.3) s.x[i] = reflected(s.x[i] + strength * 0.3 * gaussian(), 1e-6, 1 - 1e-6);
@@ -93,7 +95,21 @@ FitSetup FitSearch::mutated(const FitSetup& parent, double strength) {
   }
   if (uniform() < 0.2)
     s.highestInteger = static_cast<int32_t>(std::lround(s.highestInteger * std::exp(strength * 0.3 * gaussian())));
-  size_t moves = 1 + below(1 + static_cast<size_t>(strength * 8));
+  bool reshared = uniform() < 0.3;
+  if (reshared) {  // a few rows drawn more or less often
+    for (size_t n = 1 + below(3); n > 0; --n) child.shares[below(FIT_ROWS)] *= std::exp(strength * gaussian());
+    double sum = 0;
+    for (double share : child.shares) sum += share;
+    for (double& share : child.shares) share /= sum > 0 ? sum : 1;
+  }
+  // A new K1, X1 or W draws each integer as often as it draws, so the map is
+  // made again for the rows' shares; otherwise a few cells change.
+  if (reshared || s.k[0] != parent.setup.k[0] || s.x[0] != parent.setup.x[0] ||
+      s.highestInteger != parent.setup.highestInteger) {
+    makeValid(s);
+    remapIntegers(s, child.shares, REMAPDRAWS);
+  }
+  size_t moves = reshared ? 0 : 1 + below(1 + static_cast<size_t>(strength * 8));
   for (size_t m = 0; m < moves; ++m) {
     auto& row = s.map[below(FIT_ROWS)];
     int32_t& cell = row[below(FIT_COLUMNS)];
@@ -111,9 +127,13 @@ FitSetup FitSearch::mutated(const FitSetup& parent, double strength) {
     if (!design_.pool.empty() && uniform() < 0.7) unit = design_.pool[below(design_.pool.size())];
     else unit = design_.setup.units[below(FIT_ROWS)];
   }
-  if (uniform() < 0.2) std::swap(s.units[below(FIT_ROWS)], s.units[below(FIT_ROWS)]);
+  if (uniform() < 0.2) {  // two rows trade their units, and their shares with them
+    size_t a = below(FIT_ROWS), b = below(FIT_ROWS);
+    std::swap(s.units[a], s.units[b]);
+    std::swap(child.shares[a], child.shares[b]);
+  }
   if (uniform() < 0.05) s.direction = s.direction == 'C' ? 'R' : 'C';
   if (uniform() < 0.05) s.resume = s.resume == 'B' ? 'L' : 'B';
   makeValid(s);
-  return s;
+  return child;
 }

@@ -46,8 +46,9 @@ class FitSearch {
     FitSetup setup;
     double strength = 0;
     double distance = 0;
+    std::array<double, FIT_ROWS> shares{};  // the rows' shares its map was last made for
   };
-  FitSetup mutated(const FitSetup& parent, double strength);
+  Member mutated(const Member& parent, double strength);
   double uniform();   // in [0, 1)
   double gaussian();  // standard normal
   size_t below(size_t n);  // in 0..n-1
