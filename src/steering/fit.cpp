@@ -412,15 +412,6 @@ std::string resultTable(const Fit& f, const Record& record) {
   return table;
 }
 
-std::string shellWord(const std::string& text) {
-  if (!text.empty() && text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._/-+=:,") ==
-                           std::string::npos)
-    return text;
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 void writePicture(const Fit& f, const Record& record, const MeasuredInput& target, const FitSetup& best) {
   std::vector<std::pair<double, double>> curve;
   double lowest = std::numeric_limits<double>::infinity();

@@ -330,16 +330,6 @@ std::string pointRow(const Sweep& w, uint64_t point) {
          measuredBlockRow(block, w.measuring).fields + "," + w.sweep + "\n";
 }
 
-// A shell word for the command lines of the best points.
-std::string shellWord(const std::string& text) {
-  if (!text.empty() && text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._/-+=:,") ==
-                           std::string::npos)
-    return text;
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 void printBest(const std::vector<SweepRow>& rows, const std::string& spaceName) {
   std::vector<SweepRow> best = bestRows(rows, 10);
   if (best.empty()) {
