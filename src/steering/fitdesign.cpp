@@ -179,10 +179,19 @@ std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& 
   return shares;
 }
 
-void designMap(FitSetup& s, const std::array<double, FIT_ROWS>& shares) {
+// GCF4's counted draws for each W tried, with the design's K1 and X1.
+using CountsByHighest = std::map<int32_t, std::vector<uint64_t>>;
+
+CountsByHighest countsByHighest(const FitSetup& s) {
+  CountsByHighest counts;
+  for (int32_t highest : TRIEDHIGHEST) counts[highest] = mapIntegerCounts(s.k[0], s.x[0], highest, MAPDRAWS);
+  return counts;
+}
+
+void designMap(FitSetup& s, const std::array<double, FIT_ROWS>& shares, const CountsByHighest& countsOf) {
   double bestError = 2;
   for (int32_t highest : TRIEDHIGHEST) {
-    std::vector<uint64_t> counts = mapIntegerCounts(s.k[0], s.x[0], highest, MAPDRAWS);
+    const std::vector<uint64_t>& counts = countsOf.at(highest);
     std::vector<std::vector<int32_t>> rows = assignIntegers(counts, shares);
     double error = mapError(rows, counts, shares);
     if (error >= bestError) continue;
@@ -195,14 +204,14 @@ void designMap(FitSetup& s, const std::array<double, FIT_ROWS>& shares) {
 
 // The design with its first `words` rows holding the commonest whole tokens
 // and the others the commonest bytes.
-FitSetup wordVariant(FitDesign& d, const TypeCounts& types, size_t words) {
+FitSetup wordVariant(FitDesign& d, const TypeCounts& types, size_t words, const CountsByHighest& counts) {
   FitSetup s = d.setup;
   std::vector<std::string> units = commonestWords(types, words);
   for (const std::string& b : commonestBytes(types))
     if (units.size() < static_cast<size_t>(FIT_ROWS)) units.push_back(b);
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) s.units[r] = r < units.size() ? units[r] : units[0];
   d.variantShares.push_back(sharesOfUnits(s, types));
-  designMap(s, d.variantShares.back());
+  designMap(s, d.variantShares.back(), counts);
   return s;
 }
 
@@ -337,7 +346,8 @@ FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t block
   designUnits(d, types);
   designSizes(d, types);
   makeValid(d.setup);
-  designMap(d.setup, d.shares);
-  for (size_t words : {8, 16, 24, 32}) d.variants.push_back(wordVariant(d, types, words));
+  const CountsByHighest counts = countsByHighest(d.setup);
+  designMap(d.setup, d.shares, counts);
+  for (size_t words : {8, 16, 24, 32}) d.variants.push_back(wordVariant(d, types, words, counts));
   return d;
 }
