@@ -26,6 +26,7 @@ FitDesign syntheticDesign() {
     s.map[static_cast<size_t>(r)][0] = r + 1;
   }
   d.pool = {"th", "he", "the", "an"};
+  d.shares.fill(1.0 / FIT_ROWS);
   makeValid(s);
   return d;
 }
@@ -76,7 +77,7 @@ TEST(FitSearch, TheSameSeedProposesTheSameSetupsAnotherSeedOthers) {
 
 TEST(FitSearch, ImprovesOnTheDesignAndKeepsTheBestEverTold) {
   const double start = objective(syntheticDesign().setup);
-  SearchRun run = runSearch(SearchSettings{400, 1});
+  SearchRun run = runSearch(SearchSettings{200, 1});
   EXPECT_LT(run.best, start / 2) << "from " << start;
   double lowest = std::numeric_limits<double>::infinity();
   for (const auto& g : run.generations)
