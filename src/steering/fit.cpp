@@ -480,7 +480,7 @@ int runFitOf(const Settings& s) {
 
   size_t keepBytes = 0;
   std::vector<SweepRow> earlier = earlierRows(f, s, keepBytes);
-  f.design = designFromTarget(tokens, blockLo, blockHi);
+  f.design = designFromTarget(tokens, blockLo, blockHi, s.reading.characters == Characters::Utf8);
   makeFolder(f.dir);
   writeFitSetup(f.dir, "design", f.design.setup);
   if (s.budget == 0) {

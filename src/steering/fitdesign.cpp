@@ -87,17 +87,24 @@ std::string commonestPair(const std::vector<std::string>& units, const TypeCount
   return best;
 }
 
-// The bytes of the tokens, commonest first (ties: the smaller byte).
-std::vector<std::string> commonestBytes(const TypeCounts& types) {
-  std::array<uint64_t, 256> counts{};
+// The characters of the tokens, commonest first (ties: the smaller one): bytes,
+// or with `codePoints` the UTF-8 sequences of code points (a lead byte and the
+// continuation bytes after it).
+std::vector<std::string> commonestCharacters(const TypeCounts& types, bool codePoints) {
+  std::map<std::string, uint64_t> counts;
   for (const auto& [token, count] : types)
-    for (char c : token) counts[static_cast<unsigned char>(c)] += count;
-  std::vector<int> bytes;
-  for (int b = 1; b < 256; ++b)
-    if (counts[static_cast<size_t>(b)] > 0 && b != '\r' && b != '\n') bytes.push_back(b);
-  std::stable_sort(bytes.begin(), bytes.end(), [&](int a, int b) { return counts[static_cast<size_t>(a)] > counts[static_cast<size_t>(b)]; });
+    for (size_t at = 0; at < token.size();) {
+      size_t end = at + 1;
+      if (codePoints && static_cast<unsigned char>(token[at]) >= 0xC0)
+        while (end < token.size() && (static_cast<unsigned char>(token[end]) & 0xC0) == 0x80) ++end;
+      counts[token.substr(at, end - at)] += count;
+      at = end;
+    }
+  for (const char* unusable : {"\0", "\r", "\n"}) counts.erase(std::string(unusable, 1));
+  std::vector<std::pair<std::string, uint64_t>> ordered(counts.begin(), counts.end());
+  std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
   std::vector<std::string> units;
-  for (int b : bytes) units.emplace_back(1, static_cast<char>(b));
+  for (const auto& [character, count] : ordered) units.push_back(character);
   return units;
 }
 
@@ -150,8 +157,8 @@ double mapError(const std::vector<std::vector<int32_t>>& rows, const std::vector
 
 std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& types);
 
-void designUnits(FitDesign& d, const TypeCounts& types) {
-  std::vector<std::string> units = commonestBytes(types);
+void designUnits(FitDesign& d, const TypeCounts& types, bool codePoints) {
+  std::vector<std::string> units = commonestCharacters(types, codePoints);
   if (units.size() > MOSTSYMBOLROWS) units.resize(MOSTSYMBOLROWS);
   while (units.size() < FIT_ROWS + POOLSIZE) {
     std::string pair = commonestPair(units, types);
@@ -204,10 +211,11 @@ void designMap(FitSetup& s, const std::array<double, FIT_ROWS>& shares, const Co
 
 // The design with its first `words` rows holding the commonest whole tokens
 // and the others the commonest bytes.
-FitSetup wordVariant(FitDesign& d, const TypeCounts& types, size_t words, const CountsByHighest& counts) {
+FitSetup wordVariant(FitDesign& d, const TypeCounts& types, size_t words, const CountsByHighest& counts,
+                     bool codePoints) {
   FitSetup s = d.setup;
   std::vector<std::string> units = commonestWords(types, words);
-  for (const std::string& b : commonestBytes(types))
+  for (const std::string& b : commonestCharacters(types, codePoints))
     if (units.size() < static_cast<size_t>(FIT_ROWS)) units.push_back(b);
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) s.units[r] = r < units.size() ? units[r] : units[0];
   d.variantShares.push_back(sharesOfUnits(s, types));
@@ -336,18 +344,19 @@ std::vector<std::vector<int32_t>> assignIntegers(const std::vector<uint64_t>& co
   return rows;
 }
 
-FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi) {
+FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi,
+                           bool codePoints) {
   FitDesign d;
   d.setup.blockLo = blockLo;
   d.setup.blockHi = blockHi;
   d.setup.k = {K1, 3.99, K3};
   d.setup.x = {X1, X2, X3};
   TypeCounts types = typeCounts(tokens);
-  designUnits(d, types);
+  designUnits(d, types, codePoints);
   designSizes(d, types);
   makeValid(d.setup);
   const CountsByHighest counts = countsByHighest(d.setup);
   designMap(d.setup, d.shares, counts);
-  for (size_t words : {8, 16, 24, 32}) d.variants.push_back(wordVariant(d, types, words, counts));
+  for (size_t words : {8, 16, 24, 32}) d.variants.push_back(wordVariant(d, types, words, counts, codePoints));
   return d;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The starting point of a fit, designed from the target's tokens alone:
 //
-// - Units. Every byte of the tokens is a candidate symbol; rows left over
+// - Units. Every byte (or UTF-8 character) of the tokens is a candidate; rows left over
 //   after the commonest bytes take n-graphs, chosen one at a time as the
 //   adjacent pair of units that occurs most often when every token is cut
 //   into the current units (longest unit first), up to 30 bytes.
@@ -36,8 +36,11 @@ struct FitDesign {
   std::vector<std::array<double, FIT_ROWS>> variantShares;  // the shares of each variant's rows
 };
 
-// `blockLo`..`blockHi`: the block size range of every evaluation.
-FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi);
+// `blockLo`..`blockHi`: the block size range of every evaluation. With
+// `codePoints` the tokens are UTF-8 and a character of more than one byte is
+// a unit of its own (an active phantom), never cut.
+FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi,
+                           bool codePoints = false);
 
 // Draw counts of GCF4 for integers 1..highest (index 0 unused): `draws`
 // accepted draws from the seed X with parameter K, as a block generation

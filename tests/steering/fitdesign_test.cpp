@@ -84,3 +84,17 @@ TEST(FitDesign, SharesUnitsSizesAndTheBlockDrawTheTarget) {
           << units[r];
     }
 }
+
+// UTF-8 targets: a character of two bytes is a unit of its own, never split.
+TEST(FitDesign, CodePointsOfUtf8TargetsStayWhole) {
+  std::vector<std::string> tokens;
+  for (int i = 0; i < 300; ++i) tokens.push_back(i % 3 == 0 ? "f\xC3\xBCr" : i % 3 == 1 ? "gr\xC3\xB6\xC3\x9F" "e" : "und");
+  FitDesign d = designFromTarget(tokens, 400, 499, true);
+  auto holds = [&](const std::string& unit) { return std::find(d.setup.units.begin(), d.setup.units.end(), unit) != d.setup.units.end(); };
+  EXPECT_TRUE(holds("\xC3\xBC"));
+  for (const std::string& unit : d.setup.units) {
+    EXPECT_NE(static_cast<unsigned char>(unit.back()) & 0xC0, 0xC0) << "a unit ends in a lead byte";
+    EXPECT_NE(static_cast<unsigned char>(unit.front()) & 0xC0, 0x80) << "a unit starts with a continuation byte";
+  }
+  EXPECT_FALSE(holds("\xC3"));
+}
