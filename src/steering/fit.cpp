@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/options.hpp"
+#include "cli/targetoptions.hpp"
 #include "compare/statsinputs.hpp"
 #include "compare/statsplot.hpp"
 #include "compare/yardsticks.hpp"
@@ -102,12 +103,8 @@ constexpr uint64_t STEPS_PER_GROUP = 2000;
 
 struct Settings {
   std::vector<std::string> arguments;  // the folders of --merge
-  bool hasTarget = false;
-  InputKind targetKind = InputKind::Text;
-  std::string targetPath;
-  std::vector<std::string> measures = comparisonMeasureNames();
-  ReadingOptions reading;
-  uint64_t budget = DEFAULT_BUDGET, window = DEFAULT_WINDOW, seed = 1, maxSteps = 0;  // 0: by the block size
+  TargetOptions target;
+  uint64_t budget = DEFAULT_BUDGET, seed = 1, maxSteps = 0;  // 0: by the block size
   int jobs = 0;
   std::string out = "fit";
   bool resume = false, merge = false, fitOptions = false;
@@ -138,13 +135,6 @@ struct Fit {
 
 // ---- options ----
 
-void setTarget(Settings& s, InputKind kind, const char* path) {
-  if (s.hasTarget) throw UsageProblem{"give one target only"};
-  s.hasTarget = true;
-  s.targetKind = kind;
-  s.targetPath = path;
-}
-
 uint64_t countOption(const char* name, const char* text, uint64_t least, uint64_t most) {
   uint64_t v = 0;
   if (!parseCount(text, v) || v < least || v > most)
@@ -153,68 +143,36 @@ uint64_t countOption(const char* name, const char* text, uint64_t least, uint64_
   return v;
 }
 
-enum OptionCode {
-  TARGET = 256,
-  TARGETWORDS,
-  TARGETLIST,
-  TARGETBLOCK,
-  MEASURES,
-  STRIP,
-  DROP,
-  MAXSTEPS,
-  BUDGET,
-  WINDOW,
-  SEED,
-  RESUME,
-  MERGE
-};
+enum OptionCode { MAXSTEPS = 256, BUDGET, SEED, RESUME, MERGE };
 
 Settings parseSettings(int argc, char** argv, bool& help) {
-  static const option LONGOPTIONS[] = {
-      {"target", required_argument, nullptr, TARGET},
-      {"target-words", required_argument, nullptr, TARGETWORDS},
-      {"strip", required_argument, nullptr, STRIP},
-      {"drop", required_argument, nullptr, DROP},
-      {"utf8", no_argument, nullptr, 'u'},
-      {"target-list", required_argument, nullptr, TARGETLIST},
-      {"target-block", required_argument, nullptr, TARGETBLOCK},
-      {"measures", required_argument, nullptr, MEASURES},
+  std::vector<option> options{
       {"max-steps", required_argument, nullptr, MAXSTEPS},
       {"budget", required_argument, nullptr, BUDGET},
-      {"window", required_argument, nullptr, WINDOW},
       {"seed", required_argument, nullptr, SEED},
       {"jobs", required_argument, nullptr, 'j'},
       {"out", required_argument, nullptr, 'o'},
       {"resume", no_argument, nullptr, RESUME},
       {"merge", no_argument, nullptr, MERGE},
       {"help", no_argument, nullptr, 'h'},
-      {nullptr, 0, nullptr, 0},
   };
+  addTargetOptions(options);
+  options.push_back({nullptr, 0, nullptr, 0});
   const uint64_t most = std::numeric_limits<uint32_t>::max();
   Settings s;
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:uh", LONGOPTIONS, nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, ":j:o:uh", options.data(), nullptr)) != -1) {
     s.fitOptions = s.fitOptions || (opt != 'o' && opt != MERGE && opt != 'h');
+    try {
+      if (takeTargetOption(opt, optarg, s.target)) continue;
+    } catch (const std::invalid_argument& e) {
+      throw UsageProblem{e.what()};
+    }
     switch (opt) {
-      case TARGET: setTarget(s, InputKind::Text, optarg); break;
-      case TARGETWORDS: setTarget(s, InputKind::Words, optarg); break;
-      case STRIP: s.reading.strip = optarg; break;
-      case DROP: s.reading.drop = optarg; break;
-      case 'u': s.reading.characters = Characters::Utf8; break;
-      case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
-      case TARGETBLOCK: setTarget(s, InputKind::Block, optarg); break;
-      case MEASURES:
-        try {
-          s.measures = measuresOfList(optarg);
-        } catch (const std::invalid_argument& e) {
-          throw UsageProblem{std::string(e.what()) + " in --measures"};
-        }
-        break;
       case MAXSTEPS: s.maxSteps = countOption("max-steps", optarg, 1, UINT64_MAX); break;
       case BUDGET: s.budget = countOption("budget", optarg, 0, 1'000'000); break;
-      case WINDOW: s.window = countOption("window", optarg, 1, LARGEST_WINDOW); break;
       case SEED: s.seed = countOption("seed", optarg, 0, most); break;
       case 'j': s.jobs = static_cast<int>(countOption("jobs", optarg, 1, 1024)); break;
       case 'o': s.out = optarg; break;
@@ -231,8 +189,10 @@ Settings parseSettings(int argc, char** argv, bool& help) {
     return s;
   }
   if (!s.arguments.empty()) throw UsageProblem{"unexpected argument '" + s.arguments[0] + "'"};
-  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-words, --target-list or --target-block)"};
-  if (std::string problem = readingOptionsProblem(s.reading); !problem.empty()) throw UsageProblem{problem};
+  if (std::string problem = targetOptionsProblem(s.target); !problem.empty()) throw UsageProblem{problem};
+  if (s.target.window > LARGEST_WINDOW)
+    throw UsageProblem{"--window wants at most " + std::to_string(LARGEST_WINDOW) + " for a fit, not " +
+                       std::to_string(s.target.window)};
   if (s.out.empty()) throw UsageProblem{"--out wants a folder"};
   return s;
 }
@@ -456,31 +416,31 @@ std::vector<SweepRow> earlierRows(const Fit& f, const Settings& s, size_t& keepB
 int runFitOf(const Settings& s) {
   Fit f;
   f.dir = s.out;
-  const std::string targetBytes = inputBytes(s.targetPath);
-  const std::vector<std::string> tokens = tokensOfInput(s.targetKind, targetBytes, s.targetPath, s.reading);
-  const WindowPlan plan = planWindow(s.window, {tokens.size()});
-  if (plan.refused()) throw RefusedInput{s.targetPath + ": " + tooShortText(tokens.size(), true)};
+  const std::string targetBytes = inputBytes(s.target.path);
+  const std::vector<std::string> tokens = tokensOfInput(s.target.kind, targetBytes, s.target.path, s.target.reading);
+  const WindowPlan plan = planWindow(s.target.window, {tokens.size()});
+  if (plan.refused()) throw RefusedInput{s.target.path + ": " + tooShortText(tokens.size(), true)};
   const uint64_t window = plan.window;
-  f.measuring.reading = s.reading;
-  const TokenSequence targetSequence = tokenSequence(tokens, s.reading.characters);
+  f.measuring.reading = s.target.reading;
+  const TokenSequence targetSequence = tokenSequence(tokens, s.target.reading.characters);
   f.targetYardsticks = measureSequence(targetSequence);
-  f.measuring.target.emplace(targetSequence, plan.window, s.measures);
-  std::vector<std::string> comparison{"plomar fit comparison 1", std::to_string(static_cast<int>(s.targetKind)),
-                                      targetBytes, std::to_string(window), "strip " + s.reading.strip,
-                                      "drop " + s.reading.drop,
-                                      s.reading.characters == Characters::Utf8 ? "utf8" : "bytes"};
-  comparison.insert(comparison.end(), s.measures.begin(), s.measures.end());
+  f.measuring.target.emplace(targetSequence, plan.window, s.target.measures);
+  std::vector<std::string> comparison{"plomar fit comparison 1", std::to_string(static_cast<int>(s.target.kind)),
+                                      targetBytes, std::to_string(window), "strip " + s.target.reading.strip,
+                                      "drop " + s.target.reading.drop,
+                                      s.target.reading.characters == Characters::Utf8 ? "utf8" : "bytes"};
+  comparison.insert(comparison.end(), s.target.measures.begin(), s.target.measures.end());
   f.comparisonPrint = fingerprintOf(comparison);
   const int32_t blockLo = BLOCK_WINDOWS * static_cast<int32_t>(window);
   const int32_t blockHi = blockLo + static_cast<int32_t>(window) - 1;
   f.maxSteps = s.maxSteps > 0 ? s.maxSteps : STEPS_PER_GROUP * static_cast<uint64_t>(blockHi);
   f.field = fitFingerprint(s, f.maxSteps, f.comparisonPrint);
-  const std::string sweepColumns = sweepHeader(s.measures);
+  const std::string sweepColumns = sweepHeader(s.target.measures);
   f.header = sweepColumns.substr(0, sweepColumns.size() - 1) + ",generation\n";
 
   size_t keepBytes = 0;
   std::vector<SweepRow> earlier = earlierRows(f, s, keepBytes);
-  f.design = designFromTarget(tokens, blockLo, blockHi, s.reading.characters == Characters::Utf8);
+  f.design = designFromTarget(tokens, blockLo, blockHi, s.target.reading.characters == Characters::Utf8);
   makeFolder(f.dir);
   writeFitSetup(f.dir, "design", f.design.setup);
   if (s.budget == 0) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "cli/options.hpp"
+#include "cli/targetoptions.hpp"
 #include "setups/setupfile.hpp"
 #include "setups/space.hpp"
 #include "compare/statscsv.hpp"
@@ -111,12 +112,7 @@ const char* const COMMAND = "sweep";
 
 struct Settings {
   std::vector<std::string> arguments;  // SPACE, or the tables of --merge
-  bool hasTarget = false;
-  InputKind targetKind = InputKind::Text;
-  std::string targetPath;
-  std::vector<std::string> measures = comparisonMeasureNames();
-  ReadingOptions reading;
-  uint64_t window = DEFAULT_WINDOW;
+  TargetOptions target;
   uint64_t maxSteps = DEFAULT_MAX_STEPS;
   uint64_t sample = 0, seed = 1;  // sample 0: every point
   bool sampled = false, seeded = false;
@@ -143,13 +139,6 @@ struct UsageProblem {
   std::string text;
 };
 
-void setTarget(Settings& s, InputKind kind, const char* path) {
-  if (s.hasTarget) throw UsageProblem{"give one target only"};
-  s.hasTarget = true;
-  s.targetKind = kind;
-  s.targetPath = path;
-}
-
 void setShard(Settings& s, const char* text) {
   std::string t = text;
   size_t slash = t.find('/');
@@ -166,43 +155,11 @@ uint64_t countOption(const char* name, const char* text, uint64_t least) {
   return v;
 }
 
-void setMeasures(Settings& s, const char* text) {
-  try {
-    s.measures = measuresOfList(text);
-  } catch (const std::invalid_argument& e) {
-    throw UsageProblem{std::string(e.what()) + " in --measures"};
-  }
-}
-
-enum OptionCode {
-  TARGET = 256,
-  TARGETLIST,
-  TARGETBLOCK,
-  MEASURES,
-  MAXSTEPS,
-  SAMPLE,
-  SEED,
-  SHARD,
-  RESUME,
-  MERGE,
-  TARGETWORDS,
-  WINDOW,
-  STRIP,
-  DROP
-};
+enum OptionCode { MAXSTEPS = 256, SAMPLE, SEED, SHARD, RESUME, MERGE };
 
 // The settings, or a UsageProblem; `help` is set for --help.
 Settings parseSettings(int argc, char** argv, bool& help) {
-  static const option LONGOPTIONS[] = {
-      {"target", required_argument, nullptr, TARGET},
-      {"target-list", required_argument, nullptr, TARGETLIST},
-      {"target-block", required_argument, nullptr, TARGETBLOCK},
-      {"target-words", required_argument, nullptr, TARGETWORDS},
-      {"window", required_argument, nullptr, WINDOW},
-      {"strip", required_argument, nullptr, STRIP},
-      {"drop", required_argument, nullptr, DROP},
-      {"utf8", no_argument, nullptr, 'u'},
-      {"measures", required_argument, nullptr, MEASURES},
+  std::vector<option> options{
       {"max-steps", required_argument, nullptr, MAXSTEPS},
       {"sample", required_argument, nullptr, SAMPLE},
       {"seed", required_argument, nullptr, SEED},
@@ -212,24 +169,21 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       {"resume", no_argument, nullptr, RESUME},
       {"merge", no_argument, nullptr, MERGE},
       {"help", no_argument, nullptr, 'h'},
-      {nullptr, 0, nullptr, 0},
   };
+  addTargetOptions(options);
+  options.push_back({nullptr, 0, nullptr, 0});
   Settings s;
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:hu", LONGOPTIONS, nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, ":j:o:hu", options.data(), nullptr)) != -1) {
     s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h');
+    try {
+      if (takeTargetOption(opt, optarg, s.target)) continue;
+    } catch (const std::invalid_argument& e) {
+      throw UsageProblem{e.what()};
+    }
     switch (opt) {
-      case TARGET: setTarget(s, InputKind::Text, optarg); break;
-      case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
-      case TARGETBLOCK: setTarget(s, InputKind::Block, optarg); break;
-      case TARGETWORDS: setTarget(s, InputKind::Words, optarg); break;
-      case WINDOW: s.window = countOption("window", optarg, 1); break;
-      case STRIP: s.reading.strip = optarg; break;
-      case DROP: s.reading.drop = optarg; break;
-      case 'u': s.reading.characters = Characters::Utf8; break;
-      case MEASURES: setMeasures(s, optarg); break;
       case MAXSTEPS: s.maxSteps = countOption("max-steps", optarg, 1); break;
       case SAMPLE: s.sample = countOption("sample", optarg, 1); s.sampled = true; break;
       case SEED: s.seed = countOption("seed", optarg, 0); s.seeded = true; break;
@@ -249,8 +203,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
     return s;
   }
   if (s.arguments.size() != 1) throw UsageProblem{s.arguments.empty() ? "no space file" : "one space file only"};
-  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-words, --target-list or --target-block)"};
-  if (std::string problem = readingOptionsProblem(s.reading); !problem.empty()) throw UsageProblem{problem};
+  if (std::string problem = targetOptionsProblem(s.target); !problem.empty()) throw UsageProblem{problem};
   if (s.seeded && !s.sampled) throw UsageProblem{"--seed goes with --sample"};
   if (s.resume && s.out.empty()) throw UsageProblem{"--resume continues the table of --out FILE"};
   return s;
@@ -303,13 +256,13 @@ const char* kindName(InputKind kind) {
 // Everything that decides the rows: the space and the files it names, the
 // target, and the options that change a row or the set of points.
 std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::string& targetBytes) {
-  std::vector<std::string> parts{"plomar sweep 2", w.spaceText, kindName(s.targetKind), targetBytes,
+  std::vector<std::string> parts{"plomar sweep 2", w.spaceText, kindName(s.target.kind), targetBytes,
                                  std::to_string(s.maxSteps)};
   for (const std::string& m : w.measures) parts.push_back(m);
   parts.push_back("window " + std::to_string(w.measuring.target->window()));
-  parts.push_back("strip " + s.reading.strip);
-  parts.push_back("drop " + s.reading.drop);
-  parts.push_back(s.reading.characters == Characters::Utf8 ? "utf8" : "bytes");
+  parts.push_back("strip " + s.target.reading.strip);
+  parts.push_back("drop " + s.target.reading.drop);
+  parts.push_back(s.target.reading.characters == Characters::Utf8 ? "utf8" : "bytes");
   if (s.sampled) parts.push_back("sample " + std::to_string(s.sample) + " seed " + std::to_string(s.seed));
   for (const SpaceLine& line : w.space.lines)
     if (line.key == "MAP" || line.key == "PHNTM")
@@ -377,20 +330,20 @@ int runMerge(const Settings& s) {
 
 // The target measured on its windows, or a refusal naming it.
 WindowedTarget windowedTarget(const Settings& s, const TokenSequence& target) {
-  const WindowPlan plan = planWindow(static_cast<size_t>(std::min<uint64_t>(s.window, SIZE_MAX)), {target.size()});
-  if (plan.refused()) throw std::runtime_error(s.targetPath + ": " + tooShortText(target.size(), true));
-  return WindowedTarget(target, plan.window, s.measures);
+  const WindowPlan plan = planWindow(static_cast<size_t>(std::min<uint64_t>(s.target.window, SIZE_MAX)), {target.size()});
+  if (plan.refused()) throw std::runtime_error(s.target.path + ": " + tooShortText(target.size(), true));
+  return WindowedTarget(target, plan.window, s.target.measures);
 }
 
 int runSweepOf(const Settings& s) {
   Sweep w;
   w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
-  std::string targetBytes = inputBytes(s.targetPath);
-  w.measuring.reading = s.reading;
-  w.measures = s.measures;
-  w.measuring.target = windowedTarget(s, tokenSequence(tokensOfInput(s.targetKind, targetBytes, s.targetPath, s.reading),
-                                             s.reading.characters));
+  std::string targetBytes = inputBytes(s.target.path);
+  w.measuring.reading = s.target.reading;
+  w.measures = s.target.measures;
+  w.measuring.target = windowedTarget(s, tokenSequence(tokensOfInput(s.target.kind, targetBytes, s.target.path, s.target.reading),
+                                             s.target.reading.characters));
   w.maxSteps = s.maxSteps;
   w.header = sweepHeader(w.measures);
   std::vector<uint64_t> points = pointsOfRun(s, w.space.pointCount);
