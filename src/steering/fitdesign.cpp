@@ -357,6 +357,6 @@ FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t block
   makeValid(d.setup);
   const CountsByHighest counts = countsByHighest(d.setup);
   designMap(d.setup, d.shares, counts);
-  for (size_t words : {8, 16, 24, 32}) d.variants.push_back(wordVariant(d, types, words, counts, codePoints));
+  for (size_t words : {8, 16, 24, 30, 38}) d.variants.push_back(wordVariant(d, types, words, counts, codePoints));
   return d;
 }

@@ -29,7 +29,7 @@ struct FitDesign {
   // pairing, then the commonest whole tokens of 2 to 30 bytes.
   std::vector<std::string> pool;
   std::array<double, FIT_ROWS> shares{};  // each row's share in the target's cut tokens
-  // The design with 8, 16, 24 and 32 of its rows holding the commonest whole
+  // The design with 8, 16, 24, 30 and 38 of its rows holding the commonest whole
   // tokens instead, the others the commonest bytes (shares and map made in
   // the same way): a generator whose groups repeat as words do.
   std::vector<FitSetup> variants;
