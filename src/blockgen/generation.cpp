@@ -2,6 +2,7 @@
 #include "blockgen/generation.hpp"
 
 #include "blockanalysis/blockanalysis.hpp"
+#include "blockgen/drawsahead.hpp"
 #include "blockgen/generatorchaos.hpp"
 #include "blockgen/groupsbloktank.hpp"
 #include "state/blockgenstate.hpp"
@@ -82,6 +83,7 @@ void STARTBLOKGENERATION() {
   GEN.GENERATINGBLOKINPROGRESSFLAG = 1;
   INIT_GCF1_GCF2_GCF3();
   if (GEN.USESYMBOLSMAPFLAG == "Y") INIT_GCF4();
+  startDrawingAhead();
   RESETMAPSCANRESUMEPOINT();
   INIT_GROUPSBLOKTANK();
   RESETACTIVEGROUPSIZESCOUNTS();
@@ -108,6 +110,7 @@ GenAdvance ADVANCEBLOKGENERATION() {
 
 void FINISHBLOKGENERATION() {
   GEN.GENERATINGBLOKINPROGRESSFLAG = 0;
+  stopDrawingAhead();
   COLLECTGROUPSINBLOK();
   COLLECTUNIQUEGROUPSINBLOK();
   COLLECTVOCABULARYINBLOK();
@@ -117,5 +120,6 @@ void FINISHBLOKGENERATION() {
 void ABORTBLOKGENERATION() {
   GEN.HAVEBLOKFLAG = 0;
   GEN.GENERATINGBLOKINPROGRESSFLAG = 0;
+  stopDrawingAhead();
   GEN.KEPTGBKEYS.clear();
 }

@@ -17,7 +17,7 @@ int32_t floorSqrt(int32_t n) {
 __attribute__((aligned(64))) bool chaosDraw(ChaosVars v, double K, float A, float B, int32_t IM, long maxRejections) {
   long rejected = 0;
   for (;;) {
-    v.CYCS = (v.CYCS == 11) ? floorSqrt(v.IT) : 11;
+    v.CYCS = nextSilentSteps(v.CYCS, v.IT);
     // The candidates of the silent steps are overwritten unseen: only the
     // last step's is made (the truncation switches the x87 rounding mode).
     double Y = v.Y;
@@ -25,7 +25,7 @@ __attribute__((aligned(64))) bool chaosDraw(ChaosVars v, double K, float A, floa
     MAPSTEP(Y, v.IT, K, A, B, IM);
     v.Y = Y;
     MAPSTEPCOUNT += static_cast<uint64_t>(v.CYCS) + 1;
-    if (v.IT > IM + 1 || v.IT == 1) {
+    if (candidateRejected(v.IT, IM)) {
       if (maxRejections > 0 && ++rejected >= maxRejections) return false;
       continue;
     }

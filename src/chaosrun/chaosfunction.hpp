@@ -25,6 +25,16 @@ inline void MAPSTEP(double& Y, int32_t& IT, double K, float A, float B, int32_t 
   IT = mapCandidate(Y, A, B, IM);
 }
 
+// floor(sqrt(n)) for n >= 0, exact.
+int32_t floorSqrt(int32_t n);
+
+// The silent steps before the next candidate: they alternate between 11 and
+// floor(sqrt(IT)), IT being the last candidate (accepted or rejected).
+inline int32_t nextSilentSteps(int32_t CYCS, int32_t IT) { return CYCS == 11 ? floorSqrt(IT) : 11; }
+
+// A candidate outside 2..IM+1 is rejected.
+inline bool candidateRejected(int32_t IT, int32_t IM) { return IT > IM + 1 || IT == 1; }
+
 // The variables of one chaos function.
 struct ChaosVars {
   double& Y;
@@ -45,5 +55,3 @@ extern uint64_t MAPSTEPCOUNT;
 // row; maxRejections 0 means no limit.
 bool chaosDraw(ChaosVars v, double K, float A, float B, int32_t IM, long maxRejections);
 
-// floor(sqrt(n)) for n >= 0, exact.
-int32_t floorSqrt(int32_t n);

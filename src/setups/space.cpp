@@ -14,7 +14,12 @@
 namespace {
 
 constexpr uint64_t MAXPOINTS = uint64_t{1} << 62;
+// Samples up to this size are drawn whole.
+constexpr uint64_t FLOYDLIMIT = uint64_t{1} << 20;
 constexpr size_t MAXLINEVALUES = 1'000'000;
+// A range's numbers have at most this many decimals (1e-18 and 18 digits
+// after the point still fit the 62 bits of a range's numbers).
+constexpr int MAXDECIMALS = 18;
 
 // ---- decimal numbers of ranges ----
 
@@ -25,8 +30,8 @@ struct Decimal {
 
 bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
-// The length of the plain decimal number at text[pos] ("-1", "3.95", ".5"),
-// 0 when none starts there.
+// The length of the decimal number at text[pos] ("-1", "3.95", ".5",
+// "5e-2"), 0 when none starts there.
 size_t numberLength(const std::string& text, size_t pos) {
   size_t i = pos;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
@@ -39,35 +44,61 @@ size_t numberLength(const std::string& text, size_t pos) {
   } else if (!whole) {
     return 0;
   }
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    size_t e = i + 1;
+    if (e < text.size() && (text[e] == '-' || text[e] == '+')) ++e;
+    if (e < text.size() && isDigit(text[e])) {
+      i = e;
+      while (i < text.size() && isDigit(text[i])) ++i;
+    }
+  }
   return i - pos;
 }
 
+[[noreturn]] void tooManyDigits(const std::string& text) {
+  throw std::invalid_argument("'" + text + "' has too many digits for a range");
+}
+
+// scaled * 10 with the check that it stays within the ranges' limits.
+long long timesTen(long long scaled, const std::string& text) {
+  constexpr long long LIMIT = static_cast<long long>(MAXPOINTS / 10);
+  if (scaled > LIMIT || scaled < -LIMIT) tooManyDigits(text);
+  return scaled * 10;
+}
+
+// "3.95" is 395 with 2 decimals; "5e-2" is 5 with 2, "1.5e3" 1500 with 0.
 Decimal parseDecimal(const std::string& text) {
   if (text.empty() || numberLength(text, 0) != text.size())
-    throw std::invalid_argument("'" + text + "' is not a plain decimal number");
+    throw std::invalid_argument("'" + text + "' is not a decimal number");
+  size_t mark = text.find_first_of("eE");
+  const std::string mantissa = text.substr(0, mark);
   Decimal d;
-  bool negative = text[0] == '-';
   bool fraction = false;
-  for (char c : text) {
+  for (char c : mantissa) {
     if (c == '.') {
       fraction = true;
     } else if (isDigit(c)) {
-      if (d.scaled > static_cast<long long>(MAXPOINTS / 10)) throw std::invalid_argument("'" + text + "' has too many digits");
-      d.scaled = d.scaled * 10 + (c - '0');
+      d.scaled = timesTen(d.scaled, text) + (c - '0');
       if (fraction) ++d.decimals;
     }
   }
-  if (negative) d.scaled = -d.scaled;
+  if (mark != std::string::npos) {
+    const std::string exponent = text.substr(mark + 1);
+    size_t digits = exponent.find_first_not_of("+-");
+    if (exponent.size() - digits > 3) tooManyDigits(text);
+    int e = std::stoi(exponent);
+    for (; e > 0 && d.decimals > 0; --e) --d.decimals;
+    for (; e > 0; --e) d.scaled = timesTen(d.scaled, text);
+    d.decimals -= e;
+    if (d.decimals > MAXDECIMALS) tooManyDigits(text);
+  }
+  if (mantissa[0] == '-') d.scaled = -d.scaled;
   return d;
 }
 
 long long rescaled(const Decimal& d, int decimals, const std::string& text) {
   long long v = d.scaled;
-  for (int i = d.decimals; i < decimals; ++i) {
-    if (v > static_cast<long long>(MAXPOINTS / 10) || v < -static_cast<long long>(MAXPOINTS / 10))
-      throw std::invalid_argument("'" + text + "' has too many digits");
-    v *= 10;
-  }
+  for (int i = d.decimals; i < decimals; ++i) v = timesTen(v, text);
   return v;
 }
 
@@ -96,6 +127,19 @@ size_t skipBlanks(const std::string& s, size_t i) {
   return i;
 }
 
+bool isWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.'; }
+
+// The number of `length` characters at s[i], which must not run on into
+// letters or digits ("5e", "2x"): those are refused, never glued on.
+std::string wholeNumber(const std::string& s, size_t i, size_t length) {
+  size_t end = i + length;
+  if (end < s.size() && isWordCharacter(s[end]) && s.compare(end, 2, "..") != 0) {
+    while (end < s.size() && isWordCharacter(s[end])) ++end;
+    throw std::invalid_argument("'" + s.substr(i, end - i) + "' is not a number");
+  }
+  return s.substr(i, length);
+}
+
 // Reads `LO..HI step S` whose LO has `loLength` characters at `pos`; returns
 // the position after it and adds the range's values to the template.
 size_t readRange(const std::string& s, size_t pos, size_t loLength, Template& t) {
@@ -103,13 +147,13 @@ size_t readRange(const std::string& s, size_t pos, size_t loLength, Template& t)
   size_t i = skipBlanks(s, skipBlanks(s, pos + loLength) + 2);
   size_t hiLength = numberLength(s, i);
   if (hiLength == 0) throw std::invalid_argument("a range needs a number after '..'");
-  std::string hi = s.substr(i, hiLength);
+  std::string hi = wholeNumber(s, i, hiLength);
   i = skipBlanks(s, i + hiLength);
   if (s.compare(i, 4, "step") != 0) throw std::invalid_argument("the range " + lo + ".." + hi + " needs 'step S'");
   i = skipBlanks(s, i + 4);
   size_t stepLength = numberLength(s, i);
   if (stepLength == 0) throw std::invalid_argument("the range " + lo + ".." + hi + " needs a number after 'step'");
-  t.ranges.push_back(rangeValues(lo, hi, s.substr(i, stepLength)));
+  t.ranges.push_back(rangeValues(lo, hi, wholeNumber(s, i, stepLength)));
   t.texts.emplace_back();
   return i + stepLength;
 }
@@ -190,18 +234,6 @@ std::vector<std::string> lineValues(const std::string& key, const std::string& v
   throw SetupError(fileName + ":" + std::to_string(line) + ": " + key + ": " + problem);
 }
 
-// The point's value index on every line, the last line fastest.
-std::vector<size_t> valueIndices(const SweepSpace& space, uint64_t point) {
-  std::vector<size_t> indices(space.lines.size());
-  uint64_t rest = point - 1;
-  for (size_t j = space.lines.size(); j-- > 0;) {
-    uint64_t n = space.lines[j].values.size();
-    indices[j] = static_cast<size_t>(rest % n);
-    rest /= n;
-  }
-  return indices;
-}
-
 // A uniform number of 0..n-1 (n > 0) from the generator's 64-bit outputs,
 // by rejection, so that every platform draws the same numbers.
 uint64_t uniformBelow(std::mt19937_64& generator, uint64_t n) {
@@ -212,6 +244,17 @@ uint64_t uniformBelow(std::mt19937_64& generator, uint64_t n) {
   return x % n;
 }
 
+// Floyd's selection of `wanted` (< count) distinct numbers of 1..count,
+// in increasing order: one draw per number, each subset equally likely.
+std::vector<uint64_t> floydSample(std::mt19937_64& generator, uint64_t count, uint64_t wanted) {
+  std::set<uint64_t> chosen;
+  for (uint64_t j = count - wanted + 1; j <= count; ++j) {
+    uint64_t t = 1 + uniformBelow(generator, j);
+    chosen.insert(chosen.count(t) ? j : t);
+  }
+  return {chosen.begin(), chosen.end()};
+}
+
 }  // namespace
 
 std::vector<std::string> rangeValues(const std::string& lo, const std::string& hi, const std::string& step) {
@@ -220,9 +263,11 @@ std::vector<std::string> rangeValues(const std::string& lo, const std::string& h
   long long first = rescaled(l, decimals, lo), last = rescaled(h, decimals, hi), by = rescaled(s, decimals, step);
   if (by <= 0) throw std::invalid_argument("the step " + step + " is not positive");
   if (last < first) throw std::invalid_argument("the range " + lo + ".." + hi + " is empty");
-  if ((last - first) / by >= static_cast<long long>(MAXLINEVALUES)) throw std::invalid_argument("more than 1000000 values");
+  // In 128 bits, the span of two 62-bit numbers cannot overflow.
+  const __int128 count = (static_cast<__int128>(last) - first) / by + 1;
+  if (count > static_cast<__int128>(MAXLINEVALUES)) throw std::invalid_argument("more than 1000000 values");
   std::vector<std::string> values;
-  for (long long i = 0; first + i * by <= last; ++i) values.push_back(decimalText(first + i * by, decimals));
+  for (__int128 i = 0; i < count; ++i) values.push_back(decimalText(static_cast<long long>(first + i * by), decimals));
   return values;
 }
 
@@ -254,8 +299,24 @@ SweepSpace readSpaceFile(const std::string& path) {
   return parseSpaceText(bytes, path);
 }
 
-std::string pointSetupText(const SweepSpace& space, uint64_t point) {
-  std::vector<size_t> indices = valueIndices(space, point);
+std::vector<size_t> valueIndices(const SweepSpace& space, uint64_t point) {
+  std::vector<size_t> indices(space.lines.size());
+  uint64_t rest = point - 1;
+  for (size_t j = space.lines.size(); j-- > 0;) {
+    uint64_t n = space.lines[j].values.size();
+    indices[j] = static_cast<size_t>(rest % n);
+    rest /= n;
+  }
+  return indices;
+}
+
+uint64_t pointOfIndices(const SweepSpace& space, const std::vector<size_t>& indices) {
+  uint64_t point = 0;
+  for (size_t j = 0; j < space.lines.size(); ++j) point = point * space.lines[j].values.size() + indices[j];
+  return point + 1;
+}
+
+std::string setupTextOfIndices(const SweepSpace& space, const std::vector<size_t>& indices) {
   std::vector<std::string> lines = space.fileLines;
   for (size_t j = 0; j < space.lines.size(); ++j) {
     const SpaceLine& s = space.lines[j];
@@ -266,6 +327,10 @@ std::string pointSetupText(const SweepSpace& space, uint64_t point) {
   return text;
 }
 
+std::string pointSetupText(const SweepSpace& space, uint64_t point) {
+  return setupTextOfIndices(space, valueIndices(space, point));
+}
+
 BlockSetupFile pointSetup(const SweepSpace& space, uint64_t point) {
   if (point < 1 || point > space.pointCount)
     throw SetupError(space.fileName + ": no point " + std::to_string(point) + " (the space has " +
@@ -273,18 +338,64 @@ BlockSetupFile pointSetup(const SweepSpace& space, uint64_t point) {
   return parseSetupText(pointSetupText(space, point), space.fileName);
 }
 
+PointSequence::PointSequence(uint64_t count, const PointChoice& choice)
+    : count_(count), choice_(choice), generator_(choice.seed) {
+  if (choice_.shards == 0) choice_.shards = 1;
+  if (choice_.sample == 0 || choice_.sample >= count_) {
+    total_ = count_ >= choice_.shard ? (count_ - choice_.shard) / choice_.shards + 1 : 0;
+  } else if (choice_.sample <= FLOYDLIMIT) {
+    drawnWhole_ = true;
+    drawn_ = floydSample(generator_, count_, choice_.sample);
+    std::reverse(drawn_.begin(), drawn_.end());  // taken from the back
+    total_ = static_cast<uint64_t>(std::count_if(drawn_.begin(), drawn_.end(), [this](uint64_t p) { return inShard(p); }));
+  } else {
+    selecting_ = true;
+    stillWanted_ = choice_.sample;
+    total_ = choice_.shards == 1 ? choice_.sample : 0;
+  }
+}
+
+bool PointSequence::nextOfSpace(uint64_t& point) {
+  if (drawnWhole_) {
+    if (drawn_.empty()) return false;
+    point = drawn_.back();
+    drawn_.pop_back();
+    return true;
+  }
+  // Selection sampling: point p is taken with the chance (points still
+  // wanted) / (points left), which gives every subset the same chance.
+  while (position_ < count_) {
+    ++position_;
+    if (!selecting_) {
+      point = position_;
+      return true;
+    }
+    if (stillWanted_ == 0) return false;
+    if (uniformBelow(generator_, count_ - position_ + 1) < stillWanted_) {
+      --stillWanted_;
+      point = position_;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool PointSequence::next(uint64_t& point) {
+  if (!drawnWhole_ && !selecting_) {
+    // Every point of the shard, without looking at the others.
+    uint64_t candidate = position_ == 0 ? choice_.shard : position_ + choice_.shards;
+    if (candidate > count_ || (position_ != 0 && candidate < position_)) return false;
+    point = position_ = candidate;
+    return true;
+  }
+  while (nextOfSpace(point))
+    if (inShard(point)) return true;
+  return false;
+}
+
 std::vector<uint64_t> samplePoints(uint64_t count, uint64_t wanted, uint64_t seed) {
+  PointSequence sequence(count, PointChoice{wanted, seed, 1, 1});
   std::vector<uint64_t> points;
-  if (wanted >= count) {
-    for (uint64_t p = 1; p <= count; ++p) points.push_back(p);
-    return points;
-  }
-  // Floyd's selection: one draw per chosen number, each subset equally likely.
-  std::mt19937_64 generator(seed);
-  std::set<uint64_t> chosen;
-  for (uint64_t j = count - wanted + 1; j <= count; ++j) {
-    uint64_t t = 1 + uniformBelow(generator, j);
-    chosen.insert(chosen.count(t) ? j : t);
-  }
-  return {chosen.begin(), chosen.end()};
+  for (uint64_t p = 0; sequence.next(p);) points.push_back(p);
+  return points;
 }

@@ -17,6 +17,7 @@
 // slowest and the last one fastest, so point 1 takes the first value of
 // every line and point 2 the second value of the last line.
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,52 @@ BlockSetupFile pointSetup(const SweepSpace& space, uint64_t point);
 // Throws std::invalid_argument naming the problem.
 std::vector<std::string> rangeValues(const std::string& lo, const std::string& hi, const std::string& step);
 
-// `wanted` distinct numbers of 1..count, in increasing order, chosen by a
-// 64-bit Mersenne Twister seeded with `seed` (the same on every machine);
-// all of 1..count when wanted >= count.
+// The value index of each line at point `point` (1..pointCount), the last
+// line fastest, and back.
+std::vector<size_t> valueIndices(const SweepSpace& space, uint64_t point);
+uint64_t pointOfIndices(const SweepSpace& space, const std::vector<size_t>& indices);
+// The set-up file text of the point with these value indices.
+std::string setupTextOfIndices(const SweepSpace& space, const std::vector<size_t>& indices);
+
+// Which points of a space a run takes: all of them, or `sample` of them
+// (0: all) drawn with `seed`; of those only the points p of shard `shard` of
+// `shards`, (p - 1) mod shards = shard - 1.
+struct PointChoice {
+  uint64_t sample = 0, seed = 1;
+  uint64_t shard = 1, shards = 1;
+};
+
+// The points of a run one at a time, in increasing order, without listing
+// the space. A sample is `wanted` distinct numbers of 1..count chosen by a
+// 64-bit Mersenne Twister seeded with the seed (the same on every machine):
+// a sample of up to 2^20 points is drawn whole (Floyd's selection, one draw
+// per point), a larger one is chosen point by point in order (selection
+// sampling, one draw per point of the space, so it starts at once); every
+// subset of that size is equally likely either way.
+class PointSequence {
+ public:
+  PointSequence(uint64_t count, const PointChoice& choice);
+  // The next point; false after the last one.
+  bool next(uint64_t& point);
+  // How many points the sequence gives; 0 when only its end can tell (a
+  // shard of a large sample).
+  uint64_t total() const { return total_; }
+
+ private:
+  bool nextOfSpace(uint64_t& point);
+  bool inShard(uint64_t point) const { return (point - 1) % choice_.shards == choice_.shard - 1; }
+
+  uint64_t count_;
+  PointChoice choice_;
+  uint64_t total_ = 0;
+  uint64_t position_ = 0;          // the last point of the space looked at
+  bool drawnWhole_ = false;        // a small sample, drawn when the sequence is made
+  std::vector<uint64_t> drawn_;    // its points, increasing
+  bool selecting_ = false;         // a large sample, chosen as the points go by
+  uint64_t stillWanted_ = 0;
+  std::mt19937_64 generator_;
+};
+
+// `wanted` distinct numbers of 1..count, in increasing order, as the
+// sequence of a sample draws them; all of 1..count when wanted >= count.
 std::vector<uint64_t> samplePoints(uint64_t count, uint64_t wanted, uint64_t seed);

@@ -34,6 +34,43 @@ struct MonitorShown {
   std::array<std::string, MAXGROUPSIZE + 1> counts;
 };
 
+// The generator functions computed ahead of the generation loop (see
+// blockgen/drawsahead.hpp). One draw as the function's variables stand after
+// it: an accepted integer, or CANCELLOOKSTEPS candidates rejected in a row
+// (where the direct draw looks at the cancel hook).
+struct AheadDraw {
+  double Y = 0;
+  int32_t IT = 0;       // the accepted integer, or the last rejected candidate
+  int32_t CYCS = 0;
+  uint32_t steps = 0;   // map steps since the draw before it
+  bool accepted = false;
+};
+
+constexpr uint32_t AHEADDRAWS = 64;  // draws a stream holds ahead (a power of two)
+
+// One function's chain of map steps and the draws it has made ahead, not yet
+// taken (a ring of `count` draws from `first`).
+struct AheadStream {
+  double Y = 0, K = 0;
+  float A = 0, B = 0;
+  int32_t IM = 0, IT = 0, CYCS = 0;
+  int32_t stepsLeft = 0;  // steps to the next candidate, that one included
+  uint32_t steps = 0;     // steps since the last draw made
+  int32_t rejected = 0;   // candidates rejected since the last draw made
+  uint32_t first = 0, count = 0;
+  // Filled up to this many draws: AHEADDRAWS, or fewer after a draw that is
+  // not accepted (a function that never accepts is not run far ahead).
+  uint32_t fillTo = AHEADDRAWS;
+  std::array<AheadDraw, AHEADDRAWS> draws{};
+};
+
+struct DrawsAhead {
+  bool on = false;
+  int32_t symbolsFunction = 0;  // 1 (list rows) or 4 (map integers)
+  // Slots (GCF3), sizes (GCF2), symbols (GCF1 or GCF4).
+  std::array<AheadStream, 3> streams{};
+};
+
 struct BlockGenState {
   // Specifications.
   int16_t BLOKMAX = 0;
@@ -96,6 +133,8 @@ struct BlockGenState {
   // engine asks it every CANCELLOOKSTEPS map steps inside its draw loops.
   bool (*CANCELHOOK)() = nullptr;
   uint64_t STEPSATLASTCANCELLOOK = 0;
+  // The functions a generation draws from, computed ahead side by side.
+  DrawsAhead drawsAhead;
   // A generation without keyboard stops once the map step count passes this.
   uint64_t stepBudgetEnd = 0;
   // Keys other than Esc read by the keyboard cancel hook, kept for the

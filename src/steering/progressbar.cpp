@@ -3,10 +3,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
-ProgressBar::ProgressBar(size_t done, size_t total, std::string unit)
-    : shown_(isatty(STDERR_FILENO) == 1), first_(done), done_(done), total_(total), unit_(std::move(unit)) {}
+ProgressBar::ProgressBar(size_t done, size_t total, const char* what, const char* doing)
+    : shown_(isatty(STDERR_FILENO) == 1), what_(what), doing_(doing), first_(done), done_(done), total_(total) {}
 
 void ProgressBar::advance(const std::string& note) {
   ++done_;
@@ -15,18 +16,26 @@ void ProgressBar::advance(const std::string& note) {
 }
 
 void ProgressBar::clear() {
-  if (shown_) std::fprintf(stderr, "\r%*s\r", 100, "");
+  if (shown_ && width_ > 0) std::fprintf(stderr, "\r%*s\r", width_, "");
+  width_ = 0;
 }
 
 void ProgressBar::draw(std::chrono::steady_clock::time_point now, const std::string& note) {
   drawn_ = now;
   double seconds = std::chrono::duration<double>(now - start_).count();
   double rate = seconds > 0 ? static_cast<double>(done_ - first_) / seconds : 0;
-  long left = rate > 0 ? static_cast<long>(static_cast<double>(total_ - done_) / rate) : 0;
-  const int width = 30;
-  int filled = total_ > 0 ? static_cast<int>(width * done_ / total_) : width;
-  std::fprintf(stderr, "\r[%s%s] %zu/%zu %s, %.2f %s/s, %ld:%02ld:%02ld left%s%s ",
-               std::string(static_cast<size_t>(filled), '#').c_str(),
-               std::string(static_cast<size_t>(width - filled), '.').c_str(), done_, total_, unit_.c_str(), rate,
-               unit_.c_str(), left / 3600, left / 60 % 60, left % 60, note.empty() ? "" : ", ", note.c_str());
+  const std::string tail = note.empty() ? "" : ", " + note;
+  int width = 0;
+  if (total_ == 0) {
+    width = std::fprintf(stderr, "\r%s%zu %s, %.2f %s/s%s ", doing_, done_, what_, rate, what_, tail.c_str());
+  } else {
+    long left = rate > 0 ? static_cast<long>(static_cast<double>(total_ - done_) / rate) : 0;
+    const int bar = 30;
+    int filled = static_cast<int>(static_cast<double>(bar) * static_cast<double>(done_) / static_cast<double>(total_));
+    width = std::fprintf(stderr, "\r%s[%s%s] %zu/%zu %s, %.2f %s/s, %ld:%02ld:%02ld left%s ", doing_,
+                         std::string(static_cast<size_t>(filled), '#').c_str(),
+                         std::string(static_cast<size_t>(bar - filled), '.').c_str(), done_, total_, what_, rate, what_,
+                         left / 3600, left / 60 % 60, left % 60, tail.c_str());
+  }
+  width_ = std::max(width_, width - 1);
 }

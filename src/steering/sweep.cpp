@@ -1,7 +1,6 @@
 // plomar sweep: the blocks of a whole space of set-ups, measured.
 #include "steering/sweep.hpp"
 
-#include <fcntl.h>
 #include <getopt.h>
 #include <unistd.h>
 
@@ -12,6 +11,9 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,6 +29,7 @@
 #include "steering/progressbar.hpp"
 #include "steering/sweeprunner.hpp"
 #include "steering/sweeptable.hpp"
+#include "steering/tablefile.hpp"
 #include "compare/yardsticks.hpp"
 #include "shell/files.hpp"
 #include "shell/numberforms.hpp"
@@ -47,8 +50,9 @@ const char* const USAGE =
     "  B = 10000,12000 | 20000,22000     two alternatives\n"
     "  X1 = 3.9..4.0 step 0.05, 0.3      3.9, 3.95 and 4 (LO + i*S up to HI)\n"
     "A range's values are exact decimals, written with no more decimals than\n"
-    "LO, HI and S have. Text in double quotes is taken as it is; the file names\n"
-    "of MAP and PHNTM hold no ranges. The points are the cartesian product of\n"
+    "LO, HI and S have (5e-2 is 0.05); a range holds at most 1000000 values.\n"
+    "Text in double quotes is taken as it is; the file names of MAP and PHNTM\n"
+    "hold no ranges. The points are the cartesian product of\n"
     "the values, numbered from 1: the first KEY = value line of the file varies\n"
     "slowest, the last one fastest. 'plomar keys SPACE --point N' and\n"
     "'plomar block SPACE --point N' take the set-up of point N.\n"
@@ -92,20 +96,24 @@ const char* const USAGE =
     "measured once; every point's groups are cut into windows of the same size.\n"
     "An out-of-steps point leaves the yardsticks and the distance empty; a point\n"
     "whose block is shorter than a window has the status 'shorter than a window'\n"
-    "and no z. Numbers\n"
-    "are in full precision. Rows are written as their points complete: after an\n"
-    "interruption (Ctrl-C) every row on disk is whole, and the same command with\n"
-    "--resume computes only the missing points, to the same bytes as a run that\n"
-    "was never interrupted. The tables of all shards, merged, are the bytes of\n"
-    "the unsharded run; --merge refuses tables of different sweeps, a row cut\n"
-    "off, two different rows of one point, and missing points.\n"
+    "and no z. Numbers are in full precision. Rows are written as their points\n"
+    "complete (a row finished before an earlier point's goes to FILE.journal\n"
+    "until its turn): after an interruption (Ctrl-C, SIGTERM, SIGHUP) every\n"
+    "finished row is on disk, whole, and the same command with --resume\n"
+    "computes only the missing points, to the same bytes as a run that was\n"
+    "never interrupted; it refuses a file that is not this sweep's table. The\n"
+    "table is locked while a sweep writes it. The tables of all shards, merged,\n"
+    "are the bytes of the unsharded run; --merge refuses tables of different\n"
+    "sweeps, a row cut off, two different rows of one point, and missing points\n"
+    "(tables that hold only their headers as well).\n"
     "\n"
     "At the end the best 10 complete points (smallest distance) go to standard\n"
     "error, each with the command that prints its keys; a progress bar goes to\n"
     "standard error when it is a terminal. Nothing but the table goes to\n"
     "standard output.\n"
     "\n"
-    "Exit status: 0 on success, 1 when the sweep fails or --merge refuses,\n"
+    "Exit status: 0 on success, 1 when the sweep fails, its table is in use or\n"
+    "not its own, or --merge refuses,\n"
     "2 on a usage error or a bad space file.\n";
 
 const char* const COMMAND = "sweep";
@@ -211,36 +219,16 @@ Settings parseSettings(int argc, char** argv, bool& help) {
 
 // ---- files ----
 
-// Rows go to a file descriptor as whole records, each with one write.
-class TableOutput {
- public:
-  explicit TableOutput(std::string name) : name_(std::move(name)) {}
-  ~TableOutput() {
-    if (fd_ > STDOUT_FILENO) close(fd_);
-  }
-  void toStandardOutput() { fd_ = STDOUT_FILENO; }
-  void open(int flags) {
-    fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | flags, 0666);
-    if (fd_ < 0) throw std::runtime_error("cannot create " + name_ + ": " + std::strerror(errno));
-  }
-  void write(const std::string& text) {
-    if (int failure = writeAllBytes(fd_, text))
-      throw std::runtime_error("cannot write " + name_ + ": " + std::strerror(failure));
-  }
-
- private:
-  std::string name_;
-  int fd_ = -1;
-};
+// Rows go to standard output as whole records, each with one write (a table
+// file is a SweepTableFile).
+void writeStandardOutput(const std::string& text) {
+  if (int failure = writeAllBytes(STDOUT_FILENO, text))
+    throw std::runtime_error(std::string("cannot write standard output: ") + std::strerror(failure));
+}
 
 // ---- the sweep ----
 
-std::vector<uint64_t> pointsOfRun(const Settings& s, uint64_t count) {
-  std::vector<uint64_t> points;
-  for (uint64_t p : samplePoints(count, s.sampled ? s.sample : count, s.seed))
-    if ((p - 1) % s.shards == s.shard - 1) points.push_back(p);
-  return points;
-}
+PointChoice choiceOf(const Settings& s) { return PointChoice{s.sampled ? s.sample : 0, s.seed, s.shard, s.shards}; }
 
 // The target's kind as the fingerprint has always named it.
 const char* kindName(InputKind kind) {
@@ -283,40 +271,85 @@ std::string pointRow(const Sweep& w, uint64_t point) {
          measuredBlockRow(block, w.measuring).fields + "," + w.sweep + "\n";
 }
 
-void printBest(const std::vector<SweepRow>& rows, const std::string& spaceName) {
-  std::vector<SweepRow> best = bestRows(rows, 10);
+void printBest(const std::vector<SweepRow>& best, size_t rows, const std::string& spaceName) {
   if (best.empty()) {
     std::fprintf(stderr, "No point of the sweep completed.\n");
     return;
   }
-  std::fprintf(stderr, "The best %zu of %zu points (smallest distance to the target):\n", best.size(), rows.size());
+  std::fprintf(stderr, "The best %zu of %zu points (smallest distance to the target):\n", best.size(), rows);
   for (size_t i = 0; i < best.size(); ++i)
     std::fprintf(stderr, "%3zu. point %-8llu distance %-12s plomar keys %s --point %llu\n", i + 1,
                  static_cast<unsigned long long>(best[i].point), significantForm(best[i].distance, 6).c_str(),
                  shellWord(spaceName).c_str(), static_cast<unsigned long long>(best[i].point));
 }
 
-// Every point of the run must make a set-up that the block menu accepts,
-// before the first block is generated.
-void checkPoints(const SweepSpace& space, const std::vector<uint64_t>& points) {
-  for (uint64_t p : points) {
-    try {
-      applySetup(pointSetup(space, p));
-    } catch (const SetupError& e) {
-      throw SetupError(std::string(e.what()) + " (point " + std::to_string(p) + ")");
+SetupError atPoint(const SetupError& e, uint64_t point) {
+  return SetupError(std::string(e.what()) + " (point " + std::to_string(point) + ")");
+}
+
+// Every value of every line is checked once before the first block, with the
+// other lines at their first values; whatever depends on several lines is
+// checked point by point as the points are handed out (pointChecked).
+void checkPoint(const SweepSpace& space, uint64_t point);
+
+void checkValues(const SweepSpace& space) {
+  size_t total = 1;
+  for (const SpaceLine& line : space.lines) total += line.values.size() - 1;
+  ProgressBar progress(0, total, "values", "checking ");
+  checkPoint(space, 1);  // every line at its first value (a space of no lines too)
+  progress.advance();
+  std::vector<size_t> indices(space.lines.size(), 0);
+  for (size_t j = 0; j < space.lines.size(); ++j) {
+    for (size_t v = 1; v < space.lines[j].values.size(); ++v) {
+      indices[j] = v;
+      try {
+        applySetup(parseSetupText(setupTextOfIndices(space, indices), space.fileName));
+      } catch (const SetupError& e) {
+        progress.clear();
+        throw atPoint(e, pointOfIndices(space, indices));
+      }
+      progress.advance();
     }
+    indices[j] = 0;
+  }
+  progress.clear();
+}
+
+void checkPoint(const SweepSpace& space, uint64_t point) {
+  try {
+    applySetup(pointSetup(space, point));
+  } catch (const SetupError& e) {
+    throw atPoint(e, point);
   }
 }
+
+// The best complete rows seen, kept few.
+class BestRows {
+ public:
+  void add(SweepRow row) {
+    ++seen_;
+    row.text.clear();
+    if (!row.complete) return;
+    best_.push_back(std::move(row));
+    if (best_.size() >= 1000) best_ = bestRows(best_, SHOWN);
+  }
+  void print(const std::string& spaceName) const { printBest(bestRows(best_, SHOWN), seen_, spaceName); }
+
+ private:
+  static constexpr size_t SHOWN = 10;
+  std::vector<SweepRow> best_;
+  size_t seen_ = 0;
+};
 
 int runMerge(const Settings& s) {
   std::vector<std::string> contents;
   for (const std::string& name : s.arguments) contents.push_back(inputBytes(name));
   std::string merged = mergeSweepTables(contents, s.arguments);
   if (s.out.empty()) {
-    TableOutput out("standard output");
-    out.toStandardOutput();
-    out.write(merged);
+    writeStandardOutput(merged);
   } else {
+    std::optional<SweepTableFile> inUse;  // a table that a sweep is writing is not replaced
+    if (access(s.out.c_str(), F_OK) == 0) inUse.emplace(s.out);
     OutputFile file;
     int problem = 0;
     if (!file.openQuietly(s.out, &problem)) throw std::runtime_error("cannot create " + s.out + ": " + std::strerror(problem));
@@ -324,7 +357,7 @@ int runMerge(const Settings& s) {
     if (!file.closeQuietly(&problem)) throw std::runtime_error("cannot write " + s.out + ": " + std::strerror(problem));
   }
   std::vector<SweepRow> rows = readSweepTable(merged, "merged").rows;
-  printBest(rows, "SPACE");
+  printBest(bestRows(rows, 10), rows.size(), "SPACE");
   return 0;
 }
 
@@ -335,7 +368,7 @@ WindowedTarget windowedTarget(const Settings& s, const TokenSequence& target) {
   return WindowedTarget(target, plan.window, s.target.measures);
 }
 
-int runSweepOf(const Settings& s) {
+Sweep prepareSweep(const Settings& s) {
   Sweep w;
   w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
@@ -346,51 +379,170 @@ int runSweepOf(const Settings& s) {
                                              s.target.reading.characters));
   w.maxSteps = s.maxSteps;
   w.header = sweepHeader(w.measures);
-  std::vector<uint64_t> points = pointsOfRun(s, w.space.pointCount);
   w.sweep = sweepField(fingerprintOfSweep(w, s, targetBytes), s.sampled ? std::min(s.sample, w.space.pointCount)
                                                                            : w.space.pointCount);
-  checkPoints(w.space, points);
+  return w;
+}
 
-  TableOutput out(s.out.empty() ? "standard output" : s.out);
+// What an earlier run left: the rows kept in the table, and the rows of its
+// journal after them.
+struct EarlierRun {
   ResumePlan plan;
-  if (s.out.empty()) {
-    out.toStandardOutput();
-  } else if (s.resume && access(s.out.c_str(), F_OK) == 0) {
-    plan = planResume(inputBytes(s.out), s.out, w.header, w.sweep, points);
-    if (truncate(s.out.c_str(), static_cast<off_t>(plan.keepBytes)) != 0)
-      throw std::runtime_error("cannot cut " + s.out + ": " + std::strerror(errno));
-    out.open(O_APPEND);
-  } else {
-    out.open(O_TRUNC);
-  }
-  if (plan.keepBytes == 0) out.write(w.header);
+  std::map<uint64_t, std::string> journal;
+};
 
-  std::vector<SweepRow> rows = std::move(plan.rows);
-  for (SweepRow& r : rows) r.text.clear();
-  std::vector<uint64_t> rest(points.begin() + static_cast<std::ptrdiff_t>(plan.pointsDone), points.end());
-  ProgressBar progress(plan.pointsDone, points.size(), "points");
-  catchStopSignals();
-  unsigned long cores = static_cast<unsigned long>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
-  RunOutcome outcome = runPoints(
-      rest, s.jobs > 0 ? s.jobs : static_cast<int>(cores), [&w](uint64_t p) { return pointRow(w, p); },
-      [&](const std::string& row) {
-        out.write(row);
-        rows.push_back(readSweepTable(w.header + row, "row").rows.front());
-        rows.back().text.clear();
-        progress.advance();
-      });
-  progress.clear();
-  if (outcome.end == RunEnd::Interrupted) {
-    std::fprintf(stderr, "plomar sweep: interrupted after %zu of %zu points%s\n", rows.size(), points.size(),
-                 s.out.empty() ? "" : ("; the same command with --resume continues " + s.out).c_str());
+EarlierRun readEarlierRun(const SweepTableFile& file, const Sweep& w, PointSequence& sequence) {
+  EarlierRun earlier;
+  earlier.plan = planResume(file.contents(), file.name(), w.header, w.sweep,
+                            [&sequence](uint64_t& p) { return sequence.next(p); });
+  earlier.journal = readJournalRows(file.journalContents(), file.journalName(), w.header, w.sweep);
+  if (!earlier.plan.rows.empty())  // rows of the journal that reached the table
+    earlier.journal.erase(earlier.journal.begin(), earlier.journal.upper_bound(earlier.plan.rows.back().point));
+  return earlier;
+}
+
+// As many workers as asked for (one per core by default, no more than there
+// are points left), or as many as the system lets start, saying so.
+void startWorkers(WorkerPool& pool, const Settings& s, bool sequenceTotalKnown, uint64_t pointsLeft, const Sweep& w) {
+  long cores = std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
+  uint64_t wanted = s.jobs > 0 ? static_cast<uint64_t>(s.jobs) : static_cast<uint64_t>(cores);
+  if (sequenceTotalKnown) wanted = std::min(wanted, std::max<uint64_t>(pointsLeft, 1));
+  std::string problem;
+  int started = pool.start(static_cast<int>(wanted), [&w](uint64_t p) { return pointRow(w, p); }, problem);
+  if (started == 0) throw std::runtime_error("cannot start a worker (" + problem + ")");
+  if (static_cast<uint64_t>(started) < wanted)
+    std::fprintf(stderr, "plomar sweep: started %d of %llu workers (%s); going on with %d\n", started,
+                 static_cast<unsigned long long>(wanted), problem.c_str(), started);
+}
+
+// The point number of a row of this sweep.
+SweepRow rowOf(const Sweep& w, const std::string& row) { return readSweepTable(w.header + row, "row").rows.front(); }
+
+// One run of a sweep: its points handed to the workers, its rows to the
+// table in point order, rows an earlier run left in the journal taken as
+// their turn comes instead of being computed again.
+class SweepRun {
+ public:
+  SweepRun(const Settings& s, const Sweep& w, PointSequence& sequence, SweepTableFile* file, EarlierRun earlier)
+      : s_(s), w_(w), sequence_(sequence), file_(file), earlier_(std::move(earlier)),
+        done_(earlier_.plan.pointsDone), progress_(done_, sequence.total()) {
+    for (SweepRow& r : earlier_.plan.rows) best_.add(std::move(r));
+  }
+
+  // Ends the program when a stop signal came.
+  int run(WorkerPool& pool) {
+    if (file_ != nullptr) {
+      file_->begin(earlier_.plan.keepBytes, w_.header, earlier_.journal);
+    } else {
+      writeStandardOutput(w_.header);
+    }
+    RowHandlers handlers;
+    handlers.inOrder = [this](const std::string& row) { inOrder(row); };
+    if (file_ != nullptr)
+      handlers.early = [this](uint64_t point, const std::string& row) {
+        file_->writeEarly(point, row);
+        early_.insert(point);
+      };
+    catchStopSignals();
+    RunOutcome outcome = pool.run([this](uint64_t& point) { return nextPoint(point); }, handlers);
+    if (outcome.end == RunEnd::Done) {
+      writeJournalRowsBefore(UINT64_MAX);
+      if (file_ != nullptr) file_->finish();
+    }
+    progress_.clear();
+    if (outcome.end == RunEnd::Interrupted) {
+      pool.stop();
+      interrupted();
+    }
+    if (outcome.end == RunEnd::Failed) {
+      std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
+      return EXIT_FAILED;
+    }
+    if (refused_) throw *refused_;
+    best_.print(s_.arguments[0]);
+    return 0;
+  }
+
+ private:
+  // The next point to compute. A point the block menu refuses ends the
+  // sweep after the points before it.
+  bool nextPoint(uint64_t& point) {
+    while (!refused_ && sequence_.next(point)) {
+      if (earlier_.journal.count(point) == 0) {
+        try {
+          checkPoint(w_.space, point);
+        } catch (const SetupError& e) {
+          refused_ = e;
+          return false;
+        }
+        return true;
+      }
+      reached_.insert(point);  // finished before: not computed again
+    }
+    return false;
+  }
+
+  void inOrder(const std::string& row) {
+    uint64_t point = rowOf(w_, row).point;
+    writeJournalRowsBefore(point);
+    write(point, row);
+  }
+
+  void writeJournalRowsBefore(uint64_t point) {
+    while (!reached_.empty() && *reached_.begin() < point) {
+      uint64_t p = *reached_.begin();
+      write(p, earlier_.journal[p]);
+      reached_.erase(reached_.begin());
+    }
+  }
+
+  void write(uint64_t point, const std::string& row) {
+    if (file_ != nullptr) {
+      file_->writeRow(point, row);
+    } else {
+      writeStandardOutput(row);
+    }
+    best_.add(rowOf(w_, row));
+    early_.erase(point);
+    ++done_;
+    progress_.advance();
+  }
+
+  [[noreturn]] void interrupted() {
+    const size_t finished = done_ + early_.size() + reached_.size();
+    const uint64_t total = sequence_.total();
+    std::string of = total > 0 ? " of " + std::to_string(total) : "";
+    std::fprintf(stderr, "plomar sweep: interrupted after %zu%s points%s\n", finished, of.c_str(),
+                 s_.out.empty() ? "" : ("; the same command with --resume continues " + s_.out).c_str());
     endByStopSignal();
   }
-  if (outcome.end == RunEnd::Failed) {
-    std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
-    return EXIT_FAILED;
-  }
-  printBest(rows, s.arguments[0]);
-  return 0;
+
+  const Settings& s_;
+  const Sweep& w_;
+  PointSequence& sequence_;
+  SweepTableFile* file_;  // null: the table goes to standard output
+  EarlierRun earlier_;
+  size_t done_;
+  ProgressBar progress_;
+  BestRows best_;
+  std::set<uint64_t> reached_;  // points of the journal that the run has come to
+  std::set<uint64_t> early_;    // rows of this run waiting in the journal
+  std::optional<SetupError> refused_;
+};
+
+int runSweepOf(const Settings& s) {
+  Sweep w = prepareSweep(s);
+  checkValues(w.space);
+  PointSequence sequence(w.space.pointCount, choiceOf(s));
+  std::optional<SweepTableFile> file;  // locked, but not touched before the run can proceed
+  if (!s.out.empty()) file.emplace(s.out);
+  EarlierRun earlier;
+  if (file && s.resume) earlier = readEarlierRun(*file, w, sequence);
+  const uint64_t total = sequence.total(), done = earlier.plan.pointsDone;
+  WorkerPool pool;
+  startWorkers(pool, s, total > 0, total > done ? total - done : 0, w);
+  SweepRun run(s, w, sequence, file ? &*file : nullptr, std::move(earlier));
+  return run.run(pool);
 }
 
 }  // namespace

@@ -3,6 +3,12 @@
 #include "shell/files.hpp"
 
 #include <poll.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#else
+#include <chrono>
+#include <thread>
+#endif
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -49,16 +56,54 @@ bool receiveMessage(int fd, char& kind, std::string& text) {
   return readAll(fd, text.data(), size);
 }
 
-struct Worker {
+}  // namespace
+
+struct PoolWorker {
   pid_t pid = -1;
   int toWorker = -1;    // the parent writes point numbers here
   int fromWorker = -1;  // and reads the answers here
   bool busy = false;
-  size_t index = 0;  // of the point in progress
+  size_t index = 0;    // of the point in progress, in the order of the run
+  uint64_t point = 0;  // the point in progress
 };
+
+namespace {
+
+// In a new worker: nothing of the parent's files but the two pipes (a table
+// it had locked stays the parent's alone).
+void closeOtherDescriptors(int keepA, int keepB) {
+  const unsigned low = static_cast<unsigned>(std::min(keepA, keepB)), high = static_cast<unsigned>(std::max(keepA, keepB));
+#ifdef __linux__
+  const unsigned first = STDERR_FILENO + 1;
+  if (first < low) close_range(first, low - 1, 0);
+  if (low + 1 < high) close_range(low + 1, high - 1, 0);
+  close_range(high + 1, ~0U, 0);
+#else
+  long open = sysconf(_SC_OPEN_MAX);
+  int last = open > 0 && open < 65536 ? static_cast<int>(open) : 65536;
+  for (int fd = STDERR_FILENO + 1; fd < last; ++fd)
+    if (fd != keepA && fd != keepB) close(fd);
+#endif
+}
+
+// A worker dies with the process that started it, even in the middle of a
+// point.
+void endWithParent(pid_t parent) {
+#ifdef __linux__
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+#else
+  // Without the kernel's help a watcher looks five times a second.
+  std::thread([parent] {
+    while (getppid() == parent) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    _exit(0);
+  }).detach();
+#endif
+  if (getppid() != parent) _exit(0);  // it died before the line above
+}
 
 [[noreturn]] void workerLoop(int in, int out, const PointEvaluator& evaluate) {
   std::signal(SIGINT, SIG_IGN);
+  std::signal(SIGHUP, SIG_IGN);
   std::signal(SIGTERM, SIG_DFL);
   uint64_t point = 0;
   while (readAll(in, &point, sizeof point)) {
@@ -73,58 +118,6 @@ struct Worker {
   _exit(0);
 }
 
-class WorkerPool {
- public:
-  ~WorkerPool() { stop(); }
-
-  bool start(int count, const PointEvaluator& evaluate, std::string& problem) {
-    std::fflush(nullptr);  // nothing buffered may be written twice
-    for (int i = 0; i < count; ++i) {
-      int down[2], up[2];
-      if (pipe(down) != 0 || pipe(up) != 0) return failed("cannot make a pipe", problem);
-      pid_t pid = fork();
-      if (pid < 0) return failed("cannot start a worker", problem);
-      if (pid == 0) {
-        for (const Worker& w : workers_) {
-          close(w.toWorker);
-          close(w.fromWorker);
-        }
-        close(down[1]);
-        close(up[0]);
-        workerLoop(down[0], up[1], evaluate);
-      }
-      close(down[0]);
-      close(up[1]);
-      workers_.push_back(Worker{pid, down[1], up[0]});
-    }
-    return true;
-  }
-
-  std::vector<Worker>& workers() { return workers_; }
-
-  // Closes the pipes (an idle worker then ends by itself), ends busy workers
-  // and waits for all of them.
-  void stop() {
-    for (Worker& w : workers_) {
-      if (w.busy) kill(w.pid, SIGKILL);
-      close(w.toWorker);
-      close(w.fromWorker);
-      int status;
-      while (waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
-      }
-    }
-    workers_.clear();
-  }
-
- private:
-  bool failed(const char* what, std::string& problem) {
-    problem = std::string(what) + ": " + std::strerror(errno);
-    return false;
-  }
-
-  std::vector<Worker> workers_;
-};
-
 class IgnoredBrokenPipes {
  public:
   IgnoredBrokenPipes() { previous_ = std::signal(SIGPIPE, SIG_IGN); }
@@ -137,41 +130,50 @@ class IgnoredBrokenPipes {
 // Hands out points in order and gives back the rows in order.
 class Scheduler {
  public:
-  Scheduler(const std::vector<uint64_t>& points, const RowSink& sink) : points_(points), sink_(sink) {}
+  Scheduler(const PointSource& source, const RowHandlers& handlers, size_t window)
+      : source_(source), handlers_(handlers), window_(window) {}
 
-  bool assign(Worker& w) {
-    if (next_ >= points_.size()) return true;
+  // Gives the worker its next point, if there is one it may take now; false
+  // when the worker cannot be reached.
+  bool assign(PoolWorker& w) {
+    if (exhausted_ || next_ - written_ >= window_) return true;
+    if (!source_(w.point)) {
+      exhausted_ = true;
+      return true;
+    }
     w.index = next_++;
     w.busy = true;
-    return writeAll(w.toWorker, &points_[w.index], sizeof(uint64_t));
+    return writeAll(w.toWorker, &w.point, sizeof w.point);
   }
 
-  void arrived(size_t index, std::string row) {
-    waiting_.emplace(index, std::move(row));
+  void arrived(const PoolWorker& w, std::string row) {
+    if (w.index != written_ && handlers_.early) handlers_.early(w.point, row);
+    waiting_.emplace(w.index, std::move(row));
     while (!waiting_.empty() && waiting_.begin()->first == written_) {
-      sink_(waiting_.begin()->second);
+      handlers_.inOrder(waiting_.begin()->second);
       waiting_.erase(waiting_.begin());
       ++written_;
     }
   }
 
-  bool finished() const { return written_ == points_.size(); }
+  bool finished() const { return exhausted_ && written_ == next_; }
   size_t written() const { return written_; }
-  uint64_t point(size_t index) const { return points_[index]; }
 
  private:
-  const std::vector<uint64_t>& points_;
-  const RowSink& sink_;
+  const PointSource& source_;
+  const RowHandlers& handlers_;
+  const size_t window_;
+  bool exhausted_ = false;
   size_t next_ = 0;
   size_t written_ = 0;
   std::map<size_t, std::string> waiting_;
 };
 
 // One answer of a busy worker: false (with the problem) when it failed.
-bool collect(Worker& w, Scheduler& scheduler, std::string& problem) {
+bool collect(PoolWorker& w, Scheduler& scheduler, std::string& problem) {
   char kind = 0;
   std::string text;
-  const std::string point = std::to_string(scheduler.point(w.index));
+  const std::string point = std::to_string(w.point);
   if (!receiveMessage(w.fromWorker, kind, text)) {
     problem = "the worker for point " + point + " ended without a result";
     return false;
@@ -181,43 +183,96 @@ bool collect(Worker& w, Scheduler& scheduler, std::string& problem) {
     return false;
   }
   w.busy = false;
-  scheduler.arrived(w.index, std::move(text));
-  if (!scheduler.assign(w)) {
-    problem = "cannot reach a worker";
-    return false;
-  }
+  scheduler.arrived(w, std::move(text));
   return true;
 }
 
+// Every idle worker gets a point if one may be handed out.
+bool assignIdle(std::vector<PoolWorker>& workers, Scheduler& scheduler, std::string& problem) {
+  for (PoolWorker& w : workers)
+    if (!w.busy && !scheduler.assign(w)) {
+      problem = "cannot reach a worker";
+      return false;
+    }
+  return true;
+}
+
+std::string systemProblem(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
 }  // namespace
 
-RunOutcome runPoints(const std::vector<uint64_t>& points, int jobs, const PointEvaluator& evaluate,
-                     const RowSink& sink) {
+WorkerPool::WorkerPool() = default;
+WorkerPool::~WorkerPool() { stop(); }
+
+int WorkerPool::size() const { return static_cast<int>(workers_.size()); }
+
+int WorkerPool::start(int jobs, const PointEvaluator& evaluate, std::string& problem) {
+  std::fflush(nullptr);  // nothing buffered may be written twice
+  const pid_t parent = getpid();
+  for (int i = 0; i < std::max(jobs, 1); ++i) {
+    int down[2], up[2];
+    if (pipe(down) != 0) {
+      problem = systemProblem("cannot make a pipe");
+      break;
+    }
+    if (pipe(up) != 0) {
+      problem = systemProblem("cannot make a pipe");
+      close(down[0]);
+      close(down[1]);
+      break;
+    }
+    pid_t pid = fork();
+    if (pid < 0) {
+      problem = systemProblem("cannot start a worker");
+      for (int fd : {down[0], down[1], up[0], up[1]}) close(fd);
+      break;
+    }
+    if (pid == 0) {
+      endWithParent(parent);
+      closeOtherDescriptors(down[0], up[1]);
+      workerLoop(down[0], up[1], evaluate);
+    }
+    close(down[0]);
+    close(up[1]);
+    workers_.push_back(PoolWorker{pid, down[1], up[0]});
+  }
+  return size();
+}
+
+void WorkerPool::stop() {
+  for (PoolWorker& w : workers_) {
+    if (w.busy) kill(w.pid, SIGKILL);
+    close(w.toWorker);
+    close(w.fromWorker);
+    int status;
+    while (waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  workers_.clear();
+}
+
+RunOutcome WorkerPool::run(const PointSource& source, const RowHandlers& handlers) {
   RunOutcome outcome;
-  if (points.empty()) return outcome;
-  if (jobs < 1) jobs = 1;
-  if (static_cast<size_t>(jobs) > points.size()) jobs = static_cast<int>(points.size());
   IgnoredBrokenPipes ignored;  // a worker that died is seen as a failure, not as SIGPIPE
-  WorkerPool pool;
-  Scheduler scheduler(points, sink);
+  Scheduler scheduler(source, handlers, 8 * workers_.size() + 8);
   auto fail = [&](RunEnd end) {
     outcome.end = end;
     outcome.rows = scheduler.written();
     return outcome;
   };
-  if (!pool.start(jobs, evaluate, outcome.problem)) return fail(RunEnd::Failed);
-  for (Worker& w : pool.workers())
-    if (!scheduler.assign(w)) {
-      outcome.problem = "cannot reach a worker";
-      return fail(RunEnd::Failed);
-    }
+  if (workers_.empty()) {
+    outcome.problem = "no worker";
+    return fail(RunEnd::Failed);
+  }
   std::vector<pollfd> fds;
-  std::vector<Worker*> polled;
-  while (!scheduler.finished()) {
+  std::vector<PoolWorker*> polled;
+  while (true) {
     if (caughtSignal != 0) return fail(RunEnd::Interrupted);
+    if (!assignIdle(workers_, scheduler, outcome.problem)) return fail(RunEnd::Failed);
+    if (scheduler.finished()) break;
     fds.clear();
     polled.clear();
-    for (Worker& w : pool.workers())
+    for (PoolWorker& w : workers_)
       if (w.busy) {
         fds.push_back(pollfd{w.fromWorker, POLLIN, 0});
         polled.push_back(&w);
@@ -226,7 +281,7 @@ RunOutcome runPoints(const std::vector<uint64_t>& points, int jobs, const PointE
     // seen within a tenth of a second.
     int ready = poll(fds.data(), fds.size(), 100);
     if (ready < 0 && errno != EINTR) {
-      outcome.problem = std::string("poll: ") + std::strerror(errno);
+      outcome.problem = systemProblem("poll");
       return fail(RunEnd::Failed);
     }
     for (size_t i = 0; ready > 0 && i < fds.size(); ++i)
@@ -237,6 +292,25 @@ RunOutcome runPoints(const std::vector<uint64_t>& points, int jobs, const PointE
   return outcome;
 }
 
+RunOutcome runPoints(const std::vector<uint64_t>& points, int jobs, const PointEvaluator& evaluate,
+                     const RowSink& sink) {
+  if (points.empty()) return RunOutcome{};
+  WorkerPool pool;
+  RunOutcome outcome;
+  if (pool.start(std::min<size_t>(static_cast<size_t>(std::max(jobs, 1)), points.size()), evaluate, outcome.problem) == 0) {
+    outcome.end = RunEnd::Failed;
+    return outcome;
+  }
+  size_t next = 0;
+  return pool.run(
+      [&](uint64_t& point) {
+        if (next == points.size()) return false;
+        point = points[next++];
+        return true;
+      },
+      RowHandlers{sink, nullptr});
+}
+
 void catchStopSignals() {
   caughtSignal = 0;
   struct sigaction action {};
@@ -245,6 +319,7 @@ void catchStopSignals() {
   action.sa_flags = 0;  // no restart: a waiting poll returns at once
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);
 }
 
 int stopSignal() { return caughtSignal; }

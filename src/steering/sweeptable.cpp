@@ -139,36 +139,68 @@ std::string mergeSweepTables(const std::vector<std::string>& contents, const std
         throw SweepTableError(name + ": point " + std::to_string(row.point) + " differs from an earlier file's");
     }
   }
-  if (!sweep.empty()) {
-    uint64_t points = 0;
-    parseNumber(sweep.substr(sweep.find('/') + 1), points);
-    if (rows.size() != points)
-      throw SweepTableError("the files hold " + std::to_string(rows.size()) + " of the sweep's " + std::to_string(points) +
-                            " points (a shard is missing)");
-  }
+  if (sweep.empty()) throw SweepTableError("the files hold no row (only headers: every shard is empty)");
+  uint64_t points = 0;
+  parseNumber(sweep.substr(sweep.find('/') + 1), points);
+  if (rows.size() != points)
+    throw SweepTableError("the files hold " + std::to_string(rows.size()) + " of the sweep's " + std::to_string(points) +
+                          " points (a shard is missing)");
   std::string merged = header;
   for (const auto& [point, text] : rows) merged += text;
   return merged;
 }
 
+namespace {
+
+// After the whole rows of a table: nothing, or the start of a row (its point
+// number, then the rest of the row), cut off.
+bool looksLikeRowCutOff(std::string_view rest) {
+  size_t digits = rest.find_first_not_of("0123456789");
+  if (digits == std::string_view::npos) return true;
+  return digits > 0 && rest[digits] == ',';
+}
+
+[[noreturn]] void notThisTable(const std::string& name, const std::string& why) {
+  throw SweepTableError(name + ": " + why + "; it is left as it is");
+}
+
+}  // namespace
+
 ResumePlan planResume(std::string_view bytes, const std::string& name, const std::string& header,
-                      const std::string& sweep, const std::vector<uint64_t>& points) {
-  SweepTable table = readSweepTable(bytes, name);
+                      const std::string& sweep, const std::function<bool(uint64_t&)>& nextPoint) {
   ResumePlan plan;
-  if (table.header.empty()) return plan;  // not even the header was written
-  if (table.header != header) throw SweepTableError(name + ": the columns are not those of this sweep");
-  if (table.rows.size() > points.size()) throw SweepTableError(name + ": more rows than this sweep has points");
-  for (size_t r = 0; r < table.rows.size(); ++r) {
-    const SweepRow& row = table.rows[r];
-    if (row.sweep != sweep) throw SweepTableError(name + ": point " + std::to_string(row.point) + " belongs to another sweep");
-    if (row.point != points[r])
-      throw SweepTableError(name + ": point " + std::to_string(row.point) + " stands where this run has point " +
-                            std::to_string(points[r]));
+  if (std::string_view(header).substr(0, bytes.size()) == bytes) return plan;  // empty, or the header cut off
+  SweepTable table;
+  try {
+    table = readSweepTable(bytes, name);
+  } catch (const SweepTableError&) {
+    notThisTable(name, "not the table of a sweep");
+  }
+  if (table.header.empty()) notThisTable(name, "not the table of a sweep");
+  if (table.header != header) notThisTable(name, "the columns are not those of this sweep");
+  if (!looksLikeRowCutOff(bytes.substr(table.completeBytes))) notThisTable(name, "it ends in text that is not a row");
+  for (const SweepRow& row : table.rows) {
+    if (row.sweep != sweep) notThisTable(name, "point " + std::to_string(row.point) + " belongs to another sweep");
+    uint64_t point = 0;
+    if (!nextPoint(point)) notThisTable(name, "more rows than this sweep has points");
+    if (row.point != point)
+      notThisTable(name, "point " + std::to_string(row.point) + " stands where this run has point " +
+                             std::to_string(point));
   }
   plan.keepBytes = table.completeBytes;
   plan.pointsDone = table.rows.size();
   plan.rows = std::move(table.rows);
   return plan;
+}
+
+std::map<uint64_t, std::string> readJournalRows(std::string_view bytes, const std::string& name,
+                                                const std::string& header, const std::string& sweep) {
+  std::map<uint64_t, std::string> rows;
+  for (SweepRow& row : readSweepTable(header + std::string(bytes), name).rows) {
+    if (row.sweep != sweep) throw SweepTableError(name + ": point " + std::to_string(row.point) + " belongs to another sweep");
+    rows.emplace(row.point, std::move(row.text));
+  }
+  return rows;
 }
 
 std::vector<SweepRow> bestRows(const std::vector<SweepRow>& rows, size_t count) {

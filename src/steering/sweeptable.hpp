@@ -6,6 +6,8 @@
 // sweep, e.g. "3f09c2d18e77a0b4/120". Records end with LF; a field holding
 // a comma, a quote or a line end is quoted.
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -64,14 +66,23 @@ SweepTable readSweepTable(std::string_view bytes, const std::string& name);
 std::string mergeSweepTables(const std::vector<std::string>& contents, const std::vector<std::string>& names);
 
 // What --resume keeps of an earlier table: its rows must be the first rows
-// of this run (same header, same sweep, points in the run's order).
+// of this run (same header, same sweep, points in the run's order). Only
+// this sweep's table, an empty file or a header cut off may be continued;
+// anything else is refused (SweepTableError) before it is touched.
 struct ResumePlan {
   size_t keepBytes = 0;   // the file is cut here (a row cut off is dropped)
-  size_t pointsDone = 0;  // the run continues with points[pointsDone]
+  size_t pointsDone = 0;  // rows kept; the run continues after them
   std::vector<SweepRow> rows;
 };
+// `nextPoint` gives the points of the run in order; those of the kept rows
+// are taken from it.
 ResumePlan planResume(std::string_view bytes, const std::string& name, const std::string& header,
-                      const std::string& sweep, const std::vector<uint64_t>& points);
+                      const std::string& sweep, const std::function<bool(uint64_t&)>& nextPoint);
+
+// The rows of a journal (rows without a header, in any order; a row cut off
+// at the end is left out) by point; rows of another sweep are refused.
+std::map<uint64_t, std::string> readJournalRows(std::string_view bytes, const std::string& name,
+                                                const std::string& header, const std::string& sweep);
 
 // The `count` complete rows of smallest distance (ties: the smaller point).
 std::vector<SweepRow> bestRows(const std::vector<SweepRow>& rows, size_t count);

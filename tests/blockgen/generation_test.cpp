@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "blockgen/drawsahead.hpp"
 #include "blockgen/generation.hpp"
 #include "blockgen/generationkeys.hpp"
 #include "blockgen/generationsetup.hpp"
@@ -88,10 +89,13 @@ struct GenerationRecord {
   GenAdvance end = GenAdvance::Stored;
 };
 
-GenerationRecord generate(int maxPasses) {
+// With drawAhead false the chaos functions are drawn one step after the
+// other, as they were before they were computed ahead.
+GenerationRecord generate(int maxPasses, bool drawAhead = true) {
   GenerationRecord run;
   uint64_t before = MAPSTEPCOUNT;
   STARTBLOKGENERATION();
+  if (!drawAhead) stopDrawingAhead();
   for (int pass = 0; pass < maxPasses; ++pass) {
     GenAdvance a = ADVANCEBLOKGENERATION();
     run.passes.push_back(trace(a));
@@ -215,6 +219,57 @@ TEST_F(Generation, SameSetUpSameBlockAndSameDraws) {
     EXPECT_EQ(first.passes, second.passes) << seed;
     EXPECT_EQ(first.block, second.block) << seed;
     EXPECT_EQ(first.steps, second.steps) << seed;
+  }
+}
+
+// Every pass (slot, size, group, every function's variables) and the map
+// steps are the same whether the functions are computed ahead or not, with
+// or without the symbols map, phantoms and removals.
+TEST_F(Generation, DrawsAheadMakeTheSameBlocksAsDirectDraws) {
+  int removals = 0, completed = 0;
+  for (uint32_t seed = 1; seed <= 24; ++seed) {
+    resetProgramState();
+    applySetup(setupFromSeed(seed, seed % 2 == 0));
+    if (seed % 3 == 0) activatePhantoms({1, 7, 22});
+    if (seed % 4 == 0) {
+      GEN.USESYMBOLSMAPFLAG = "Y";
+      GEN.HIGHESTOKMAPINTEGER = 45;
+      SYMB.MAPSCANRESUMEPOINT = seed % 8 == 0 ? "L" : "B";
+    }
+    cancelAfterSteps(STEPBUDGET);
+    GenerationRecord direct = generate(20000, false);
+    cancelAfterSteps(STEPBUDGET);
+    GenerationRecord ahead = generate(20000);
+    completed += direct.end == GenAdvance::Complete;
+    EXPECT_EQ(ahead.end, direct.end) << seed;
+    EXPECT_EQ(ahead.passes, direct.passes) << seed;
+    EXPECT_EQ(ahead.block, direct.block) << seed;
+    EXPECT_EQ(ahead.steps, direct.steps) << seed;
+    for (const std::string& pass : direct.passes) removals += pass.find("window") != std::string::npos;
+  }
+  EXPECT_GT(removals, 0);
+  EXPECT_GT(completed, 16);
+}
+
+// A budget of map steps stops the generation in the same draw, after the
+// same number of groups and steps, whether the functions are computed ahead
+// or not: budgets from one step to the whole generation's steps.
+TEST_F(Generation, StepBudgetStopsAtTheSameDrawAsDirectDraws) {
+  for (uint32_t seed : {3u, 8u, 21u}) {
+    resetProgramState();
+    applySetup(setupFromSeed(seed, true));
+    GenerationRecord whole = generate(20000, false);
+    ASSERT_EQ(whole.end, GenAdvance::Complete) << seed;
+    for (uint64_t budget : {uint64_t{1}, uint64_t{4999}, uint64_t{5000}, whole.steps / 3, whole.steps / 2 + 7,
+                            whole.steps - 1, whole.steps}) {
+      cancelAfterSteps(budget);
+      GenerationRecord direct = generate(20000, false);
+      cancelAfterSteps(budget);
+      GenerationRecord ahead = generate(20000);
+      EXPECT_EQ(ahead.end, direct.end) << seed << " budget " << budget;
+      EXPECT_EQ(ahead.passes, direct.passes) << seed << " budget " << budget;
+      EXPECT_EQ(ahead.steps, direct.steps) << seed << " budget " << budget;
+    }
   }
 }
 

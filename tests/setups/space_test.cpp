@@ -1,6 +1,8 @@
 // Sweep spaces: alternatives, ranges, the order of the points, samples.
 #include "setups/space.hpp"
 
+#include <algorithm>
+#include <functional>
 #include <set>
 #include <stdexcept>
 
@@ -43,8 +45,42 @@ TEST(SpaceRange, ValuesAreExactDecimalsInTheShortestForm) {
 TEST(SpaceRange, RefusesRangesThatCannotBeCounted) {
   EXPECT_THROW(rangeValues("1", "2", "0"), std::invalid_argument);
   EXPECT_THROW(rangeValues("2", "1", "1"), std::invalid_argument);
-  EXPECT_THROW(rangeValues("1e-3", "1", "0.1"), std::invalid_argument);
+  EXPECT_THROW(rangeValues("1x", "1", "0.1"), std::invalid_argument);
   EXPECT_THROW(rangeValues("0", "1", "0.0000001"), std::invalid_argument);  // ten million values
+}
+
+TEST(SpaceRange, ExponentFormsAreTheNumbersTheyStandFor) {
+  EXPECT_EQ(rangeValues("0.1", "0.3", "5e-2"), (Values{"0.1", "0.15", "0.2", "0.25", "0.3"}));
+  EXPECT_EQ(rangeValues("1e-15", "3e-15", "1E-15"),
+            (Values{"0.000000000000001", "0.000000000000002", "0.000000000000003"}));
+  EXPECT_EQ(rangeValues("1.5e3", "2e+3", "250"), (Values{"1500", "1750", "2000"}));
+  EXPECT_EQ(rangeValues("-2.5e-1", "0", "0.125"), (Values{"-0.25", "-0.125", "0"}));
+  EXPECT_EQ(valuesOf("X1 = 4,0.1..0.3 step 5e-2"), (Values{"4,0.1", "4,0.15", "4,0.2", "4,0.25", "4,0.3"}));
+  EXPECT_EQ(valuesOf("X1 = 4,1e-15..9e-15 step 4e-15").size(), 3u);
+  Values tiny = valuesOf("X1 = 4,1e-15..9e-15 step 1e-15");
+  ASSERT_EQ(tiny.size(), 9u);
+  EXPECT_EQ(tiny[8], "4,0.000000000000009");
+  // An exponent outside a range is left as it is written.
+  EXPECT_EQ(valuesOf("X1 = 3.99..4 step 0.01,1e-15"), (Values{"3.99,1e-15", "4,1e-15"}));
+  EXPECT_THROW(rangeValues("1e-30", "1", "1e-30"), std::invalid_argument);  // more decimals than a range holds
+  EXPECT_THROW(rangeValues("1e19", "2e19", "1e18"), std::invalid_argument);  // more digits
+  EXPECT_THROW(rangeValues("1e99999", "1", "1"), std::invalid_argument);
+  // A number that runs on into letters is refused, not glued onto the values.
+  EXPECT_EQ(problemOf("X1 = 4,0.1..0.3 step 5e,2\n"), "space.txt:1: X1: '5e' is not a number");
+  EXPECT_EQ(problemOf("X1 = 4,0.1..0.3x step 0.1\n"), "space.txt:1: X1: '0.3x' is not a number");
+  EXPECT_EQ(problemOf("X1 = 4,0.1..0.3 step 0.1.5\n"), "space.txt:1: X1: '0.1.5' is not a number");
+}
+
+TEST(SpaceRange, SpansBeyond64BitsAreCountedNotWrapped) {
+  for (const char* lo : {"-4611686018427387904", "-4611686018427387903", "-4000000000000000000"})
+    EXPECT_THROW(rangeValues(lo, "4611686018427387904", "1"), std::invalid_argument) << lo;
+  EXPECT_THROW(rangeValues("0", "9223372036854775807", "1"), std::invalid_argument);
+  // The widest span of few values.
+  EXPECT_EQ(rangeValues("-4611686018427387904", "4611686018427387904", "4611686018427387904"),
+            (Values{"-4611686018427387904", "0", "4611686018427387904"}));
+  EXPECT_EQ(rangeValues("0", "999999", "1").size(), 1000000u);
+  EXPECT_EQ(problemOf("X1 = -4611686018427387904..4611686018427387904 step 1,0.3\n"),
+            "space.txt:1: X1: more than 1000000 values");
 }
 
 TEST(SpaceLine, AlternativesAndRangesOfAValue) {
@@ -115,6 +151,84 @@ TEST(SpaceSample, DistinctSortedAndTheSameForTheSameSeed) {
   // The draws come from the 64-bit Mersenne Twister, fixed by the C++
   // standard, so a sample is the same on every machine; this pins it.
   EXPECT_EQ(samplePoints(100, 5, 1), (std::vector<uint64_t>{9, 19, 53, 61, 85}));
+}
+
+namespace {
+
+std::vector<uint64_t> sequenceOf(uint64_t count, PointChoice choice, uint64_t* total = nullptr) {
+  PointSequence sequence(count, choice);
+  if (total != nullptr) *total = sequence.total();
+  std::vector<uint64_t> points;
+  for (uint64_t p = 0; sequence.next(p);) points.push_back(p);
+  return points;
+}
+
+}  // namespace
+
+TEST(SpaceSequence, ShardsOfTheWholeSpace) {
+  uint64_t total = 0;
+  EXPECT_EQ(sequenceOf(10, {0, 1, 1, 1}, &total), (std::vector<uint64_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(total, 10u);
+  EXPECT_EQ(sequenceOf(10, {0, 1, 2, 4}, &total), (std::vector<uint64_t>{2, 6, 10}));
+  EXPECT_EQ(total, 3u);
+  EXPECT_EQ(sequenceOf(10, {0, 1, 4, 4}, &total), (std::vector<uint64_t>{4, 8}));
+  EXPECT_EQ(total, 2u);
+  EXPECT_TRUE(sequenceOf(6, {0, 1, 7, 8}, &total).empty());
+  EXPECT_EQ(total, 0u);
+  // The last shard of a space of 2^62 points starts at once and ends in time.
+  PointSequence huge(uint64_t{1} << 62, {0, 1, 3, 3});
+  uint64_t p = 0;
+  ASSERT_TRUE(huge.next(p));
+  EXPECT_EQ(p, 3u);
+  EXPECT_EQ(sequenceOf(uint64_t{1} << 62, {0, 1, UINT64_MAX, UINT64_MAX}).size(), 0u);
+}
+
+TEST(SpaceSequence, ALargeSampleIsChosenInOrderWithoutListingTheSpace) {
+  // Above 2^20 points the sample is chosen point by point.
+  const uint64_t wanted = (uint64_t{1} << 20) + 5, count = 3 * wanted;
+  uint64_t total = 0;
+  std::vector<uint64_t> a = sequenceOf(count, {wanted, 9, 1, 1}, &total);
+  EXPECT_EQ(total, wanted);
+  ASSERT_EQ(a.size(), wanted);
+  EXPECT_TRUE(std::adjacent_find(a.begin(), a.end(), std::greater_equal<uint64_t>()) == a.end());  // increasing
+  EXPECT_GE(a.front(), 1u);
+  EXPECT_LE(a.back(), count);
+  EXPECT_EQ(sequenceOf(count, {wanted, 9, 1, 1}), a);
+  EXPECT_NE(sequenceOf(count, {wanted, 10, 1, 1}), a);
+  // Roughly a third of every part of the space is taken.
+  size_t firstHalf = static_cast<size_t>(std::lower_bound(a.begin(), a.end(), count / 2) - a.begin());
+  EXPECT_NEAR(static_cast<double>(firstHalf) / static_cast<double>(wanted), 0.5, 0.01);
+  // A shard of it is its points of that shard; how many is known at the end only.
+  std::vector<uint64_t> shard = sequenceOf(count, {wanted, 9, 2, 3}, &total);
+  EXPECT_EQ(total, 0u);
+  std::vector<uint64_t> expected;
+  for (uint64_t point : a)
+    if ((point - 1) % 3 == 1) expected.push_back(point);
+  EXPECT_EQ(shard, expected);
+  // In a space of a billion billion points the first points come at once.
+  PointSequence huge(uint64_t{1} << 60, {uint64_t{1} << 58, 1, 1, 1});
+  uint64_t p = 0, q = 0;
+  ASSERT_TRUE(huge.next(p) && huge.next(q));
+  EXPECT_LT(p, q);
+}
+
+TEST(SpaceSequence, ASmallSampleWithShards) {
+  uint64_t total = 0;
+  std::vector<uint64_t> all = samplePoints(1000, 25, 7);
+  std::vector<uint64_t> odd = sequenceOf(1000, {25, 7, 1, 2}, &total);
+  EXPECT_EQ(total, odd.size());
+  std::vector<uint64_t> expected;
+  for (uint64_t point : all)
+    if (point % 2 == 1) expected.push_back(point);
+  EXPECT_EQ(odd, expected);
+}
+
+TEST(SpacePoints, IndicesAndPointsAreOneAnother) {
+  SweepSpace space = parseSpaceText("B = 1|2|3\nG = 1|2\nV = 1..4 step 1\n", "s.txt");
+  ASSERT_EQ(space.pointCount, 24u);
+  for (uint64_t p = 1; p <= 24; ++p) EXPECT_EQ(pointOfIndices(space, valueIndices(space, p)), p);
+  EXPECT_EQ(valueIndices(space, 24), (std::vector<size_t>{2, 1, 3}));
+  EXPECT_EQ(setupTextOfIndices(space, {1, 0, 2}), "B = 2\nG = 1\nV = 3\n");
 }
 
 TEST(SpaceSample, EveryPointCanBeChosen) {

@@ -97,3 +97,60 @@ TEST(SweepRunner, AStopSignalEndsTheSweepBetweenRows) {
   std::signal(SIGTERM, SIG_DFL);
   EXPECT_EQ(stopSignal(), 0);
 }
+
+TEST(SweepRunner, RowsThatMustWaitAreHandedOverEarlyAndFewAreAhead) {
+  // Point 1 is slow; the other worker finishes the points after it meanwhile.
+  WorkerPool pool;
+  std::string problem;
+  ASSERT_EQ(pool.start(2, [](uint64_t p) {
+    if (p == 1) usleep(300000);
+    return std::to_string(p) + "\n";
+  }, problem), 2);
+  uint64_t next = 0;
+  std::vector<uint64_t> early;
+  std::vector<std::string> inOrder;
+  size_t earlyBeforeFirst = 0;
+  RowHandlers handlers;
+  handlers.inOrder = [&](const std::string& row) {
+    if (inOrder.empty()) earlyBeforeFirst = early.size();
+    inOrder.push_back(row);
+  };
+  handlers.early = [&](uint64_t point, const std::string& row) {
+    EXPECT_EQ(row, std::to_string(point) + "\n");
+    early.push_back(point);
+  };
+  RunOutcome outcome = pool.run(
+      [&next](uint64_t& point) {
+        if (next == 100) return false;
+        point = ++next;
+        return true;
+      },
+      handlers);
+  EXPECT_EQ(outcome.end, RunEnd::Done);
+  ASSERT_EQ(inOrder.size(), 100u);
+  for (size_t i = 0; i < 100; ++i) EXPECT_EQ(inOrder[i], std::to_string(i + 1) + "\n");
+  // While point 1 ran, the points after it came early, but not all of them:
+  // no more than a few per worker are handed out ahead of the oldest.
+  EXPECT_GE(earlyBeforeFirst, 5u);
+  EXPECT_LT(earlyBeforeFirst, 30u);
+  EXPECT_EQ(early.front(), 2u);
+}
+
+TEST(SweepRunner, AProblemOfThePointSourceEndsTheRunAndItsWorkers) {
+  WorkerPool pool;
+  std::string problem;
+  ASSERT_EQ(pool.start(3, slowRow, problem), 3);
+  uint64_t next = 0;
+  std::vector<std::string> rows;
+  EXPECT_THROW(pool.run(
+                   [&next](uint64_t& point) {
+                     if (next == 5) throw std::runtime_error("point 6 is refused");
+                     point = ++next;
+                     return true;
+                   },
+                   RowHandlers{[&rows](const std::string& row) { rows.push_back(row); }, nullptr}),
+               std::runtime_error);
+  pool.stop();
+  EXPECT_EQ(pool.size(), 0);
+  EXPECT_LE(rows.size(), 5u);
+}

@@ -1,6 +1,8 @@
 // Sweep tables: records, merging shards, continuing an interrupted table.
 #include "steering/sweeptable.hpp"
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +25,25 @@ std::string mergeProblem(const std::vector<std::string>& contents) {
   for (size_t i = 0; i < contents.size(); ++i) names.push_back("t" + std::to_string(i + 1) + ".csv");
   try {
     mergeSweepTables(contents, names);
+  } catch (const SweepTableError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+// The points of a run, given one at a time as the run's sequence gives them.
+std::function<bool(uint64_t&)> pointsOf(std::vector<uint64_t> points) {
+  auto next = std::make_shared<size_t>(0);
+  return [points, next](uint64_t& point) {
+    if (*next == points.size()) return false;
+    point = points[(*next)++];
+    return true;
+  };
+}
+
+std::string resumeProblem(const std::string& bytes) {
+  try {
+    planResume(bytes, "notes.csv", HEADER, "abc/4", pointsOf({2, 5, 7, 9}));
   } catch (const SweepTableError& e) {
     return e.what();
   }
@@ -78,6 +99,10 @@ TEST(SweepMerge, RefusesWhatIsNotOneWholeSweep) {
   EXPECT_EQ(mergeProblem({odd, table({row(2, "", "abd/4"), row(4, "1", "abd/4")})}),
             "t2.csv: point 2 belongs to another sweep");
   EXPECT_EQ(mergeProblem({odd}), "the files hold 2 of the sweep's 4 points (a shard is missing)");
+  // Empty shards alone are no sweep; beside full ones they add nothing.
+  EXPECT_EQ(mergeProblem({HEADER, HEADER}), "the files hold no row (only headers: every shard is empty)");
+  EXPECT_EQ(mergeProblem({odd, HEADER}), "the files hold 2 of the sweep's 4 points (a shard is missing)");
+  EXPECT_EQ(mergeProblem({HEADER, odd, even}), "");
   EXPECT_EQ(mergeProblem({odd, even.substr(0, even.size() - 5)}),
             "t2.csv: the last row is cut off (finish the shard with --resume)");
   EXPECT_EQ(mergeProblem({odd, table({row(2, ""), row(3, "0.5")})}), "t2.csv: point 3 differs from an earlier file's");
@@ -87,25 +112,52 @@ TEST(SweepMerge, RefusesWhatIsNotOneWholeSweep) {
 TEST(SweepResume, KeepsTheWholeRowsThatBeginTheRun) {
   const std::vector<uint64_t> points{2, 5, 7, 9};
   std::string done = table({row(2, "0.5"), row(5, "")});
-  ResumePlan plan = planResume(done + "7,\"B = 2,4\nG", "out.csv", HEADER, "abc/4", points);
+  auto next = pointsOf(points);
+  ResumePlan plan = planResume(done + "7,\"B = 2,4\nG", "out.csv", HEADER, "abc/4", next);
   EXPECT_EQ(plan.keepBytes, done.size());
   EXPECT_EQ(plan.pointsDone, 2u);
   ASSERT_EQ(plan.rows.size(), 2u);
   EXPECT_EQ(plan.rows[1].point, 5u);
-  // Not even the header was written: start from the beginning.
-  plan = planResume("point,se", "out.csv", HEADER, "abc/4", points);
-  EXPECT_EQ(plan.keepBytes, 0u);
-  EXPECT_EQ(plan.pointsDone, 0u);
+  uint64_t following = 0;
+  ASSERT_TRUE(next(following));  // the kept rows' points were taken from the run
+  EXPECT_EQ(following, 7u);
+  // Not even the header was written, or nothing at all: start from the beginning.
+  for (const std::string bytes : {"point,se", ""}) {
+    plan = planResume(bytes, "out.csv", HEADER, "abc/4", pointsOf(points));
+    EXPECT_EQ(plan.keepBytes, 0u);
+    EXPECT_EQ(plan.pointsDone, 0u);
+  }
 }
 
 TEST(SweepResume, RefusesTheTableOfAnotherRun) {
-  const std::vector<uint64_t> points{2, 5, 7, 9};
-  EXPECT_THROW(planResume(table({row(2, "0.5")}), "o", HEADER, "abd/4", points), SweepTableError);
-  EXPECT_THROW(planResume(table({row(5, "0.5")}), "o", HEADER, "abc/4", points), SweepTableError);
-  EXPECT_THROW(planResume("point,status,distance,sweep\n", "o", HEADER, "abc/4", points), SweepTableError);
-  EXPECT_THROW(planResume(table({row(2, ""), row(5, ""), row(7, ""), row(9, ""), row(11, "")}), "o", HEADER, "abc/4",
-                          points),
-               SweepTableError);
+  EXPECT_EQ(resumeProblem(table({row(2, "0.5", "abd/4")})), "notes.csv: point 2 belongs to another sweep; it is left as it is");
+  EXPECT_EQ(resumeProblem(table({row(5, "0.5")})),
+            "notes.csv: point 5 stands where this run has point 2; it is left as it is");
+  EXPECT_EQ(resumeProblem("point,status,distance,sweep\n"),
+            "notes.csv: the columns are not those of this sweep; it is left as it is");
+  EXPECT_EQ(resumeProblem(table({row(2, ""), row(5, ""), row(7, ""), row(9, ""), row(11, "")})),
+            "notes.csv: more rows than this sweep has points; it is left as it is");
+}
+
+TEST(SweepResume, RefusesWhatIsNotATableAtAll) {
+  const std::string notTable = "notes.csv: not the table of a sweep; it is left as it is";
+  EXPECT_EQ(resumeProblem("Things to try next week, in no order"), notTable);  // no line end
+  EXPECT_EQ(resumeProblem("\"an unclosed quote\nand more text\n"), notTable);
+  EXPECT_EQ(resumeProblem("a,b\n1,2\n"), notTable);
+  // The header of this sweep, then text that no row begins with.
+  EXPECT_EQ(resumeProblem(table({row(2, "0.5")}) + "see the notes below"),
+            "notes.csv: it ends in text that is not a row; it is left as it is");
+  EXPECT_EQ(resumeProblem(table({row(2, "0.5")}) + "5,\"B = 2"), "");
+}
+
+TEST(SweepJournal, RowsByPointOfThisSweepOnly) {
+  std::map<uint64_t, std::string> rows =
+      readJournalRows(row(7, "0.5") + row(5, "") + "9,\"B =", "t.csv.journal", HEADER, "abc/4");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows.begin()->first, 5u);
+  EXPECT_EQ(rows.at(7), row(7, "0.5"));
+  EXPECT_TRUE(readJournalRows("", "j", HEADER, "abc/4").empty());
+  EXPECT_THROW(readJournalRows(row(7, "0.5", "abd/4"), "j", HEADER, "abc/4"), SweepTableError);
 }
 
 TEST(SweepBest, SmallestDistancesOfCompletePointsFirst) {
