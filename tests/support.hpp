@@ -10,6 +10,14 @@
 
 #include "shell/console.hpp"
 
+// Built with AddressSanitizer (make sanitize): its shadow memory cannot live
+// under an address-space limit, so tests of such limits are skipped there.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool SANITIZED_BUILD = true;
+#else
+inline constexpr bool SANITIZED_BUILD = false;
+#endif
+
 // How many times the needle stands in the text (overlapping places count).
 size_t occurrences(std::string_view text, std::string_view needle);
 

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "setups/blockcommands.hpp"
@@ -59,15 +60,22 @@ void printUsage(std::FILE* out) {
   std::fputs("\nExit status: 0 on success, 1 when a command fails, 2 on a usage error.\n", out);
 }
 
-}  // namespace
-
-int commandLineMain(int argc, char** argv) {
-  if (argc <= 1) return programMain();
-  if (argv[1][0] != '-') {
-    if (const Command* c = findCommand(argv[1])) return c->run(argc - 1, argv + 1);
-    usageError("", std::string("unknown command '") + argv[1] + "'");
-    return EXIT_USAGE;
+// A command run to its end: memory that runs out anywhere in it is one error
+// line and exit status 1, never an abort; its standard output is checked.
+int runCommand(const Command& c, int argc, char** argv) {
+  bufferStandardOutput();
+  int status;
+  try {
+    status = c.run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    commandError(c.name, "out of memory");
+    status = EXIT_FAILED;
   }
+  return finishStandardOutput(c.name, status);
+}
+
+// The program's own options (--help, --version) when no command is named.
+int runProgramOptions(int argc, char** argv) {
   static const option LONGOPTIONS[] = {
       {"help", no_argument, nullptr, 'h'},
       {"version", no_argument, nullptr, 'V'},
@@ -91,4 +99,17 @@ int commandLineMain(int argc, char** argv) {
   }
   usageError("", std::string("unexpected argument '") + argv[optind] + "'");
   return EXIT_USAGE;
+}
+
+}  // namespace
+
+int commandLineMain(int argc, char** argv) {
+  if (argc <= 1) return programMain();
+  if (argv[1][0] != '-') {
+    if (const Command* c = findCommand(argv[1])) return runCommand(*c, argc - 1, argv + 1);
+    usageError("", std::string("unknown command '") + argv[1] + "'");
+    return EXIT_USAGE;
+  }
+  bufferStandardOutput();
+  return finishStandardOutput("", runProgramOptions(argc, argv));
 }

@@ -3,10 +3,16 @@
 // and the name of the option that getopt_long refused.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Exit statuses of the command-line side, after the GNU conventions.
 inline constexpr int EXIT_FAILED = 1;
 inline constexpr int EXIT_USAGE = 2;
+
+// The text as it can be shown on a terminal: byte 0 as \0, the other
+// control characters, DEL and bytes that are not part of a UTF-8 character
+// as \xNN (two hexadecimal digits); everything else as it is.
+std::string printableText(std::string_view text);
 
 // One line naming the problem, then the usage hint, on standard error.
 // `command` is empty for the program's own options ("plomar: ..."),
@@ -15,8 +21,20 @@ void usageError(const std::string& command, const std::string& problem);
 
 // Every other error line of a command, on standard error, in one form:
 // "plomar COMMAND: FILE: problem" (text is "FILE: problem", with the
-// system's reason where there is one).
+// system's reason where there is one). Both lines show their text as
+// printableText does.
 void commandError(const std::string& command, const std::string& text);
+
+// The first step of every command: standard output gets a buffer large
+// enough for a usage text or a table, so that a failed write is seen, with
+// its reason, when finishStandardOutput flushes it.
+void bufferStandardOutput();
+
+// The last step of every command: standard output flushed and closed, and
+// a write that failed (a full disk, a closed descriptor) reported as
+// "plomar COMMAND: cannot write standard output: REASON". Returns the
+// command's status, or EXIT_FAILED when it was 0 and the output failed.
+int finishStandardOutput(const std::string& command, int status);
 
 // After getopt_long returned '?' or ':' (with opterr = 0): which option was
 // refused and why, e.g. "unrecognized option '--frob'", "option '-o' needs

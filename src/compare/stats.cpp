@@ -235,7 +235,7 @@ bool writePlot(const std::string& path, const std::vector<MeasuredInput>& inputs
     file.print(comparisonSvg(inputs));
     if (file.closeQuietly(&systemError)) return true;
   }
-  std::fprintf(stderr, "plomar stats: cannot write %s: %s\n", path.c_str(), std::strerror(systemError));
+  commandError("stats", "cannot write " + path + ": " + std::strerror(systemError));
   return false;
 }
 

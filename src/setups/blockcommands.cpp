@@ -139,11 +139,41 @@ bool parseOptions(const char* command, bool withSteps, int argc, char** argv, Bl
   return true;
 }
 
+// The sweep's syntax that a value may hold outside double quotes: "|"
+// between alternatives, and ranges "LO..HI step S" where numbers are typed
+// (the file names of MAP and PHNTM hold none); empty when there is none.
+std::string spaceSyntaxOf(const SetupLine& line) {
+  const bool ranges = line.key != "MAP" && line.key != "PHNTM";
+  bool quoted = false;
+  for (size_t i = 0; i < line.value.size(); ++i) {
+    if (line.value[i] == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (line.value[i] == '|') return "|";
+    if (ranges && line.value.compare(i, 2, "..") == 0) return "..";
+    if (ranges && line.value.compare(i, 4, "step") == 0) return "step";
+  }
+  return "";
+}
+
+// A set-up given without --point must not be a sweep space: its values
+// would be typed at the prompts with the space's syntax in them.
+void refuseSpaceSyntax(const BlockSetupFile& setup) {
+  for (const SetupLine& l : setup.lines)
+    if (const std::string syntax = spaceSyntaxOf(l); !syntax.empty())
+      throw setupLineError(setup.fileName, l.lineNumber, l.key,
+                           "'" + syntax + "' belongs to a sweep space; give --point N to take one of its points");
+}
+
 // The set-up read (of a space's point when one is given) and applied; false
 // after its error line was printed.
 bool loadSetup(const char* command, const BlockOptions& o, BlockSetupFile& setup) {
   try {
-    setup = o.point == 0 ? readSetupFile(o.setupPath) : pointSetup(readSpaceFile(o.setupPath), o.point);
+    if (o.point == 0) {
+      setup = readSetupFile(o.setupPath);
+      refuseSpaceSyntax(setup);
+    } else {
+      setup = pointSetup(readSpaceFile(o.setupPath), o.point);
+    }
     applySetup(setup);
     return true;
   } catch (const SetupError& e) {

@@ -1,5 +1,6 @@
 #include "setups/headlessconsole.hpp"
 
+#include <cstdio>
 #include <memory>
 
 #include "state/shellstate.hpp"
@@ -23,11 +24,22 @@ int32_t HeadlessKeys::wait() {
   return key;
 }
 
+namespace {
+constexpr size_t LINEKEPT = 4096;
+}
+
 void HeadlessSink::put(unsigned char ch, uint8_t color) {
-  if (color == SHELL.RDCOLOR && redLine_.size() < 4096) redLine_ += static_cast<char>(ch);
+  if (line_.size() < LINEKEPT) line_ += static_cast<char>(ch);
+  if (color == SHELL.RDCOLOR && redLine_.size() < LINEKEPT) redLine_ += static_cast<char>(ch);
+}
+
+void HeadlessSink::finish() {
+  if (!lastLine_.empty()) std::fprintf(stderr, "plomar: %s\n", lastLine_.c_str());
 }
 
 void HeadlessSink::lineFeed() {
+  if (!line_.empty()) lastLine_.swap(line_);
+  line_.clear();
   if (redLine_.empty()) return;
   size_t first = redLine_.find_first_not_of(' ');
   lastError_ = first == std::string::npos ? std::string() : redLine_.substr(first);

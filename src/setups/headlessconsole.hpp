@@ -1,8 +1,9 @@
 #pragma once
 // A console without a screen or a keyboard, for the commands that drive the
 // interactive program's routines: what they print is dropped (but for the
-// last light red line, the file layer's error message), and the keys they
-// wait for come from typed lines.
+// last light red line, the file layer's error message, and the last line,
+// a runtime error's report), and the keys they wait for come from typed
+// lines.
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -36,12 +37,17 @@ class HeadlessSink : public con::Sink {
   void moveTo(int, int, int) override {}
   void moveToColumn(int) override {}
   void flush() override {}
+  // The console ends only when a runtime error ends the program: its report,
+  // the last line printed, goes to standard error, as every command's
+  // problems do.
+  void finish() override;
   // The last line printed in light red (a file that could not be read or
   // created), without its leading blank.
   const std::string& lastErrorLine() const { return lastError_; }
   void forgetError() { lastError_.clear(); }
 
  private:
+  std::string line_, lastLine_;
   std::string redLine_, lastError_;
 };
 

@@ -22,85 +22,8 @@
 
 namespace {
 
-struct KeyRule {
-  const char* name;
-  bool required;
-  bool repeatable;
-};
-
-// The keys in the order of setupFileText.
-constexpr std::array<KeyRule, 12> KEYS{{
-    {"B", true, false},
-    {"G", true, true},
-    {"V", true, false},
-    {"X1", true, false},
-    {"X2", true, false},
-    {"X3", true, false},
-    {"C", false, false},
-    {"T", false, false},
-    {"W", false, false},
-    {"MAP", false, false},
-    {"PHNTM", false, false},
-    {"SCAN", false, false},
-}};
-
-const char* const KEYLIST = "B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM, SCAN";
-
-const KeyRule* findRule(const std::string& key) {
-  for (const KeyRule& r : KEYS)
-    if (key == r.name) return &r;
-  return nullptr;
-}
-
-SetupError setupError(const std::string& file, int line, const std::string& key, const std::string& problem) {
-  return SetupError(file + ":" + std::to_string(line) + ": " + key + ": " + problem);
-}
-
 SetupError lineError(const BlockSetupFile& setup, const SetupLine& line, const std::string& problem) {
-  return setupError(setup.fileName, line.lineNumber, line.key, problem);
-}
-
-// Bytes that a prompt would take as editing keys or drop: control characters
-// other than the tab, and DEL.
-bool holdsControlCharacter(const std::string& value) {
-  return std::any_of(value.begin(), value.end(), [](char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    return (u < 32 && u != '\t') || u == 127;
-  });
-}
-
-const SetupLine* findLine(const BlockSetupFile& setup, const std::string& key) {
-  for (const SetupLine& l : setup.lines)
-    if (l.key == key) return &l;
-  return nullptr;
-}
-
-SetupLine parseLine(const std::string& text, const std::string& fileName, int lineNumber) {
-  size_t equals = text.find('=');
-  if (equals == std::string::npos)
-    throw setupError(fileName, lineNumber, text.substr(0, 20), "not a KEY = value line");
-  SetupLine line{std::string(withoutBlanks(text.substr(0, equals))),
-                 std::string(withoutBlanks(text.substr(equals + 1))),
-                 lineNumber};
-  if (findRule(line.key) == nullptr)
-    throw setupError(fileName, lineNumber, line.key, std::string("unknown key (the keys are ") + KEYLIST + ")");
-  if (holdsControlCharacter(line.value))
-    throw setupError(fileName, lineNumber, line.key, "the value holds a control character");
-  return line;
-}
-
-void checkKeyCounts(const BlockSetupFile& setup, int lastLine) {
-  for (const KeyRule& r : KEYS) {
-    const SetupLine* first = findLine(setup, r.name);
-    if (first == nullptr) {
-      if (r.required) throw setupError(setup.fileName, lastLine, r.name, "missing (B, G, V, X1, X2, X3 are required)");
-      continue;
-    }
-    if (r.repeatable) continue;
-    for (const SetupLine& l : setup.lines)
-      if (l.key == r.name && &l != first)
-        throw lineError(setup, l, "given twice (first at line " + std::to_string(first->lineNumber) + ")");
-  }
+  return setupLineError(setup.fileName, line.lineNumber, line.key, problem);
 }
 
 // ---- Applying ------------------------------------------------------------------
@@ -173,7 +96,7 @@ void applyAverageSize(const BlockSetupFile& setup, const SetupLine& line) {
 
 // The three lines of "X"; a refused pair ends the entry.
 void applyChaosParameters(const BlockSetupFile& setup) {
-  const SetupLine* pairs[3] = {findLine(setup, "X1"), findLine(setup, "X2"), findLine(setup, "X3")};
+  const SetupLine* pairs[3] = {findSetupLine(setup, "X1"), findSetupLine(setup, "X2"), findSetupLine(setup, "X3")};
   int read = typeAtPrompt('X', {pairs[0]->value, pairs[1]->value, pairs[2]->value});
   if (GEN.OKTOMAKEGROUPSFLAG4 == 1) return;
   throw lineError(setup, *pairs[std::clamp(read, 1, 3) - 1],
@@ -242,46 +165,12 @@ void forEachMenuEntry(const BlockSetupFile& setup, Entry entry, ChaosEntry chaos
 
 }  // namespace
 
-std::vector<std::string> setupFileLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
-}
-
-BlockSetupFile parseSetupText(const std::string& text, const std::string& fileName) {
-  BlockSetupFile setup{fileName, {}};
-  const std::vector<std::string> lines = setupFileLines(text);
-  for (size_t n = 0; n < lines.size(); ++n) {
-    const std::string content(withoutBlanks(lines[n]));
-    if (content.empty() || content[0] == '#') continue;
-    setup.lines.push_back(parseLine(content, fileName, static_cast<int>(n + 1)));
-  }
-  checkKeyCounts(setup, static_cast<int>(lines.size()));
-  return setup;
-}
-
-BlockSetupFile readSetupFile(const std::string& path) {
-  std::string bytes;
-  int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError))
-    throw SetupError(path + ":0: cannot read the set-up file (" + std::strerror(systemError) + ")");
-  return parseSetupText(bytes, path);
-}
-
 void applySetup(const BlockSetupFile& setup) {
   resetToStartState();
   headlessConsole();
   for (const char* key : {"MAP", "PHNTM"})
-    if (const SetupLine* l = findLine(setup, key)) loadNamedFile(setup, *l);
-  if (const SetupLine* l = findLine(setup, "SCAN")) applyScanControls(setup, *l);
+    if (const SetupLine* l = findSetupLine(setup, key)) loadNamedFile(setup, *l);
+  if (const SetupLine* l = findSetupLine(setup, "SCAN")) applyScanControls(setup, *l);
   forEachMenuEntry(
       setup,
       [&](const SetupLine& l) {
@@ -296,19 +185,11 @@ void applySetup(const BlockSetupFile& setup) {
   checkFinalGroupSizes(setup);
 }
 
-std::string setupFileText(const BlockSetupFile& setup) {
-  std::string text;
-  for (const KeyRule& r : KEYS)
-    for (const SetupLine& l : setup.lines)
-      if (l.key == r.name) text += l.key + " = " + l.value + "\n";
-  return text;
-}
-
 std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix) {
   std::string keys;
-  const SetupLine* map = findLine(setup, "MAP");
-  const SetupLine* phantoms = findLine(setup, "PHNTM");
-  const SetupLine* scan = findLine(setup, "SCAN");
+  const SetupLine* map = findSetupLine(setup, "MAP");
+  const SetupLine* phantoms = findSetupLine(setup, "PHNTM");
+  const SetupLine* scan = findSetupLine(setup, "SCAN");
   std::string scanKeys = scan != nullptr ? scanEditorKeys(scanControls(scan->value).value_or(std::make_pair('C', 'B'))) : "";
   if (map != nullptr || phantoms != nullptr || !scanKeys.empty()) {
     keys += "L";  // the symbols editor
@@ -322,7 +203,7 @@ std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix) {
       setup, [&](const SetupLine& l) { keys += l.key + l.value + "\n"; },
       [&] {
         keys += "X";
-        for (const char* x : {"X1", "X2", "X3"}) keys += findLine(setup, x)->value + "\n";
+        for (const char* x : {"X1", "X2", "X3"}) keys += findSetupLine(setup, x)->value + "\n";
       });
   keys += "H";
   keys += "Y" + prefix + "\n ";     // the integers file, then its "Done" pause

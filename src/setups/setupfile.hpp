@@ -20,6 +20,7 @@
 //
 // A line whose first non-blank character is `#` is a comment; empty lines
 // are ignored. B, G, V, X1, X2 and X3 are required.
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -40,14 +41,34 @@ struct SetupError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The lines of a set-up (or space) file, each without its LF or CR LF;
-// line n of the file is element n - 1.
+// Keys, values and lines of a file are echoed in error lines up to this
+// many bytes, then "...".
+inline constexpr size_t EXCERPTLENGTH = 60;
+std::string excerpt(const std::string& text);
+
+// The error "FILE:LINE: KEY: problem", the key cut to an excerpt.
+SetupError setupLineError(const std::string& file, int line, const std::string& key, const std::string& problem);
+
+// The lines of a set-up (or space) file, each without its line end: LF,
+// CR LF and a lone CR each end a line, and a UTF-8 byte order mark at the
+// start is skipped. Line n of the file is element n - 1.
 std::vector<std::string> setupFileLines(const std::string& text);
 
-// Syntax and keys only (no value checked); throws SetupError.
+// Throws SetupError ("FILE: not a text file (...)") for bytes that are not
+// text: a NUL byte, or more than a tenth control characters (other than
+// tab, line ends and form feed).
+void checkSetupText(const std::string& text, const std::string& fileName);
+
+// Text check, syntax and keys only (no value checked); throws SetupError.
 BlockSetupFile parseSetupText(const std::string& text, const std::string& fileName);
+// The bytes of a set-up or space file (`kind` names it: "set-up", "space");
+// SetupError "FILE: cannot read the KIND file (reason)" when it cannot be read.
+std::string readSetupBytes(const std::string& path, const std::string& kind);
 // Also throws SetupError for a file that cannot be read.
 BlockSetupFile readSetupFile(const std::string& path);
+
+// The first line of the key, or nullptr.
+const SetupLine* findSetupLine(const BlockSetupFile& setup, const std::string& key);
 
 // Back to the start state (INIT, default symbols, map and phantoms), then
 // MAP/PHNTM loaded and every value applied as its key and prompt would, in

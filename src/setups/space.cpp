@@ -231,7 +231,7 @@ std::vector<std::string> lineValues(const std::string& key, const std::string& v
 }
 
 [[noreturn]] void fail(const std::string& fileName, int line, const std::string& key, const std::string& problem) {
-  throw SetupError(fileName + ":" + std::to_string(line) + ": " + key + ": " + problem);
+  throw setupLineError(fileName, line, key, problem);
 }
 
 // A uniform number of 0..n-1 (n > 0) from the generator's 64-bit outputs,
@@ -274,6 +274,7 @@ std::vector<std::string> rangeValues(const std::string& lo, const std::string& h
 SweepSpace parseSpaceText(const std::string& text, const std::string& fileName) {
   SweepSpace space;
   space.fileName = fileName;
+  checkSetupText(text, fileName);
   space.fileLines = setupFileLines(text);
   for (size_t n = 0; n < space.fileLines.size(); ++n) {
     const std::string line(withoutBlanks(space.fileLines[n]));
@@ -292,12 +293,7 @@ SweepSpace parseSpaceText(const std::string& text, const std::string& fileName) 
   return space;
 }
 
-SweepSpace readSpaceFile(const std::string& path) {
-  std::string bytes;
-  int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError)) throw SetupError(path + ": " + std::strerror(systemError));
-  return parseSpaceText(bytes, path);
-}
+SweepSpace readSpaceFile(const std::string& path) { return parseSpaceText(readSetupBytes(path, "space"), path); }
 
 std::vector<size_t> valueIndices(const SweepSpace& space, uint64_t point) {
   std::vector<size_t> indices(space.lines.size());

@@ -182,7 +182,8 @@ void shutdown() {
   Console& c = console();
   c.sink->finish();
   c.sink->flush();
-  c.keys.reset(new ScriptedKeys());  // gives the terminal back
+  c.keys.reset();  // gives the terminal back, even when no memory is left
+  c.keys = std::make_unique<ScriptedKeys>();
 }
 
 }  // namespace con

@@ -150,17 +150,21 @@ class ScriptedKeys : public KeySource {
 };
 
 // Piped standard input: each byte is one key; CR, LF and CR LF are Enter,
-// 127 is Backspace. The poll reports no key: the script's keys belong to the
-// prompts that wait for them.
+// 127 is Backspace. The poll reports no key while keys may still come (the
+// script's keys belong to the prompts that wait for them) and Esc once the
+// input has ended, so that a loop that polls for Esc (a generation that
+// cannot complete) stops, and the next wait ends the program.
 class StreamKeys : public KeySource {
  public:
   explicit StreamKeys(int fd) : fd_(fd) {}
   int32_t wait() override;
-  int32_t poll() override { return KEY_NONE; }
+  int32_t poll() override;
 
  private:
+  bool refill();  // false at the end of the input
   int readByte();
   int fd_;
+  bool ended_ = false;
   bool afterCR_ = false;
   unsigned char buf_[4096];
   size_t have_ = 0, next_ = 0;

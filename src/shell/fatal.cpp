@@ -1,9 +1,11 @@
 #include "shell/fatal.hpp"
 
 #include <cstdlib>
+#include <unistd.h>
 #include <string_view>
 
 #include "shell/console.hpp"
+#include "shell/files.hpp"
 
 namespace {
 
@@ -44,7 +46,20 @@ std::string runtimeErrorReport(int number, const std::source_location& where) {
 }
 
 void RUNTIMEERROR(int number, const std::source_location& where) {
-  con::print(runtimeErrorReport(number, where));
-  con::shutdown();
+  std::string report;
+  try {
+    report = runtimeErrorReport(number, where);
+    con::print(report);
+    con::shutdown();
+  } catch (...) {
+    // Memory ran out again while the console took the report: the terminal
+    // is given back and the report goes straight to standard output.
+    try {
+      con::shutdown();
+    } catch (...) {
+    }
+    const std::string_view shown = report.empty() ? std::string_view("\r\nAborting due to runtime error\r\n\r\n") : report;
+    writeAllBytes(STDOUT_FILENO, shown);
+  }
   std::_Exit(number);
 }

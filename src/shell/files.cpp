@@ -141,36 +141,6 @@ void OutputFile::tab(int n) {
 
 // ---- Input -------------------------------------------------------------------
 
-bool readWholeFile(const std::string& name, std::string& bytes, int& systemError) {
-  int fd = ::open(name.c_str(), O_RDONLY);
-  if (fd < 0) {
-    systemError = errno;
-    return false;
-  }
-  struct stat st{};
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    systemError = EISDIR;
-    return false;
-  }
-  bytes.clear();
-  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));  // one allocation for a file
-  char buf[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      systemError = errno;
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    bytes.append(buf, static_cast<size_t>(n));
-  }
-  ::close(fd);
-  return true;
-}
-
 bool InputFile::openQuietly(const std::string& name, int* systemError) {
   name_ = name;
   pos_ = 0;

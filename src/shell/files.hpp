@@ -92,5 +92,7 @@ class InputFile {
   size_t pos_ = 0;
 };
 
-// Creates nothing; true when the file exists and can be read.
+// Creates nothing; true when the file exists and can be read. A file that
+// cannot be held in memory (more than half of the machine's memory, or an
+// allocation refused) fails with ENOMEM and leaves `bytes` empty.
 bool readWholeFile(const std::string& name, std::string& bytes, int& systemError);

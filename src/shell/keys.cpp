@@ -32,17 +32,35 @@ int32_t ScriptedKeys::poll() {
 
 // ---- Piped keys ------------------------------------------------------------------
 
-int StreamKeys::readByte() {
-  if (next_ == have_) {
-    ssize_t n;
-    do {
-      n = ::read(fd_, buf_, sizeof buf_);
-    } while (n < 0 && errno == EINTR);
-    if (n <= 0) return -1;
-    have_ = static_cast<size_t>(n);
-    next_ = 0;
+bool StreamKeys::refill() {
+  ssize_t n;
+  do {
+    n = ::read(fd_, buf_, sizeof buf_);
+  } while (n < 0 && errno == EINTR);
+  if (n <= 0) {
+    ended_ = true;
+    return false;
   }
+  have_ = static_cast<size_t>(n);
+  next_ = 0;
+  return true;
+}
+
+int StreamKeys::readByte() {
+  if (next_ == have_ && (ended_ || !refill())) return -1;
   return buf_[next_++];
+}
+
+// Keys still to come belong to the prompts; only once the input has ended
+// does a running loop hear Esc, so that it stops and the program can end.
+int32_t StreamKeys::poll() {
+  if (next_ < have_) return KEY_NONE;
+  if (!ended_) {
+    struct pollfd ready{fd_, POLLIN, 0};
+    if (::poll(&ready, 1, 0) <= 0 || ready.revents == 0) return KEY_NONE;
+    if (refill()) return KEY_NONE;
+  }
+  return KEY_ESC;
 }
 
 int32_t StreamKeys::wait() {

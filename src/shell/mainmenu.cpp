@@ -1,10 +1,12 @@
 // The program: sign-on, main menu, key readers.
 #include <cstdio>
+#include <new>
 
 #include "blockgen/blockgen.hpp"
 #include "chaosrun/chaosrun.hpp"
 #include "shell/colourchart.hpp"
 #include "shell/console.hpp"
+#include "shell/fatal.hpp"
 #include "shell/numberforms.hpp"
 #include "shell/shell.hpp"
 #include "state/runstate.hpp"
@@ -21,6 +23,10 @@ int programMain() {
     MAINLOOP();
   } catch (const con::EndOfInput&) {
     // The piped keys have run out: end as "E" would.
+  } catch (const std::bad_alloc&) {
+    // Memory ran out where no table is sized: the same end as a table that
+    // cannot be sized.
+    RUNTIMEERROR(ERR_OUTOFMEMORY);
   }
   con::shutdown();
   return 0;

@@ -455,7 +455,7 @@ class SweepRun {
       interrupted();
     }
     if (outcome.end == RunEnd::Failed) {
-      std::fprintf(stderr, "plomar sweep: %s\n", outcome.problem.c_str());
+      commandError("sweep", outcome.problem);
       return EXIT_FAILED;
     }
     if (refused_) throw *refused_;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,7 +32,7 @@ void writeBytes(const std::filesystem::path& p, std::string_view bytes) {
 }  // namespace
 
 CommandResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& dir, std::string_view input) {
+                         const std::filesystem::path& dir, std::string_view input, uint64_t addressSpace) {
   // Input and output go through files, so that no pipe can fill up and block.
   char pattern[] = "/tmp/plomar-run-XXXXXX";
   if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
@@ -51,6 +52,8 @@ CommandResult runProgram(const std::string& program, const std::vector<std::stri
     dup2(out, STDOUT_FILENO);
     dup2(err, STDERR_FILENO);
     if (chdir(dir.c_str()) != 0) _exit(126);
+    const rlimit limit{addressSpace, addressSpace};
+    if (addressSpace != 0 && setrlimit(RLIMIT_AS, &limit) != 0) _exit(124);
     execv(program.c_str(), argv.data());
     _exit(127);
   }
@@ -115,7 +118,13 @@ E2EResult E2ESession::run(std::string_view keys) const {
 std::string E2ESession::read(const std::string& name) const { return slurp(dir_ / name); }
 
 CommandResult E2ESession::command(const std::string& arguments, std::string_view input) const {
-  return runProgram("/bin/sh", {"-c", std::string("exec '") + PLOMAR_BINARY + "' " + arguments}, dir_, input);
+  return limitedCommand(0, arguments, input);
+}
+
+CommandResult E2ESession::limitedCommand(uint64_t addressSpace, const std::string& arguments,
+                                         std::string_view input) const {
+  return runProgram("/bin/sh", {"-c", std::string("exec '") + PLOMAR_BINARY + "' " + arguments}, dir_, input,
+                    addressSpace);
 }
 
 bool E2ESession::exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }

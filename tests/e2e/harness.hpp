@@ -2,6 +2,7 @@
 // Whole-program sessions: build/plomar runs in a fresh temporary directory with
 // the keys piped into it; the files it writes are compared with expected files
 // kept beside this harness (tests/e2e/expected/).
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,9 +24,11 @@ struct CommandResult {
 };
 
 // Runs `program` with `args` in directory `dir`, with `input` on its standard
-// input. The exit status of a program killed by signal s is 128 + s.
+// input. The exit status of a program killed by signal s is 128 + s. A
+// non-zero `addressSpace` limits the program's address space to that many
+// bytes (setrlimit in the child).
 CommandResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& dir, std::string_view input = "");
+                         const std::filesystem::path& dir, std::string_view input = "", uint64_t addressSpace = 0);
 
 class E2ESession {
  public:
@@ -42,6 +45,8 @@ class E2ESession {
   // ("stats a.txt *.csv") split and expanded by /bin/sh; its exit status is
   // the caller's to check.
   CommandResult command(const std::string& arguments, std::string_view input = "") const;
+  // The same with the program's address space limited to that many bytes.
+  CommandResult limitedCommand(uint64_t addressSpace, const std::string& arguments, std::string_view input = "") const;
   bool exists(const std::string& name) const;
   std::vector<std::string> files() const;
   const std::filesystem::path& dir() const { return dir_; }

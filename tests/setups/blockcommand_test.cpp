@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "setups/setupfixtures.hpp"
 #include "e2e/harness.hpp"
@@ -155,6 +156,66 @@ TEST(BlockCommand, HelpAndUsageErrors) {
   EXPECT_EQ(steps.exitStatus, 2);
   EXPECT_EQ(steps.err.rfind("plomar block: --max-steps wants a positive whole number, not 'many'\n", 0), 0u);
   EXPECT_EQ(s.command("keys s.txt --max-steps 5").exitStatus, 2);
-  EXPECT_EQ(s.command("block missing.txt").err.rfind("plomar block: missing.txt:0: cannot read the set-up file (", 0), 0u);
+  EXPECT_EQ(s.command("block missing.txt").err,
+            "plomar block: missing.txt: cannot read the set-up file (No such file or directory)\n");
   EXPECT_EQ(s.files(), std::vector<std::string>{"s.txt"});
+}
+
+// A sweep space given where a set-up is wanted: each piece of the space's
+// syntax outside double quotes is refused on its line, naming --point.
+TEST(BlockCommand, SpaceWithoutPointIsRefusedWithoutWritingAFile) {
+  E2ESession s;
+  const std::vector<std::tuple<std::string, std::string, std::string>> spaces = {
+      {"alternatives.txt", "B = 2000,2100 | 8000,8100\n", "alternatives.txt:1: B: '|'"},
+      {"range.txt", "V = 4..5 step 0.5, 5\n", "range.txt:3: V: '..'"},
+      {"step.txt", "X1 = 4,0.1 step 0.1\n", "step.txt:4: X1: 'step'"},
+      {"map.txt", "MAP = aMAP.TXT|bMAP.TXT\n", "map.txt:7: MAP: '|'"},
+  };
+  for (const auto& [name, line, where] : spaces) {
+    // The line replaces the set-up's line of its key.
+    std::string text = SMALLSETUP + "MAP = aMAP.TXT\n";
+    const std::string key = line.substr(0, line.find(' '));
+    const size_t at = text.find(key + " = ");
+    text.replace(at, text.find('\n', at) + 1 - at, line);
+    s.addFile(name, text);
+    for (const char* command : {"block", "keys"}) {
+      CommandResult r = s.command(std::string(command) + " " + name + " --prefix P");
+      EXPECT_EQ(r.exitStatus, 2) << command << " " << name;
+      EXPECT_EQ(r.err, std::string("plomar ") + command + ": " + where +
+                           " belongs to a sweep space; give --point N to take one of its points\n");
+      EXPECT_EQ(r.out, "");
+    }
+  }
+  // In double quotes the same characters are the value's own: paragraph
+  // symbols "|" and ".".
+  s.addFile("quoted.txt", SMALLSETUP + "T = Y,\"|\",\".\"\n");
+  CommandResult quoted = s.command("keys quoted.txt");
+  EXPECT_EQ(quoted.exitStatus, 0) << quoted.err;
+  EXPECT_NE(quoted.out.find("TY,\"|\",\".\"\n"), std::string::npos);
+  for (const std::string& f : s.files()) EXPECT_EQ(f.rfind("P", 0), std::string::npos) << f;
+}
+
+// Error lines show unprintable bytes escaped and long keys cut, whatever
+// the file holds.
+TEST(BlockCommand, ErrorLinesAreReadable) {
+  using namespace std::string_literals;
+  E2ESession s;
+  s.addFile("control.txt", SMALLSETUP + "W\x01\xff = 3\n");
+  EXPECT_EQ(s.command("block control.txt").err,
+            "plomar block: control.txt:7: W\\x01\\xff: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, "
+            "MAP, PHNTM, SCAN)\n");
+  s.addFile("long.txt", std::string(1'000'000, 'K') + " = 3\n");
+  CommandResult longKey = s.command("keys long.txt");
+  EXPECT_EQ(longKey.exitStatus, 2);
+  EXPECT_EQ(longKey.err, "plomar keys: long.txt:1: " + std::string(60, 'K') +
+                             "...: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM, SCAN)\n");
+  s.addFile("nul.txt", SMALLSETUP + "W\0 = 3\n"s);
+  CommandResult nul = s.command("block nul.txt");
+  EXPECT_EQ(nul.exitStatus, 2);
+  EXPECT_EQ(nul.err, "plomar block: nul.txt: not a text file (a NUL byte on line 7)\n");
+  // A file name with a line end in it stays on one line.
+  CommandResult name = s.command("block 'a\nb.txt'");
+  EXPECT_EQ(name.err, "plomar block: a\\x0ab.txt: cannot read the set-up file (No such file or directory)\n");
+  EXPECT_EQ(s.command("block missing.txt --point 1").err,
+            "plomar block: missing.txt: cannot read the space file (No such file or directory)\n");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "setups/setupfile.hpp"
+#include "setups/space.hpp"
 #include "setups/setupfixtures.hpp"
 #include "state/symbolsstate.hpp"
 #include "e2e/harness.hpp"
@@ -60,6 +61,54 @@ TEST(SetupFile, SyntaxErrorsNameFileLineAndKey) {
   EXPECT_EQ(syntaxError(SMALLSETUP + "\n\nC = 13,10\nC = 32,0\n# end\n"), "f.txt:10: C: given twice (first at line 9)");
   EXPECT_EQ(syntaxError("# nothing\n\n"), "f.txt:2: B: missing (B, G, V, X1, X2, X3 are required)");
   EXPECT_EQ(syntaxError(""), "f.txt:0: B: missing (B, G, V, X1, X2, X3 are required)");
+  // Whatever is echoed of a line is cut to a readable length.
+  EXPECT_EQ(syntaxError(std::string(100, 'Q') + "\n"), "f.txt:1: " + std::string(60, 'Q') + "...: not a KEY = value line");
+  EXPECT_EQ(excerpt(std::string(60, 'x')), std::string(60, 'x'));
+}
+
+// Files written by other editors: a UTF-8 byte order mark, CR-only or mixed
+// line ends; bytes that are not text are refused as a whole, for set-ups and
+// spaces alike.
+TEST(SetupFile, ByteOrderMarkLineEndsAndFilesThatAreNotText) {
+  const std::string crOnly = "\xEF\xBB\xBF# set-up\rB = 20,30\rG = 3,6,1\r\nV = 4,5\n\rX1 = 4,1e-15\r"
+                             "X2 = 3.9999,1e-22\rX3 = 3.99999,0.3\r";
+  EXPECT_EQ(setupFileLines(crOnly),
+            (std::vector<std::string>{"# set-up", "B = 20,30", "G = 3,6,1", "V = 4,5", "", "X1 = 4,1e-15",
+                                      "X2 = 3.9999,1e-22", "X3 = 3.99999,0.3"}));
+  BlockSetupFile setup = parseSetupText(crOnly, "f.txt");
+  ASSERT_EQ(setup.lines.size(), 6u);
+  EXPECT_EQ(setup.lines[0].key, "B");  // not the mark glued to the comment
+  EXPECT_EQ(setup.lines[0].lineNumber, 2);
+  EXPECT_EQ(setup.lines[3].lineNumber, 6);
+  EXPECT_EQ(setupFileText(setup), setupFileText(parseSetupText(SMALLSETUP, "g.txt")));
+  // A mark anywhere but at the start is the line's own.
+  EXPECT_EQ(setupFileLines("a\n\xEF\xBB\xBF b"), (std::vector<std::string>{"a", "\xEF\xBB\xBF b"}));
+
+  SweepSpace space = parseSpaceText("\xEF\xBB\xBF" "B = 20,30 | 40,50\rG = 3,6,1\rV = 4,5\r", "s.txt");
+  EXPECT_EQ(space.pointCount, 2u);
+  ASSERT_EQ(space.lines.size(), 3u);
+  EXPECT_EQ(space.lines[0].key, "B");
+  EXPECT_EQ(space.lines[2].lineNumber, 3);
+
+  auto refusal = [](const std::string& text, bool asSpace) {
+    try {
+      if (asSpace) parseSpaceText(text, "f.txt");
+      else parseSetupText(text, "f.txt");
+    } catch (const SetupError& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  using namespace std::string_literals;
+  for (bool asSpace : {false, true}) {
+    EXPECT_EQ(refusal(SMALLSETUP + "C = 13,\0\n"s, asSpace), "f.txt: not a text file (a NUL byte on line 7)");
+    EXPECT_EQ(refusal("\x01\x02\x03\x04 B = 20,30\n", asSpace),
+              "f.txt: not a text file (4 of its 15 bytes are control characters)");
+  }
+  // A control character or two in a text is the line's problem, not the file's.
+  EXPECT_EQ(refusal(SMALLSETUP + "T = Y,\x1b,*\n", false), "f.txt:7: T: the value holds a control character");
+  // Tabs and line ends are text.
+  EXPECT_EQ(refusal("\t\t\t\r\n\t\n" + SMALLSETUP, false), "");
 }
 
 TEST(SetupFile, EntriesTheirPromptsRefuse) {

@@ -125,7 +125,27 @@ TEST(KeySources, PipedBytesAreKeys) {
   EXPECT_EQ(keys.wait(), 13);
   EXPECT_EQ(keys.wait(), 13);
   EXPECT_EQ(keys.wait(), 8);
+  // Every key read and the pipe closed: a loop polling for Esc hears it.
+  EXPECT_EQ(keys.poll(), con::KEY_ESC);
+  EXPECT_THROW(keys.wait(), con::EndOfInput);
+  EXPECT_EQ(keys.poll(), con::KEY_ESC);
+  close(fds[0]);
+}
+
+// Keys still to come belong to the prompts: the poll takes none of them.
+TEST(KeySources, PipedKeysArePolledAsEscOnlyOnceTheInputHasEnded) {
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  con::StreamKeys keys(fds[0]);
+  EXPECT_EQ(keys.poll(), con::KEY_NONE);  // nothing written yet, the pipe open
+  ASSERT_EQ(write(fds[1], "xy", 2), 2);
+  EXPECT_EQ(keys.poll(), con::KEY_NONE);  // keys waiting
   EXPECT_EQ(keys.poll(), con::KEY_NONE);
+  EXPECT_EQ(keys.wait(), 'x');
+  close(fds[1]);
+  EXPECT_EQ(keys.poll(), con::KEY_NONE);  // "y" is still to come
+  EXPECT_EQ(keys.wait(), 'y');
+  EXPECT_EQ(keys.poll(), con::KEY_ESC);
   EXPECT_THROW(keys.wait(), con::EndOfInput);
   close(fds[0]);
 }
