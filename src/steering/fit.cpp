@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -283,7 +284,7 @@ struct Record {
   }
 };
 
-std::string distanceText(double d) { return std::isfinite(d) ? significantForm(d, 6) : "out of steps"; }
+std::string distanceText(double d) { return std::isfinite(d) ? fixedSignificant(d) : "out of steps"; }
 
 // ---- the search ----
 
@@ -358,15 +359,23 @@ std::vector<std::string> distanceColumns(const RowFields& fields) {
   return names;
 }
 
+// A number of the table with 4 significant digits; empty for none.
+std::string tableNumber(const std::string& field) {
+  double v = 0;
+  auto [end, problem] = std::from_chars(field.data(), field.data() + field.size(), v);
+  return problem == std::errc{} && end == field.data() + field.size() && !field.empty() ? fixedSignificant(v) : field;
+}
+
 std::string resultTable(const Fit& f, const Record& record) {
   RowFields design = rowFields(f.header, record.rows.front().text);
   RowFields best = rowFields(f.header, record.rows[record.best].text);
   char line[160];
   std::string table;
-  std::snprintf(line, sizeof line, "%-16s %14s %14s\n", "measure", "design", "best");
+  std::snprintf(line, sizeof line, "%-14s %10s %10s\n", "", "design", "best");
   table += line;
   for (const std::string& name : distanceColumns(best)) {
-    std::snprintf(line, sizeof line, "%-16s %14s %14s\n", name.c_str(), design[name].c_str(), best[name].c_str());
+    std::snprintf(line, sizeof line, "%-14s %10s %10s\n", name.c_str(), tableNumber(design[name]).c_str(),
+                  tableNumber(best[name]).c_str());
     table += line;
   }
   return table;
