@@ -165,30 +165,10 @@ TEST_F(FitCommandTest, MergeKeepsTheBestAndRefusesAnotherComparison) {
   EXPECT_EQ(run({"fit", "--merge", "--budget", "3", "s1"}).exitStatus, 2);
 }
 
-namespace {
-
-pid_t startFit(const E2ESession& session, const std::vector<std::string>& args) {
-  pid_t pid = fork();
-  if (pid == 0) {
-    if (chdir(session.dir().c_str()) != 0) _exit(126);
-    int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDERR_FILENO);
-    dup2(null, STDOUT_FILENO);
-    std::vector<char*> argv{const_cast<char*>(PLOMAR_BINARY)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(PLOMAR_BINARY, argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
-}  // namespace
-
 TEST_F(FitCommandTest, AnInterruptedFitResumesToTheSameBytes) {
   const std::vector<std::string> args{"fit", "--target", "target.txt", "--window", "50", "--budget", "40",
                                       "--jobs", "2", "--out", "i"};
-  pid_t pid = startFit(session, args);
+  pid_t pid = startProgram(args, session.dir());
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   auto rows = [&] {
     return session.exists("i/evaluations.csv") ? readSweepTable(session.read("i/evaluations.csv"), "i").rows.size() : 0;

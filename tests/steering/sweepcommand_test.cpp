@@ -192,22 +192,6 @@ const char* const SLOWERSPACE =
     "X2 = 3.9999,1e-22\n"
     "X3 = 3.99999,0.3\n";
 
-// Starts `plomar sweep` in the session's directory; its standard error is dropped.
-pid_t startSweep(const E2ESession& session, const std::vector<std::string>& args) {
-  pid_t pid = fork();
-  if (pid == 0) {
-    if (chdir(session.dir().c_str()) != 0) _exit(126);
-    int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDERR_FILENO);
-    std::vector<char*> argv{const_cast<char*>(PLOMAR_BINARY)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(PLOMAR_BINARY, argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
 size_t rowsOnDisk(const E2ESession& session, const std::string& name) {
   if (!session.exists(name)) return 0;
   size_t records = readCsvRecords(session.read(name)).records.size();
@@ -219,7 +203,7 @@ size_t rowsOnDisk(const E2ESession& session, const std::string& name) {
 TEST_F(SweepCommandTest, AnInterruptedSweepResumesToTheSameBytes) {
   session.addFile("slow.txt", SLOWERSPACE);
   const std::vector<std::string> args{"sweep", "slow.txt", "--target", "target.txt", "--jobs", "2", "--out", "t.csv"};
-  pid_t pid = startSweep(session, args);
+  pid_t pid = startProgram(args, session.dir());
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (rowsOnDisk(session, "t.csv") < 2 && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
