@@ -10,6 +10,7 @@ namespace {
 constexpr double FIRSTSTRENGTH = 0.3, LEASTSTRENGTH = 0.02, MOSTSTRENGTH = 1.0;
 constexpr double LEARNINGRATE = 0.3;  // tau of the log-normal self-adaptation
 constexpr uint64_t REMAPDRAWS = 20000;
+constexpr double RECOMBINATION = 0.5;  // the share of offspring of two parents
 
 // A value reflected into lo..hi.
 double reflected(double v, double lo, double hi) {
@@ -51,7 +52,8 @@ std::vector<FitSetup> FitSearch::propose() {
         proposed_.push_back(Member{design_.variants[i], FIRSTSTRENGTH, 0, design_.variantShares.at(i)});
         continue;
       }
-      const Member& parent = parents_[below(parents_.size())];
+      Member parent = parents_[below(parents_.size())];
+      if (parents_.size() > 1 && uniform() < RECOMBINATION) parent = recombined(parent, parents_[below(parents_.size())]);
       double strength =
           std::clamp(parent.strength * std::exp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);
       proposed_.push_back(mutated(parent, strength));
@@ -75,6 +77,26 @@ void FitSearch::tell(const std::vector<double>& distances) {
                    [](const Member& a, const Member& b) { return a.distance < b.distance; });
   if (parents_.size() > settings_.parents) parents_.resize(settings_.parents);
   proposed_.clear();
+}
+
+// Discrete recombination: each row (its unit, map integers and share) and each
+// chaos function's K and X from one parent or the other; sizes, the average
+// range, W and the scan controls from the first. The strength is their mean.
+FitSearch::Member FitSearch::recombined(const Member& a, const Member& b) {
+  Member child = a;
+  for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r)
+    if (uniform() < 0.5) {
+      child.setup.units[r] = b.setup.units[r];
+      child.setup.map[r] = b.setup.map[r];
+      child.shares[r] = b.shares[r];
+    }
+  for (size_t i = 0; i < 3; ++i)
+    if (uniform() < 0.5) {
+      child.setup.k[i] = b.setup.k[i];
+      child.setup.x[i] = b.setup.x[i];
+    }
+  child.strength = (a.strength + b.strength) / 2;
+  return child;
 }
 
 FitSearch::Member FitSearch::mutated(const Member& parent, double strength) {

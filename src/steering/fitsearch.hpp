@@ -1,7 +1,8 @@
 #pragma once
-// The search of a fit: a (mu + lambda) evolution strategy with
+// The search of a fit: a (mu/2 + lambda) evolution strategy with
 // self-adaptive mutation strength (each set-up carries its own strength,
-// mutated log-normally before it mutates the set-up), for a mixed problem of
+// mutated log-normally before it mutates the set-up) and discrete
+// recombination of two parents for half the offspring, for a mixed problem of
 // numbers (K, X, the average range) and choices (sizes, units, map
 // integers, W, scan controls). It asks for a generation at a time and is told
 // the distances, so it never depends on how or where they are computed;
@@ -49,6 +50,7 @@ class FitSearch {
     std::array<double, FIT_ROWS> shares{};  // the rows' shares its map was last made for
   };
   Member mutated(const Member& parent, double strength);
+  Member recombined(const Member& a, const Member& b);
   double uniform();   // in [0, 1)
   double gaussian();  // standard normal
   size_t below(size_t n);  // in 0..n-1
