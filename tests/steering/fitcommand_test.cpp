@@ -73,6 +73,11 @@ TEST_F(FitCommandTest, OneWorkerAndTwoWorkersWriteTheSameBytes) {
   std::string bestSetup = session.read("one/best.txt");
   bestSetup = bestSetup.substr(0, bestSetup.find("MAP = "));
   EXPECT_NE(best[0].text.find(bestSetup.substr(0, bestSetup.size() - 1)), std::string::npos) << bestSetup;
+  // The picture: the best dist per evaluation, the lengths and ranks of the
+  // target, the design and the best, and their z.
+  const std::string svg = session.read("one/fit.svg");
+  for (const char* part : {"Best dist so far", "Token lengths", "Rank and frequency", ">design<", ">best<", "z of each measure"})
+    EXPECT_NE(svg.find(part), std::string::npos) << part;
   // Another seed searches elsewhere.
   ASSERT_EQ(fit("seed2", {"--budget", "23", "--seed", "2"}).exitStatus, 0);
   EXPECT_NE(session.read("seed2/evaluations.csv"), session.read("one/evaluations.csv"));
