@@ -11,6 +11,7 @@
 #include "setups/blockcommands.hpp"
 #include "cli/options.hpp"
 #include "compare/stats.hpp"
+#include "steering/fit.hpp"
 #include "steering/sweep.hpp"
 #include "shell/shell.hpp"
 
@@ -28,6 +29,7 @@ constexpr Command COMMANDS[] = {
     {"block", runBlockCommand, "generate the block of a set-up file and write its files"},
     {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
     {"sweep", runSweep, "generate and measure every set-up of a space against a target"},
+    {"fit", runFit, "design a set-up from a target and search for the closest one"},
 };
 
 const Command* findCommand(const char* name) {

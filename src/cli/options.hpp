@@ -44,3 +44,7 @@ std::string refusedOptionText(int opt, char** argv);
 // A whole number written in decimal digits only (no sign, no blanks), as
 // options take counts; false for anything else or a value above 2^64 - 1.
 bool parseCount(const char* text, uint64_t& value);
+
+// The text as one word for a shell command line: as it is when it holds only
+// letters, digits and ._/-+=:, otherwise in single quotes.
+std::string shellWord(const std::string& text);
