@@ -11,6 +11,7 @@
 #include "setups/blockcommands.hpp"
 #include "cli/options.hpp"
 #include "compare/stats.hpp"
+#include "steering/fit.hpp"
 #include "steering/sweep.hpp"
 #include "shell/shell.hpp"
 
@@ -29,6 +30,7 @@ constexpr Command COMMANDS[] = {
     {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
     {"sweep", runSweep, "generate and measure every set-up of a space against a target"},
     {"open", runOpenCommand, "the program on the terminal with the block of a set-up file made"},
+    {"fit", runFit, "design a set-up from a target and search for the closest one"},
 };
 
 const Command* findCommand(const char* name) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdio_ext.h>
+#include <unistd.h>
 
 namespace {
 
@@ -93,6 +94,14 @@ std::string& nameStartedBy() {
 
 const std::string& programName() { return nameStartedBy(); }
 
+std::string programNameFromAnyFolder() {
+  const std::string& name = programName();
+  if (name.find('/') == std::string::npos || name.front() == '/') return name;
+  char folder[4096];
+  if (getcwd(folder, sizeof folder) == nullptr) return name;
+  return std::string(folder) + "/" + name;
+}
+
 void setProgramName(const std::string& name) {
   if (!name.empty()) nameStartedBy() = name;
 }
@@ -115,4 +124,13 @@ bool parseCount(const char* text, uint64_t& value) {
   if (errno != 0 || *end != '\0') return false;
   value = v;
   return true;
+}
+
+std::string shellWord(const std::string& text) {
+  if (!text.empty() && text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._/-+=:,") ==
+                           std::string::npos)
+    return text;
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
 }

@@ -33,6 +33,9 @@ void printVersion();
 // prints for the user to run; "plomar" until commandLineMain sets it.
 const std::string& programName();
 void setProgramName(const std::string& name);
+// The same, working from any folder: a relative path such as build/plomar
+// gets the current folder before it (a bare name is looked up on PATH).
+std::string programNameFromAnyFolder();
 // The first step of every command: standard output gets a buffer large
 // enough for a usage text or a table, so that a failed write is seen, with
 // its reason, when finishStandardOutput flushes it.
@@ -52,3 +55,7 @@ std::string refusedOptionText(int opt, char** argv);
 // A whole number written in decimal digits only (no sign, no blanks), as
 // options take counts; false for anything else or a value above 2^64 - 1.
 bool parseCount(const char* text, uint64_t& value);
+
+// The text as one word for a shell command line: as it is when it holds only
+// letters, digits and ._/-+=:, otherwise in single quotes.
+std::string shellWord(const std::string& text);

@@ -260,3 +260,24 @@ std::string comparisonSvg(const std::vector<MeasuredInput>& inputs, const PlotLo
   if (compared) s += zChart(inputs, Frame{80, zTop, 2 * chartWidth + 110, zHeight, 0, 1, 0, 1});
   return s + "</svg>\n";
 }
+
+std::string curveSvg(const std::string& title, const std::string& xName, const std::string& yName,
+                     const std::vector<std::pair<double, double>>& points) {
+  double xMax = 1, yMax = 0;
+  for (const auto& [x, y] : points) {
+    xMax = std::max(xMax, x);
+    if (std::isfinite(y)) yMax = std::max(yMax, y);
+  }
+  Frame f{80, 50, 840, 260, 0, 1, 0, 1};
+  const double xStep = tickStep(xMax), yStep = tickStep(yMax > 0 ? yMax : 1);
+  f.xMax = std::ceil(xMax / xStep) * xStep;
+  f.yMax = std::ceil((yMax > 0 ? yMax : 1) / yStep) * yStep;
+  std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"370\" viewBox=\"0 0 1000 370\" "
+                  "font-family=\"sans-serif\" font-size=\"12\">\n<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  s += axes(f, xmlText(title), xmlText(xName), xmlText(yName), xStep, yStep, false);
+  Points shown;
+  for (const auto& [x, y] : points)
+    if (std::isfinite(y)) shown.emplace_back(f.x(x), f.y(y));
+  s += polyline(thinned(shown), 0, "curve");
+  return s + "</svg>\n";
+}

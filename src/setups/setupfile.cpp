@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "blockgen/blocksetup.hpp"
 #include "setups/headlessconsole.hpp"
@@ -17,6 +18,7 @@
 #include "state/symbolsstate.hpp"
 #include "symbols/editorfiles.hpp"
 #include "symbols/editors.hpp"
+#include "symbols/mapscan.hpp"
 
 namespace {
 
@@ -120,6 +122,29 @@ void applySymbolsMap(const BlockSetupFile& setup, const SetupLine& line) {
   if (GEN.USESYMBOLSMAPFLAG != "Y") throw lineError(setup, line, "refused: the highest map integer is 2..32000");
 }
 
+// The two map-scan controls of "D,R": the direction priority (C or R) and
+// the resume point (B or L); nullopt for anything else.
+std::optional<std::pair<char, char>> scanControls(const std::string& value) {
+  size_t comma = value.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  std::string_view direction = withoutBlanks(std::string_view(value).substr(0, comma));
+  std::string_view resume = withoutBlanks(std::string_view(value).substr(comma + 1));
+  if ((direction != "C" && direction != "R") || (resume != "B" && resume != "L")) return std::nullopt;
+  return std::make_pair(direction[0], resume[0]);
+}
+
+// The map editor's keys that turn the start state C,B into the controls.
+std::string scanEditorKeys(const std::pair<char, char>& controls) {
+  return std::string(controls.first == 'R' ? "u" : "") + (controls.second == 'L' ? "i" : "");
+}
+
+// Applied as the map editor's toggles would, from the start state.
+void applyScanControls(const BlockSetupFile& setup, const SetupLine& line) {
+  std::optional<std::pair<char, char>> controls = scanControls(line.value);
+  if (!controls) throw lineError(setup, line, "refused: C or R (direction priority), then B or L (resume point)");
+  for (char key : scanEditorKeys(*controls)) key == 'u' ? TOGLMAPSCANDIRECTION() : TOGLMAPSCANRESUMEPOINT();
+}
+
 bool isChaosKey(const std::string& key) { return key == "X1" || key == "X2" || key == "X3"; }
 
 // The block menu entries in file order; the three X lines are one "X" entry,
@@ -128,7 +153,7 @@ template <class Entry, class ChaosEntry>
 void forEachMenuEntry(const BlockSetupFile& setup, Entry entry, ChaosEntry chaosEntry) {
   bool chaosDone = false;
   for (const SetupLine& l : setup.lines) {
-    if (l.key == "MAP" || l.key == "PHNTM") continue;
+    if (l.key == "MAP" || l.key == "PHNTM" || l.key == "SCAN") continue;
     if (!isChaosKey(l.key)) {
       entry(l);
     } else if (!chaosDone) {
@@ -145,6 +170,7 @@ void applySetup(const BlockSetupFile& setup) {
   headlessConsole();
   for (const char* key : {"MAP", "PHNTM"})
     if (const SetupLine* l = findSetupLine(setup, key)) loadNamedFile(setup, *l);
+  if (const SetupLine* l = findSetupLine(setup, "SCAN")) applyScanControls(setup, *l);
   forEachMenuEntry(
       setup,
       [&](const SetupLine& l) {
@@ -165,8 +191,11 @@ std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix) {
   std::string keys;
   const SetupLine* map = findSetupLine(setup, "MAP");
   const SetupLine* phantoms = findSetupLine(setup, "PHNTM");
-  if (map != nullptr || phantoms != nullptr) {
+  const SetupLine* scan = findSetupLine(setup, "SCAN");
+  std::string scanKeys = scan != nullptr ? scanEditorKeys(scanControls(scan->value).value_or(std::make_pair('C', 'B'))) : "";
+  if (map != nullptr || phantoms != nullptr || !scanKeys.empty()) {
     keys += "L";  // the symbols editor
+    keys += scanKeys;
     if (map != nullptr) keys += "d" + prefixAtLoadPrompt(map->value, "MAP.TXT").value_or("") + "\n";
     if (phantoms != nullptr) keys += "pd" + prefixAtLoadPrompt(phantoms->value, "PHNTM.TXT").value_or("") + "\ne";
     keys += "e";

@@ -14,6 +14,9 @@
 //   W = 38                 highest active map integer: the symbols map is on
 //   MAP = setMAP.TXT       symbols list and map to load (optional)
 //   PHNTM = setPHNTM.TXT   phantoms to load (optional)
+//   SCAN = R,L             map-scan direction priority (C or R) and resume
+//                          point (B or L), as the map editor's "u" and "i"
+//                          set them (optional; the start state is C,B)
 //
 // A line whose first non-blank character is `#` is a comment; empty lines
 // are ignored. B, G, V, X1, X2 and X3 are required.

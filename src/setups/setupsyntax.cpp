@@ -18,7 +18,7 @@ struct KeyRule {
 };
 
 // The keys in the order of setupFileText.
-constexpr std::array<KeyRule, 11> KEYS{{
+constexpr std::array<KeyRule, 12> KEYS{{
     {"B", true, false},
     {"G", true, true},
     {"V", true, false},
@@ -30,9 +30,10 @@ constexpr std::array<KeyRule, 11> KEYS{{
     {"W", false, false},
     {"MAP", false, false},
     {"PHNTM", false, false},
+    {"SCAN", false, false},
 }};
 
-const char* const KEYLIST = "B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM";
+const char* const KEYLIST = "B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM, SCAN";
 
 const std::string_view BYTEORDERMARK = "\xEF\xBB\xBF";
 

@@ -19,11 +19,14 @@
 #include <vector>
 
 #include "cli/options.hpp"
+#include "cli/targetoptions.hpp"
 #include "setups/setupfile.hpp"
 #include "setups/space.hpp"
 #include "compare/statscsv.hpp"
 #include "compare/statsinputs.hpp"
 #include "compare/windows.hpp"
+#include "steering/blockrow.hpp"
+#include "steering/progressbar.hpp"
 #include "steering/sweeprunner.hpp"
 #include "steering/sweeptable.hpp"
 #include "steering/tablefile.hpp"
@@ -119,12 +122,7 @@ const char* const COMMAND = "sweep";
 
 struct Settings {
   std::vector<std::string> arguments;  // SPACE, or the tables of --merge
-  bool hasTarget = false;
-  InputKind targetKind = InputKind::Text;
-  std::string targetPath;
-  std::vector<std::string> measures = comparisonMeasureNames();
-  ReadingOptions reading;
-  uint64_t window = DEFAULT_WINDOW;
+  TargetOptions target;
   uint64_t maxSteps = DEFAULT_MAX_STEPS;
   uint64_t sample = 0, seed = 1;  // sample 0: every point
   bool sampled = false, seeded = false;
@@ -140,12 +138,10 @@ struct Settings {
 struct Sweep {
   SweepSpace space;
   std::string spaceText;
-  std::optional<WindowedTarget> target;
-  ReadingOptions reading;
+  BlockMeasuring measuring;
   std::vector<std::string> measures;
   uint64_t maxSteps = 0;
   std::string header, sweep;
-  size_t emptyFields = 0;  // yardsticks, window, z and distance of a point out of steps
 };
 
 // ---- options ----
@@ -153,13 +149,6 @@ struct Sweep {
 struct UsageProblem {
   std::string text;
 };
-
-void setTarget(Settings& s, InputKind kind, const char* path) {
-  if (s.hasTarget) throw UsageProblem{"give one target only"};
-  s.hasTarget = true;
-  s.targetKind = kind;
-  s.targetPath = path;
-}
 
 void setShard(Settings& s, const char* text) {
   std::string t = text;
@@ -177,43 +166,11 @@ uint64_t countOption(const char* name, const char* text, uint64_t least) {
   return v;
 }
 
-void setMeasures(Settings& s, const char* text) {
-  try {
-    s.measures = measuresOfList(text);
-  } catch (const std::invalid_argument& e) {
-    throw UsageProblem{std::string(e.what()) + " in --measures"};
-  }
-}
-
-enum OptionCode {
-  TARGET = 256,
-  TARGETLIST,
-  TARGETBLOCK,
-  MEASURES,
-  MAXSTEPS,
-  SAMPLE,
-  SEED,
-  SHARD,
-  RESUME,
-  MERGE,
-  TARGETWORDS,
-  WINDOW,
-  STRIP,
-  DROP
-};
+enum OptionCode { MAXSTEPS = 256, SAMPLE, SEED, SHARD, RESUME, MERGE };
 
 // The settings, or a UsageProblem; `help` is set for --help.
 Settings parseSettings(int argc, char** argv, bool& help) {
-  static const option LONGOPTIONS[] = {
-      {"target", required_argument, nullptr, TARGET},
-      {"target-list", required_argument, nullptr, TARGETLIST},
-      {"target-block", required_argument, nullptr, TARGETBLOCK},
-      {"target-words", required_argument, nullptr, TARGETWORDS},
-      {"window", required_argument, nullptr, WINDOW},
-      {"strip", required_argument, nullptr, STRIP},
-      {"drop", required_argument, nullptr, DROP},
-      {"utf8", no_argument, nullptr, 'u'},
-      {"measures", required_argument, nullptr, MEASURES},
+  std::vector<option> options{
       {"max-steps", required_argument, nullptr, MAXSTEPS},
       {"sample", required_argument, nullptr, SAMPLE},
       {"seed", required_argument, nullptr, SEED},
@@ -224,24 +181,21 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       {"merge", no_argument, nullptr, MERGE},
       {"help", no_argument, nullptr, 'h'},
       {"version", no_argument, nullptr, 'V'},
-      {nullptr, 0, nullptr, 0},
   };
+  addTargetOptions(options);
+  options.push_back({nullptr, 0, nullptr, 0});
   Settings s;
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:hVu", LONGOPTIONS, nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, ":j:o:hVu", options.data(), nullptr)) != -1) {
     s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h' && opt != 'V');
+    try {
+      if (takeTargetOption(opt, optarg, s.target)) continue;
+    } catch (const std::invalid_argument& e) {
+      throw UsageProblem{e.what()};
+    }
     switch (opt) {
-      case TARGET: setTarget(s, InputKind::Text, optarg); break;
-      case TARGETLIST: setTarget(s, InputKind::List, optarg); break;
-      case TARGETBLOCK: setTarget(s, InputKind::Block, optarg); break;
-      case TARGETWORDS: setTarget(s, InputKind::Words, optarg); break;
-      case WINDOW: s.window = countOption("window", optarg, 1); break;
-      case STRIP: s.reading.strip = optarg; break;
-      case DROP: s.reading.drop = optarg; break;
-      case 'u': s.reading.characters = Characters::Utf8; break;
-      case MEASURES: setMeasures(s, optarg); break;
       case MAXSTEPS: s.maxSteps = countOption("max-steps", optarg, 1); break;
       case SAMPLE: s.sample = countOption("sample", optarg, 1); s.sampled = true; break;
       case SEED: s.seed = countOption("seed", optarg, 0); s.seeded = true; break;
@@ -262,10 +216,9 @@ Settings parseSettings(int argc, char** argv, bool& help) {
     return s;
   }
   if (s.arguments.size() != 1) throw UsageProblem{s.arguments.empty() ? "no space file" : "one space file only"};
-  if (!s.hasTarget) throw UsageProblem{"no target (--target, --target-words, --target-list or --target-block)"};
-  if (s.arguments[0] == STANDARD_INPUT_NAME && s.targetPath == STANDARD_INPUT_NAME)
+  if (std::string problem = targetOptionsProblem(s.target); !problem.empty()) throw UsageProblem{problem};
+  if (s.arguments[0] == STANDARD_INPUT_NAME && s.target.path == STANDARD_INPUT_NAME)
     throw UsageProblem{"standard input (-) can be read only once"};
-  if (std::string problem = readingOptionsProblem(s.reading); !problem.empty()) throw UsageProblem{problem};
   if (s.seeded && !s.sampled) throw UsageProblem{"--seed goes with --sample"};
   if (s.resume && s.out.empty()) throw UsageProblem{"--resume continues the table of --out FILE"};
   return s;
@@ -298,13 +251,13 @@ const char* kindName(InputKind kind) {
 // Everything that decides the rows: the space and the files it names, the
 // target, and the options that change a row or the set of points.
 std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::string& targetBytes) {
-  std::vector<std::string> parts{"plomar sweep 2", w.spaceText, kindName(s.targetKind), targetBytes,
+  std::vector<std::string> parts{"plomar sweep 2", w.spaceText, kindName(s.target.kind), targetBytes,
                                  std::to_string(s.maxSteps)};
   for (const std::string& m : w.measures) parts.push_back(m);
-  parts.push_back("window " + std::to_string(w.target->window()));
-  parts.push_back("strip " + s.reading.strip);
-  parts.push_back("drop " + s.reading.drop);
-  parts.push_back(s.reading.characters == Characters::Utf8 ? "utf8" : "bytes");
+  parts.push_back("window " + std::to_string(w.measuring.target->window()));
+  parts.push_back("strip " + s.target.reading.strip);
+  parts.push_back("drop " + s.target.reading.drop);
+  parts.push_back(s.target.reading.characters == Characters::Utf8 ? "utf8" : "bytes");
   if (s.sampled) parts.push_back("sample " + std::to_string(s.sample) + " seed " + std::to_string(s.seed));
   for (const SpaceLine& line : w.space.lines)
     if (line.key == "MAP" || line.key == "PHNTM")
@@ -316,34 +269,13 @@ std::string fingerprintOfSweep(const Sweep& w, const Settings& s, const std::str
   return fingerprintOf(parts);
 }
 
-size_t commaCount(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), ',')); }
 
 std::string pointRow(const Sweep& w, uint64_t point) {
   BlockSetupFile setup = pointSetup(w.space, point);
   applySetup(setup);
   HeadlessBlock block = generateHeadless(w.maxSteps);
-  std::string cell = setupFileText(setup);
-  while (!cell.empty() && cell.back() == '\n') cell.pop_back();
-  const std::string start = std::to_string(point) + "," + csvField(cell) + ",";
-  const std::string reached = "," + std::to_string(block.groups) + "," + std::to_string(block.steps) + ",";
-  if (!block.complete) return start + STATUS_OUT_OF_STEPS + reached + std::string(w.emptyFields - 1, ',') + "," + w.sweep + "\n";
-  const TokenSequence groups = tokenSequence(cleanedTokens(finishedBlockGroups(), w.reading), w.reading.characters);
-  const std::string yardsticks = yardstickCsvFields(measureSequence(groups)) + ",";
-  const std::string ending = "," + w.sweep + "\n";
-  if (groups.size() < w.target->window())
-    return start + STATUS_TOO_SHORT + reached + yardsticks + emptyComparisonCsvFields(w.measures.size(), w.target->window()) +
-           ending;
-  return start + STATUS_COMPLETE + reached + yardsticks + comparisonCsvFields(w.target->compare(groups)) + ending;
-}
-
-// A shell word for the command lines of the best points.
-std::string shellWord(const std::string& text) {
-  if (!text.empty() && text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._/-+=:,") ==
-                           std::string::npos)
-    return text;
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
+  return std::to_string(point) + "," + setupCell(setupFileText(setup)) + "," +
+         measuredBlockRow(block, w.measuring).fields + "," + w.sweep + "\n";
 }
 
 void printBest(const std::vector<SweepRow>& best, size_t rows, const std::string& spaceName) {
@@ -359,51 +291,6 @@ void printBest(const std::vector<SweepRow>& best, size_t rows, const std::string
                  static_cast<unsigned long long>(best[i].point));
 }
 
-// The progress bar with its rate and the time left (a count alone when the
-// total is not known), redrawn at most five times a second.
-class Progress {
- public:
-  // `what` counts ("points"), `doing` goes before the bar ("checking ").
-  Progress(size_t done, size_t total, const char* what = "points", const char* doing = "")
-      : shown_(isatty(STDERR_FILENO) == 1), what_(what), doing_(doing), first_(done), done_(done), total_(total) {}
-  void advance() {
-    ++done_;
-    auto now = std::chrono::steady_clock::now();
-    if (shown_ && (done_ == total_ || now - drawn_ > std::chrono::milliseconds(200))) draw(now);
-  }
-  void clear() {
-    if (shown_ && width_ > 0) std::fprintf(stderr, "\r%*s\r", width_, "");
-    width_ = 0;
-  }
-
- private:
-  void draw(std::chrono::steady_clock::time_point now) {
-    drawn_ = now;
-    double seconds = std::chrono::duration<double>(now - start_).count();
-    double rate = seconds > 0 ? static_cast<double>(done_ - first_) / seconds : 0;
-    int width = 0;
-    if (total_ == 0) {
-      width = std::fprintf(stderr, "\r%s%zu %s, %.2f %s/s ", doing_, done_, what_, rate, what_);
-    } else {
-      long left = rate > 0 ? static_cast<long>(static_cast<double>(total_ - done_) / rate) : 0;
-      const int bar = 30;
-      int filled = static_cast<int>(static_cast<double>(bar) * static_cast<double>(done_) / static_cast<double>(total_));
-      width = std::fprintf(stderr, "\r%s[%s%s] %zu/%zu %s, %.2f %s/s, %ld:%02ld:%02ld left ", doing_,
-                           std::string(static_cast<size_t>(filled), '#').c_str(),
-                           std::string(static_cast<size_t>(bar - filled), '.').c_str(), done_, total_, what_, rate,
-                           what_, left / 3600, left / 60 % 60, left % 60);
-    }
-    width_ = std::max(width_, width - 1);
-  }
-
-  bool shown_;
-  const char* what_;
-  const char* doing_;
-  size_t first_, done_, total_;
-  int width_ = 0;  // of the longest line drawn
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now(), drawn_{};
-};
-
 SetupError atPoint(const SetupError& e, uint64_t point) {
   return SetupError(std::string(e.what()) + " (point " + std::to_string(point) + ")");
 }
@@ -416,7 +303,7 @@ void checkPoint(const SweepSpace& space, uint64_t point);
 void checkValues(const SweepSpace& space) {
   size_t total = 1;
   for (const SpaceLine& line : space.lines) total += line.values.size() - 1;
-  Progress progress(0, total, "values", "checking ");
+  ProgressBar progress(0, total, "values", "checking ");
   checkPoint(space, 1);  // every line at its first value (a space of no lines too)
   progress.advance();
   std::vector<size_t> indices(space.lines.size(), 0);
@@ -484,23 +371,22 @@ int runMerge(const Settings& s) {
 
 // The target measured on its windows, or a refusal naming it.
 WindowedTarget windowedTarget(const Settings& s, const TokenSequence& target) {
-  const WindowPlan plan = planWindow(static_cast<size_t>(std::min<uint64_t>(s.window, SIZE_MAX)), {target.size()});
-  if (plan.refused()) throw std::runtime_error(s.targetPath + ": " + tooShortText(target.size(), true));
-  return WindowedTarget(target, plan.window, s.measures);
+  const WindowPlan plan = planWindow(static_cast<size_t>(std::min<uint64_t>(s.target.window, SIZE_MAX)), {target.size()});
+  if (plan.refused()) throw std::runtime_error(s.target.path + ": " + tooShortText(target.size(), true));
+  return WindowedTarget(target, plan.window, s.target.measures);
 }
 
 Sweep prepareSweep(const Settings& s) {
   Sweep w;
   w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
-  std::string targetBytes = inputBytes(s.targetPath);
-  w.reading = s.reading;
-  w.measures = s.measures;
-  w.target = windowedTarget(s, tokenSequence(tokensOfInput(s.targetKind, targetBytes, s.targetPath, s.reading),
-                                             s.reading.characters));
+  std::string targetBytes = inputBytes(s.target.path);
+  w.measuring.reading = s.target.reading;
+  w.measures = s.target.measures;
+  w.measuring.target = windowedTarget(s, tokenSequence(tokensOfInput(s.target.kind, targetBytes, s.target.path, s.target.reading),
+                                             s.target.reading.characters));
   w.maxSteps = s.maxSteps;
   w.header = sweepHeader(w.measures);
-  w.emptyFields = commaCount(yardstickCsvHeader() + "," + comparisonCsvHeader(w.measures)) + 1;
   w.sweep = sweepField(fingerprintOfSweep(w, s, targetBytes), s.sampled ? std::min(s.sample, w.space.pointCount)
                                                                            : w.space.pointCount);
   return w;
@@ -645,7 +531,7 @@ class SweepRun {
   SweepTableFile* file_;  // null: the table goes to standard output
   EarlierRun earlier_;
   size_t done_;
-  Progress progress_;
+  ProgressBar progress_;
   BestRows best_;
   std::set<uint64_t> reached_;  // points of the journal that the run has come to
   std::set<uint64_t> early_;    // rows of this run waiting in the journal

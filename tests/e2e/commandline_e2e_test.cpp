@@ -126,7 +126,7 @@ TEST(Manual, NamesEveryOptionThatTheHelpOfEveryCommandNames) {
   E2ESession s;
   const std::string page = fileBytes(std::string(PLOMAR_BUILD_DIR) + "/plomar.1");
   std::vector<std::string> commands = listedCommands(s.command("--help").out);
-  EXPECT_EQ(commands, (std::vector<std::string>{"stats", "block", "keys", "sweep", "open"}));
+  EXPECT_EQ(commands, (std::vector<std::string>{"stats", "block", "keys", "sweep", "open", "fit"}));
   commands.insert(commands.begin(), "");  // the program's own options
   size_t checked = 0;
   for (const std::string& command : commands) {
@@ -140,7 +140,7 @@ TEST(Manual, NamesEveryOptionThatTheHelpOfEveryCommandNames) {
   }
   EXPECT_GT(checked, 30u);
   for (const char* section : {".SH ENVIRONMENT", ".B NO_COLOR", ".SH EXAMPLES", ".SH SEE ALSO", ".SH SET\\-UP FILES",
-                              ".SH SPACES", ".SS plomar open"})
+                              ".SH SPACES", ".SS plomar open", ".SS plomar fit"})
     EXPECT_NE(page.find(section), std::string::npos) << section;
 }
 
@@ -152,7 +152,7 @@ TEST(Manual, TheOptionFinderFindsOptionsAndNotHyphenatedWords) {
 
 TEST(CommandLineOptions, EveryCommandAnswersVersionAndReadsStandardInputForDash) {
   E2ESession s;
-  for (const char* command : {"stats", "block", "keys", "sweep", "open"}) {
+  for (const char* command : {"stats", "block", "keys", "sweep", "open", "fit"}) {
     CommandResult r = s.command(std::string(command) + " --version");
     EXPECT_EQ(r.exitStatus, 0) << command;
     EXPECT_EQ(r.out, std::string("plomar ") + PLOMAR_VERSION + "\n") << command;

@@ -42,7 +42,7 @@ TEST(BashCompletion, CompletesCommandsOptionsTheirArgumentsAndFileNames) {
                                              });
   EXPECT_EQ(offered,
             "sweep\n"
-            "stats block keys sweep open --help --version\n"
+            "stats block keys sweep open fit --help --version\n"
             "--target-words --target-list --target-block\n"
             "space.txt spice.csv\n"
             "\n"  // a number of jobs: nothing to offer

@@ -168,3 +168,19 @@ void expectSameLines(const std::string& actual, const std::string& expected) {
   EXPECT_EQ(a.size(), e.size());
   EXPECT_EQ(actual, expected);
 }
+
+pid_t startProgram(const std::vector<std::string>& args, const std::filesystem::path& dir) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(dir.c_str()) != 0) _exit(126);
+    int null = open("/dev/null", O_WRONLY);
+    dup2(null, STDOUT_FILENO);
+    dup2(null, STDERR_FILENO);
+    std::vector<char*> argv{const_cast<char*>(PLOMAR_BINARY)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(PLOMAR_BINARY, argv.data());
+    _exit(127);
+  }
+  return pid;
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <sys/types.h>
 // Whole-program sessions: build/plomar runs in a fresh temporary directory with
 // the keys piped into it; the files it writes are compared with expected files
 // kept beside this harness (tests/e2e/expected/).
@@ -29,6 +30,10 @@ struct CommandResult {
 // bytes (setrlimit in the child).
 CommandResult runProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::filesystem::path& dir, std::string_view input = "", uint64_t addressSpace = 0);
+
+// Starts the program with command-line arguments in `dir` and returns at once
+// (its standard output and error dropped); the caller signals and waits for it.
+pid_t startProgram(const std::vector<std::string>& args, const std::filesystem::path& dir);
 
 class E2ESession {
  public:

@@ -76,6 +76,20 @@ TEST(BlockCommand, SymbolsMapPhantomsAndEditorFilesGiveTheProgramsFiles) {
   EXPECT_NE(report.find(" Use symbols-map ? : Y 114\r\n"), std::string::npos);
 }
 
+// The map-scan controls replay through the map editor's keys and change the
+// block of a map whose integers stand in several cells.
+TEST(BlockCommand, ScanControlsGiveTheProgramsFiles) {
+  const std::string mapped = "MAP = testMAP.TXT\n" + SMALLSETUP + "W = 114\n";
+  std::vector<std::string> start = expectSameFilesBothWays(mapped, true);
+  std::vector<std::string> rowLast = expectSameFilesBothWays(mapped + "SCAN = R,L\n", true);
+  std::vector<std::string> columnLast = expectSameFilesBothWays(mapped + "SCAN = C,L\n", true);
+  EXPECT_EQ(expectSameFilesBothWays(mapped + "SCAN = C,B\n", true), start);
+  EXPECT_NE(rowLast, start);
+  EXPECT_NE(columnLast, start);
+  EXPECT_NE(columnLast, rowLast);
+  expectSameFilesBothWays(SMALLSETUP + "SCAN = R,L\n");  // the editor opened for the controls alone
+}
+
 // One group a line: the groups file holds the report's forward block.
 TEST(BlockCommand, SeparatorCodesAndParagraphsGiveTheProgramsFiles) {
   std::vector<std::string> groups = expectSameFilesBothWays(SMALLSETUP + "C = 13,10\n");
@@ -93,7 +107,7 @@ TEST(BlockCommand, BadSetupGetsItsErrorLineAndNoFiles) {
     std::string text, error;
   };
   const Case cases[] = {
-      {"B = 20,30\nQ = 1\n", "s.txt:2: Q: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM)"},
+      {"B = 20,30\nQ = 1\n", "s.txt:2: Q: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM, SCAN)"},
       {SMALLSETUP + "V = 4,5\n", "s.txt:7: V: given twice (first at line 3)"},
       {"B = 20,30\nG = 3,6,1\n", "s.txt:2: V: missing (B, G, V, X1, X2, X3 are required)"},
       {"B = 2,3\n" + SMALLSETUP.substr(SMALLSETUP.find('\n') + 1),
@@ -189,12 +203,12 @@ TEST(BlockCommand, ErrorLinesAreReadable) {
   s.addFile("control.txt", SMALLSETUP + "W\x01\xff = 3\n");
   EXPECT_EQ(s.command("block control.txt").err,
             "plomar block: control.txt:7: W\\x01\\xff: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, "
-            "MAP, PHNTM)\n");
+            "MAP, PHNTM, SCAN)\n");
   s.addFile("long.txt", std::string(1'000'000, 'K') + " = 3\n");
   CommandResult longKey = s.command("keys long.txt");
   EXPECT_EQ(longKey.exitStatus, 2);
   EXPECT_EQ(longKey.err, "plomar keys: long.txt:1: " + std::string(60, 'K') +
-                             "...: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM)\n");
+                             "...: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM, SCAN)\n");
   s.addFile("nul.txt", SMALLSETUP + "W\0 = 3\n"s);
   CommandResult nul = s.command("block nul.txt");
   EXPECT_EQ(nul.exitStatus, 2);

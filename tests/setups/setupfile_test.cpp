@@ -5,6 +5,7 @@
 #include "setups/setupfile.hpp"
 #include "setups/space.hpp"
 #include "setups/setupfixtures.hpp"
+#include "state/symbolsstate.hpp"
 #include "e2e/harness.hpp"
 #include "support.hpp"
 
@@ -55,7 +56,7 @@ TEST(SetupFile, SyntaxErrorsNameFileLineAndKey) {
     return std::string();
   };
   EXPECT_EQ(syntaxError("B 20,30\n"), "f.txt:1: B 20,30: not a KEY = value line");
-  EXPECT_EQ(syntaxError("b = 20,30\n"), "f.txt:1: b: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM)");
+  EXPECT_EQ(syntaxError("b = 20,30\n"), "f.txt:1: b: unknown key (the keys are B, G, V, X1, X2, X3, C, T, W, MAP, PHNTM, SCAN)");
   EXPECT_EQ(syntaxError(SMALLSETUP + "T = Y,\x01,*\n"), "f.txt:7: T: the value holds a control character");
   EXPECT_EQ(syntaxError(SMALLSETUP + "\n\nC = 13,10\nC = 32,0\n# end\n"), "f.txt:10: C: given twice (first at line 9)");
   EXPECT_EQ(syntaxError("# nothing\n\n"), "f.txt:2: B: missing (B, G, V, X1, X2, X3 are required)");
@@ -197,4 +198,23 @@ TEST(SetupFile, FileThatCannotBeWrittenIsReported) {
   std::string problem;
   EXPECT_FALSE(writeBlockFiles("/nonexistent/p", problem));
   EXPECT_EQ(problem, "cannot create: /nonexistent/pIGB.txt (No such file or directory)");
+}
+
+// SCAN sets the map-scan controls as the map editor's toggles do; a set-up
+// without it scans from the start state.
+TEST(SetupFile, ScanControlsAreAppliedAndRefused) {
+  applySetup(parseSetupText(SMALLSETUP + "SCAN = R , L\n", "f.txt"));
+  EXPECT_EQ(SYMB.MAPSCANDIRECTION, "R");
+  EXPECT_EQ(SYMB.MAPSCANRESUMEPOINT, "L");
+  applySetup(parseSetupText(SMALLSETUP + "SCAN = C,L\n", "f.txt"));
+  EXPECT_EQ(SYMB.MAPSCANDIRECTION, "C");
+  EXPECT_EQ(SYMB.MAPSCANRESUMEPOINT, "L");
+  applySetup(parseSetupText(SMALLSETUP, "f.txt"));
+  EXPECT_EQ(SYMB.MAPSCANDIRECTION, "C");
+  EXPECT_EQ(SYMB.MAPSCANRESUMEPOINT, "B");
+  const std::string refused = "refused: C or R (direction priority), then B or L (resume point)";
+  for (const char* value : {"R", "R,X", "c,b", "R,L,B", ""})
+    EXPECT_EQ(errorOf(SMALLSETUP + "SCAN = " + value + "\n"), "f.txt:7: SCAN: " + refused) << value;
+  EXPECT_EQ(setupFileText(parseSetupText("SCAN = R,B\n" + SMALLSETUP, "f.txt")),
+            "B = 20,30\nG = 3,6,1\nV = 4,5\nX1 = 4,1e-15\nX2 = 3.9999,1e-22\nX3 = 3.99999,0.3\nSCAN = R,B\n");
 }

@@ -237,3 +237,13 @@ TEST(SpaceSample, EveryPointCanBeChosen) {
     for (uint64_t p : samplePoints(20, 3, seed)) seen.insert(p);
   EXPECT_EQ(seen.size(), 20u);
 }
+
+TEST(SpacePoints, ScanControlsTakeAlternatives) {
+  SweepSpace space = parseSpaceText("B = 10,20\nG = 1,3,1\nV = 2,3\nX1 = 4,0.1\nX2 = 4,0.2\nX3 = 4,0.3\n"
+                                    "SCAN = C,B | R,L\n",
+                                    "s.txt");
+  ASSERT_EQ(space.pointCount, 2u);
+  EXPECT_EQ(pointSetup(space, 1).lines.back().value, "C,B");
+  EXPECT_EQ(pointSetup(space, 2).lines.back().value, "R,L");
+  EXPECT_EQ(pointSetup(space, 2).lines.back().key, "SCAN");
+}

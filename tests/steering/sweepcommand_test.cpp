@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <set>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "setups/setupfixtures.hpp"
 #include "steering/sweeptable.hpp"
 #include "e2e/harness.hpp"
 
@@ -198,22 +200,6 @@ const char* const SLOWERSPACE =
     "X2 = 3.9999,1e-22\n"
     "X3 = 3.99999,0.3\n";
 
-// Starts `plomar sweep` in the session's directory; its standard error is dropped.
-pid_t startSweep(const E2ESession& session, const std::vector<std::string>& args) {
-  pid_t pid = fork();
-  if (pid == 0) {
-    if (chdir(session.dir().c_str()) != 0) _exit(126);
-    int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDERR_FILENO);
-    std::vector<char*> argv{const_cast<char*>(PLOMAR_BINARY)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(PLOMAR_BINARY, argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
 size_t rowsOnDisk(const E2ESession& session, const std::string& name) {
   if (!session.exists(name)) return 0;
   size_t records = readCsvRecords(session.read(name)).records.size();
@@ -225,7 +211,7 @@ size_t rowsOnDisk(const E2ESession& session, const std::string& name) {
 TEST_F(SweepCommandTest, AnInterruptedSweepResumesToTheSameBytes) {
   session.addFile("slow.txt", SLOWERSPACE);
   const std::vector<std::string> args{"sweep", "slow.txt", "--target", "target.txt", "--jobs", "2", "--out", "t.csv"};
-  pid_t pid = startSweep(session, args);
+  pid_t pid = startProgram(args, session.dir());
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (rowsOnDisk(session, "t.csv") < 2 && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -319,4 +305,25 @@ TEST_F(SweepCommandTest, ATargetTooShortForTwoWindowsIsRefused) {
   EXPECT_FALSE(t.rows[0].complete);
   EXPECT_TRUE(t.rows[3].complete);
   EXPECT_NE(longer.err.find("The best 3 of 6 points"), std::string::npos) << longer.err;
+}
+
+// The map-scan controls take alternatives: with a map whose integers stand in
+// several cells, each pair of controls makes its own block, and the row's
+// set-up replays it.
+TEST_F(SweepCommandTest, ScanControlsAreSweptLikeAnyValue) {
+  session.addFile("testMAP.TXT", testMapFileText());
+  session.addFile("scan.txt",
+                  "MAP = testMAP.TXT\nB = 50,60\nG = 3,6,1\nV = 4,5\nX1 = 4,1e-15\nX2 = 3.9999,1e-22\n"
+                  "X3 = 3.99999,0.3\nW = 114\nSCAN = C,B | R,L | C,L\n");
+  CommandResult r = run({"sweep", "scan.txt", "--target", "target.txt", "--out", "scan.csv"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  SweepTable t = table("scan.csv");
+  ASSERT_EQ(t.rows.size(), 3u);
+  std::set<std::string> measured;
+  for (const SweepRow& row : t.rows) measured.insert(row.text.substr(row.text.find("complete,")));
+  EXPECT_EQ(measured.size(), 3u) << "the scan controls changed no block";
+  EXPECT_NE(t.rows[1].text.find("SCAN = R,L"), std::string::npos) << t.rows[1].text;
+  CommandResult keys = run({"keys", "scan.txt", "--point", "2"});
+  ASSERT_EQ(keys.exitStatus, 0) << keys.err;
+  EXPECT_EQ(keys.out.substr(0, 3), "Lui");  // the map editor's toggles, before its file is loaded
 }

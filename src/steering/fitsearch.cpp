@@ -1,0 +1,161 @@
+// The evolution strategy of the fit.
+#include "steering/fitsearch.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double FIRSTSTRENGTH = 0.3, LEASTSTRENGTH = 0.02, MOSTSTRENGTH = 1.0;
+constexpr double LEARNINGRATE = 0.3;  // tau of the log-normal self-adaptation
+constexpr uint64_t REMAPDRAWS = 20000;
+constexpr double RECOMBINATION = 0.5;  // the share of offspring of two parents
+
+// A value reflected into lo..hi.
+double reflected(double v, double lo, double hi) {
+  for (int i = 0; i < 4 && (v < lo || v > hi); ++i) v = v < lo ? 2 * lo - v : 2 * hi - v;
+  return std::clamp(v, lo, hi);
+}
+
+}  // namespace
+
+FitSearch::FitSearch(const FitDesign& design, const SearchSettings& settings)
+    : design_(design), settings_(settings), random_(settings.seed) {}
+
+double FitSearch::uniform() { return static_cast<double>(random_() >> 11) * 0x1.0p-53; }
+
+double FitSearch::gaussian() {
+  // Box-Muller from two uniform draws; 1 - u keeps the logarithm finite.
+  double u = 1 - uniform(), v = uniform();
+  return std::sqrt(-2 * std::log(u)) * std::cos(2 * M_PI * v);
+}
+
+size_t FitSearch::below(size_t n) { return n <= 1 ? 0 : static_cast<size_t>(uniform() * static_cast<double>(n)); }
+
+double FitSearch::bestDistance() const {
+  return parents_.empty() ? std::numeric_limits<double>::infinity() : parents_.front().distance;
+}
+
+std::vector<FitSetup> FitSearch::propose() {
+  proposed_.clear();
+  if (evaluations_ >= settings_.budget) return {};
+  if (!started_) {
+    started_ = true;
+    generation_ = 0;
+    proposed_.push_back(Member{design_.setup, FIRSTSTRENGTH, 0, design_.shares});
+  } else {
+    ++generation_;
+    uint64_t count = std::min<uint64_t>(settings_.offspring, settings_.budget - evaluations_);
+    for (uint64_t i = 0; i < count; ++i) {
+      if (generation_ == 1 && i < design_.variants.size()) {  // the design's variants start the search
+        proposed_.push_back(Member{design_.variants[i], FIRSTSTRENGTH, 0, design_.variantShares.at(i)});
+        continue;
+      }
+      Member parent = parents_[below(parents_.size())];
+      if (parents_.size() > 1 && uniform() < RECOMBINATION) parent = recombined(parent, parents_[below(parents_.size())]);
+      double strength =
+          std::clamp(parent.strength * std::exp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);
+      proposed_.push_back(mutated(parent, strength));
+    }
+  }
+  std::vector<FitSetup> setups;
+  for (const Member& m : proposed_) setups.push_back(m.setup);
+  return setups;
+}
+
+void FitSearch::tell(const std::vector<double>& distances) {
+  for (size_t i = 0; i < proposed_.size() && i < distances.size(); ++i) {
+    double d = distances[i];
+    proposed_[i].distance = std::isnan(d) ? std::numeric_limits<double>::infinity() : d;
+  }
+  evaluations_ += proposed_.size();
+  // Plus selection: the parents stay unless offspring do better; among equal
+  // distances the earlier member wins.
+  parents_.insert(parents_.end(), proposed_.begin(), proposed_.end());
+  std::stable_sort(parents_.begin(), parents_.end(),
+                   [](const Member& a, const Member& b) { return a.distance < b.distance; });
+  if (parents_.size() > settings_.parents) parents_.resize(settings_.parents);
+  proposed_.clear();
+}
+
+// Discrete recombination: each row (its unit, map integers and share) and each
+// chaos function's K and X from one parent or the other; sizes, the average
+// range, W and the scan controls from the first. The strength is their mean.
+FitSearch::Member FitSearch::recombined(const Member& a, const Member& b) {
+  Member child = a;
+  for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r)
+    if (uniform() < 0.5) {
+      child.setup.units[r] = b.setup.units[r];
+      child.setup.map[r] = b.setup.map[r];
+      child.shares[r] = b.shares[r];
+    }
+  for (size_t i = 0; i < 3; ++i)
+    if (uniform() < 0.5) {
+      child.setup.k[i] = b.setup.k[i];
+      child.setup.x[i] = b.setup.x[i];
+    }
+  child.strength = (a.strength + b.strength) / 2;
+  return child;
+}
+
+FitSearch::Member FitSearch::mutated(const Member& parent, double strength) {
+  Member child{parent.setup, strength, 0, parent.shares};
+  FitSetup& s = child.setup;
+  for (size_t i = 0; i < 3; ++i) {
+    if (uniform() < 0.5) s.k[i] = reflected(s.k[i] + strength * 0.1 * gaussian(), 3.6, 4.0);
+    if (uniform() < 0.3) s.x[i] = reflected(s.x[i] + strength * 0.3 * gaussian(), 1e-6, 1 - 1e-6);
+  }
+  if (uniform() < 0.4) {
+    double shift = strength * 0.5 * gaussian(), widen = strength * 0.2 * gaussian();
+    s.averageLo += shift - widen;
+    s.averageHi += shift + widen;
+  }
+  if (uniform() < strength) {
+    int lo = std::max(1, lowestSize(s.sizes) - 1), hi = std::min(FIT_LARGESTSIZE, highestSize(s.sizes) + 1);
+    s.sizes ^= 1u << (lo + static_cast<int>(below(static_cast<size_t>(hi - lo + 1))));
+  }
+  if (uniform() < 0.2)
+    s.highestInteger = static_cast<int32_t>(std::lround(s.highestInteger * std::exp(strength * 0.3 * gaussian())));
+  bool reshared = uniform() < 0.3;
+  if (reshared) {  // a few rows drawn more or less often
+    for (size_t n = 1 + below(3); n > 0; --n) child.shares[below(FIT_ROWS)] *= std::exp(strength * gaussian());
+    double sum = 0;
+    for (double share : child.shares) sum += share;
+    for (double& share : child.shares) share /= sum > 0 ? sum : 1;
+  }
+  // A new K1, X1 or W draws each integer as often as it draws, so the map is
+  // made again for the rows' shares; otherwise a few cells change.
+  if (reshared || s.k[0] != parent.setup.k[0] || s.x[0] != parent.setup.x[0] ||
+      s.highestInteger != parent.setup.highestInteger) {
+    makeValid(s);
+    remapIntegers(s, child.shares, REMAPDRAWS);
+  }
+  size_t moves = reshared ? 0 : 1 + below(1 + static_cast<size_t>(strength * 8));
+  for (size_t m = 0; m < moves; ++m) {
+    auto& row = s.map[below(FIT_ROWS)];
+    int32_t& cell = row[below(FIT_COLUMNS)];
+    double kind = uniform();
+    if (kind < 0.4) {  // an integer moves to a cell of another row, or two cells trade theirs
+      std::swap(cell, s.map[below(FIT_ROWS)][below(FIT_COLUMNS)]);
+    } else if (kind < 0.7) {  // a new integer
+      cell = 1 + static_cast<int32_t>(below(static_cast<size_t>(std::max(1, s.highestInteger))));
+    } else {
+      cell = 0;
+    }
+  }
+  if (uniform() < 0.3 * strength + 0.05) {
+    std::string& unit = s.units[below(FIT_ROWS)];
+    if (!design_.pool.empty() && uniform() < 0.7) unit = design_.pool[below(design_.pool.size())];
+    else unit = design_.setup.units[below(FIT_ROWS)];
+  }
+  if (uniform() < 0.2) {  // two rows trade their units, and their shares with them
+    size_t a = below(FIT_ROWS), b = below(FIT_ROWS);
+    std::swap(s.units[a], s.units[b]);
+    std::swap(child.shares[a], child.shares[b]);
+  }
+  if (uniform() < 0.05) s.direction = s.direction == 'C' ? 'R' : 'C';
+  if (uniform() < 0.05) s.resume = s.resume == 'B' ? 'L' : 'B';
+  makeValid(s);
+  return child;
+}
