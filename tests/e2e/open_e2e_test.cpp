@@ -98,3 +98,22 @@ TEST(Colours, OffOnlyWhenNoColorHoldsAValue) {
   EXPECT_EQ(unset.exitStatus(), 0);
   EXPECT_TRUE(hasColourCodes(unset.received()));
 }
+
+TEST(OpenCommand, MakesTheBlockOfTheWholeSetUpWithTheMapAndItsScan) {
+  E2ESession s;
+  const std::string mapped = SETUP + "W = 38\nSCAN = R,L\n";
+  s.addFile("mapped.txt", mapped);
+  s.addFile("plain.txt", SETUP + "W = 38\n");
+  ASSERT_EQ(s.command("block mapped.txt --prefix M").exitStatus, 0);
+  ASSERT_EQ(s.command("block plain.txt --prefix P").exitStatus, 0);
+  // Piped keys come after the block: "K" shows it, then the program ends.
+  CommandResult opened = s.command("open mapped.txt", "K E");
+  ASSERT_EQ(opened.exitStatus, 0) << opened.err;
+  const std::vector<std::string> groups = linesOf(s.read("MGROUPS.txt")), other = linesOf(s.read("PGROUPS.txt"));
+  ASSERT_GE(groups.size(), 20u);
+  ASSERT_NE(groups, other) << "the scan controls make another block";
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_NE(opened.out.find(groups[i]), std::string::npos) << groups[i];
+    EXPECT_EQ(opened.out.find(other[i]), std::string::npos) << other[i];
+  }
+}
