@@ -52,7 +52,7 @@ class FitSearch {
   Member mutated(const Member& parent, double strength);
   Member recombined(const Member& a, const Member& b);
   double uniform();   // in [0, 1)
-  double gaussian();  // standard normal
+  double gaussian();  // nearly standard normal, the same bits on every machine
   size_t below(size_t n);  // in 0..n-1
 
   FitDesign design_;
