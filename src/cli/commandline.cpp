@@ -29,6 +29,7 @@ constexpr Command COMMANDS[] = {
     {"block", runBlockCommand, "generate the block of a set-up file and write its files"},
     {"keys", runKeysCommand, "print the keys that replay a set-up file in the program"},
     {"sweep", runSweep, "generate and measure every set-up of a space against a target"},
+    {"open", runOpenCommand, "the program on the terminal with the block of a set-up file made"},
     {"fit", runFit, "design a set-up from a target and search for the closest one"},
 };
 
@@ -90,7 +91,7 @@ int runProgramOptions(int argc, char** argv) {
         printUsage(stdout);
         return 0;
       case 'V':
-        std::printf("plomar %s\n", PROGRAMVERSION);
+        printVersion();
         return 0;
       default:
         usageError("", refusedOptionText(opt, argv));
@@ -105,6 +106,7 @@ int runProgramOptions(int argc, char** argv) {
 
 int commandLineMain(int argc, char** argv) {
   if (argc <= 1) return programMain();
+  setProgramName(argv[0]);
   if (argv[1][0] != '-') {
     if (const Command* c = findCommand(argv[1])) return runCommand(*c, argc - 1, argv + 1);
     usageError("", std::string("unknown command '") + argv[1] + "'");

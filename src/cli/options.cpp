@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdio_ext.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +51,8 @@ std::string printableText(std::string_view text) {
   return shown;
 }
 
+#include "shell/shell.hpp"
+
 void usageError(const std::string& command, const std::string& problem) {
   const std::string who = commandName(command);
   std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", who.c_str(), printableText(problem).c_str(),
@@ -78,6 +81,29 @@ int finishStandardOutput(const std::string& command, int status) {
   if (reason == 0) return status;
   commandError(command, std::string("cannot write standard output: ") + std::strerror(reason));
   return status == 0 ? EXIT_FAILED : status;
+}
+
+void printVersion() { std::printf("plomar %s\n", PROGRAMVERSION); }
+
+namespace {
+std::string& nameStartedBy() {
+  static std::string name = "plomar";
+  return name;
+}
+}  // namespace
+
+const std::string& programName() { return nameStartedBy(); }
+
+std::string programNameFromAnyFolder() {
+  const std::string& name = programName();
+  if (name.find('/') == std::string::npos || name.front() == '/') return name;
+  char folder[4096];
+  if (getcwd(folder, sizeof folder) == nullptr) return name;
+  return std::string(folder) + "/" + name;
+}
+
+void setProgramName(const std::string& name) {
+  if (!name.empty()) nameStartedBy() = name;
 }
 
 std::string refusedOptionText(int opt, char** argv) {

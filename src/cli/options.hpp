@@ -25,6 +25,17 @@ void usageError(const std::string& command, const std::string& problem);
 // printableText does.
 void commandError(const std::string& command, const std::string& text);
 
+// The program's name and version line on standard output, as every
+// command prints it for --version.
+void printVersion();
+
+// The name the program was started by (argv[0]), for the command lines it
+// prints for the user to run; "plomar" until commandLineMain sets it.
+const std::string& programName();
+void setProgramName(const std::string& name);
+// The same, working from any folder: a relative path such as build/plomar
+// gets the current folder before it (a bare name is looked up on PATH).
+std::string programNameFromAnyFolder();
 // The first step of every command: standard output gets a buffer large
 // enough for a usage text or a table, so that a failed write is seen, with
 // its reason, when finishStandardOutput flushes it.

@@ -62,7 +62,11 @@ const char* const USAGE =
     "  -j, --json         one object per input, full precision\n"
     "  -p, --plot FILE    also write an SVG picture of the length distributions,\n"
     "                     the rank-frequency curves and the z of every input\n"
+    "      --title TEXT   a title above the picture\n"
+    "      --size WxH     the picture's size in pixels (default 1000 wide, as high\n"
+    "                     as its charts and legend need)\n"
     "  -h, --help         show this help and exit\n"
+    "  -V, --version      show the version and exit\n"
     "\n"
     "Measures: tokens, types, ttr (types/tokens), hapax (share of types seen once),\n"
     "len_mean and len_sd (token lengths in characters), len_k (share of tokens of\n"
@@ -100,10 +104,26 @@ struct Settings {
   std::vector<Input> inputs;
   Form form = Form::Table;
   std::string plot;
+  PlotLook look;
+  bool looked = false;  // --title or --size given
   std::vector<std::string> measures = comparisonMeasureNames();
   ReadingOptions reading;
   size_t window = DEFAULT_WINDOW;
 };
+
+enum OptionCode { WINDOW = 256, DROP, STRIP, TITLE, SIZE };
+
+// WxH: two whole numbers of pixels, 1 to 100000 each.
+bool parseSize(const std::string& text, PlotLook& look) {
+  const size_t x = text.find('x');
+  uint64_t w = 0, h = 0;
+  if (x == std::string::npos || !parseCount(text.substr(0, x).c_str(), w) ||
+      !parseCount(text.substr(x + 1).c_str(), h) || w < 1 || h < 1 || w > 100000 || h > 100000)
+    return false;
+  look.width = static_cast<int>(w);
+  look.height = static_cast<int>(h);
+  return true;
+}
 
 // The chosen measures in their fixed order; empty after a usage error.
 std::vector<std::string> measuresOf(const std::string& list) {
@@ -115,10 +135,9 @@ std::vector<std::string> measuresOf(const std::string& list) {
   }
 }
 
-enum OptionCode { WINDOW = 256, DROP, STRIP };
-
-// False after a usage error was shown; *help when --help was asked.
-bool parse(int argc, char** argv, Settings& s, bool* help) {
+// False after a usage error was shown; *help when --help was asked, *version
+// for --version.
+bool parse(int argc, char** argv, Settings& s, bool* help, bool* version) {
   static const option LONGOPTIONS[] = {
       {"help", no_argument, nullptr, 'h'},          {"csv", no_argument, nullptr, 'c'},
       {"json", no_argument, nullptr, 'j'},          {"plot", required_argument, nullptr, 'p'},
@@ -126,6 +145,8 @@ bool parse(int argc, char** argv, Settings& s, bool* help) {
       {"block", required_argument, nullptr, 'b'},   {"words", required_argument, nullptr, 'w'},
       {"utf8", no_argument, nullptr, 'u'},          {"window", required_argument, nullptr, WINDOW},
       {"drop", required_argument, nullptr, DROP},   {"strip", required_argument, nullptr, STRIP},
+      {"version", no_argument, nullptr, 'V'},       {"title", required_argument, nullptr, TITLE},
+      {"size", required_argument, nullptr, SIZE},
       {nullptr, 0, nullptr, 0},
   };
   opterr = 0;
@@ -134,7 +155,7 @@ bool parse(int argc, char** argv, Settings& s, bool* help) {
   int opt;
   uint64_t window = 0;
   // "-": the text files come in order among the options.
-  while ((opt = getopt_long(argc, argv, "-:hcjp:m:l:b:w:u", LONGOPTIONS, nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, "-:hVcjp:m:l:b:w:u", LONGOPTIONS, nullptr)) != -1) {
     switch (opt) {
       case 1: s.inputs.push_back({InputKind::Text, optarg}); break;
       case 'w': s.inputs.push_back({InputKind::Words, optarg}); break;
@@ -143,6 +164,15 @@ bool parse(int argc, char** argv, Settings& s, bool* help) {
       case 'c': csv = true; break;
       case 'j': json = true; break;
       case 'p': s.plot = optarg; break;
+      case TITLE:
+        s.look.title = optarg;
+        s.looked = true;
+        break;
+      case SIZE:
+        s.looked = true;
+        if (parseSize(optarg, s.look)) break;
+        usageError("stats", std::string("--size wants WIDTHxHEIGHT in pixels, such as 800x600, not '") + optarg + "'");
+        return false;
       case 'u': s.reading.characters = Characters::Utf8; break;
       case DROP: s.reading.drop = optarg; break;
       case STRIP: s.reading.strip = optarg; break;
@@ -158,6 +188,7 @@ bool parse(int argc, char** argv, Settings& s, bool* help) {
         if (s.measures.empty()) return false;
         break;
       case 'h': *help = true; return true;
+      case 'V': *version = true; return true;
       default: usageError("stats", refusedOptionText(opt, argv)); return false;
     }
   }
@@ -176,6 +207,14 @@ bool parse(int argc, char** argv, Settings& s, bool* help) {
   }
   if (s.inputs.empty()) {
     usageError("stats", "no input given");
+    return false;
+  }
+  if (std::count_if(s.inputs.begin(), s.inputs.end(), [](const Input& in) { return in.path == STANDARD_INPUT_NAME; }) > 1) {
+    usageError("stats", "standard input (-) can be read only once");
+    return false;
+  }
+  if (s.looked && s.plot.empty()) {
+    usageError("stats", "--title and --size go with --plot");
     return false;
   }
   s.form = csv ? Form::Csv : json ? Form::Json : Form::Table;
@@ -228,11 +267,11 @@ bool compareOnWindows(const Settings& s, Comparison& c, const std::vector<TokenS
   return true;
 }
 
-bool writePlot(const std::string& path, const std::vector<MeasuredInput>& inputs) {
+bool writePlot(const std::string& path, const std::vector<MeasuredInput>& inputs, const PlotLook& look) {
   OutputFile file;
   int systemError = 0;
   if (file.openQuietly(path, &systemError)) {
-    file.print(comparisonSvg(inputs));
+    file.print(comparisonSvg(inputs, look));
     if (file.closeQuietly(&systemError)) return true;
   }
   commandError("stats", "cannot write " + path + ": " + std::strerror(systemError));
@@ -243,8 +282,12 @@ bool writePlot(const std::string& path, const std::vector<MeasuredInput>& inputs
 
 int runStats(int argc, char** argv) {
   Settings s;
-  bool help = false;
-  if (!parse(argc, argv, s, &help)) return EXIT_USAGE;
+  bool help = false, version = false;
+  if (!parse(argc, argv, s, &help, &version)) return EXIT_USAGE;
+  if (version) {
+    printVersion();
+    return 0;
+  }
   if (help) {
     std::fputs(USAGE, stdout);
     return 0;
@@ -262,6 +305,6 @@ int runStats(int argc, char** argv) {
                           : s.form == Form::Json ? comparisonJson(c)
                                                  : comparisonTable(c);
   std::fwrite(out.data(), 1, out.size(), stdout);
-  if (!s.plot.empty() && !writePlot(s.plot, c.inputs)) ok = false;
+  if (!s.plot.empty() && !writePlot(s.plot, c.inputs, s.look)) ok = false;
   return ok ? 0 : EXIT_FAILED;
 }

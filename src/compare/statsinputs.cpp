@@ -219,7 +219,7 @@ std::string readingOptionsProblem(const ReadingOptions& options) {
 std::string inputBytes(const std::string& path) {
   std::string bytes;
   int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
+  if (!readWholeInput(path, bytes, systemError)) throw InputError(path + ": " + std::strerror(systemError));
   return bytes;
 }
 

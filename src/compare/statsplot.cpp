@@ -12,6 +12,13 @@ constexpr const char* COLOURS[] = {"#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "
 constexpr size_t NCOLOURS = sizeof COLOURS / sizeof COLOURS[0];
 // Up to this many lengths, every share of the length chart has its marker.
 constexpr size_t MARKEDLENGTHS = 40;
+// The first input's curves are solid, later ones dashed, each its own way,
+// so that an input drawn over an equal one leaves it visible.
+constexpr const char* DASHES[] = {"", "9,5", "3,4", "14,4,3,4", "6,3", "2,6"};
+constexpr size_t NDASHES = sizeof DASHES / sizeof DASHES[0];
+// The rank-frequency chart's axis starts half a decade below frequency 1,
+// so that the tail of every curve (the types seen once) stands above the frame.
+constexpr double BELOWONE = 0.3;
 
 // Where a chart's plotting area stands in the picture.
 struct Frame {
@@ -65,19 +72,39 @@ std::string text(double x, double y, const std::string& content, const char* anc
          content + "</text>\n";
 }
 
-// The tick values from low to high, every step.
+// The multiples of step from low to high.
 std::vector<double> ticks(double low, double high, double step) {
   std::vector<double> values;
-  const auto n = static_cast<long>(std::floor((high - low) / step + 1e-9));
-  for (long i = 0; i <= n; ++i) values.push_back(low + static_cast<double>(i) * step);
+  const auto first = static_cast<long>(std::ceil(low / step - 1e-9));
+  const auto last = static_cast<long>(std::floor(high / step + 1e-9));
+  for (long i = first; i <= last; ++i) values.push_back(static_cast<double>(i) * step);
   return values;
+}
+
+// The stroke of input i's lines: its colour, and its dashes after the first.
+std::string strokeOf(size_t i, double width) {
+  std::string s = "stroke=\"" + std::string(COLOURS[i % NCOLOURS]) + "\" stroke-width=\"" + number(width) + "\"";
+  if (i % NDASHES != 0) s += " stroke-dasharray=\"" + std::string(DASHES[i % NDASHES]) + "\"";
+  return s;
+}
+
+// Curves, like markers, grow thinner from input to input: a later curve
+// drawn over an equal one leaves its edges showing.
+double curveWidth(size_t i) { return std::max(1.5, 3.5 - static_cast<double>(i)); }
+
+// Markers shrink from input to input, so that a later one drawn over an
+// earlier one at the same place leaves a ring of it.
+std::string marker(double x, double y, size_t i, const char* kind) {
+  const double radius = std::max(1.5, 4.0 - 0.75 * static_cast<double>(i));
+  return "<circle class=\"" + std::string(kind) + "\" cx=\"" + number(x) + "\" cy=\"" + number(y) + "\" r=\"" +
+         number(radius) + "\" fill=\"" + COLOURS[i % NCOLOURS] + "\"/>\n";
 }
 
 // The frame, the title, the axis names and the ticks (none on x for an
 // xStep of 0); `logarithmic` labels tick v as 10^v.
 std::string axes(const Frame& f, const std::string& title, const std::string& xName, const std::string& yName,
                  double xStep, double yStep, bool logarithmic) {
-  std::string s = "<rect x=\"" + number(f.left) + "\" y=\"" + number(f.top) + "\" width=\"" + number(f.width) +
+  std::string s = "<rect class=\"frame\" x=\"" + number(f.left) + "\" y=\"" + number(f.top) + "\" width=\"" + number(f.width) +
                   "\" height=\"" + number(f.height) + "\" fill=\"none\" stroke=\"#000\"/>\n";
   s += text(f.left + f.width / 2, f.top - 14, title, "middle", "font-weight=\"bold\"");
   s += text(f.left + f.width / 2, f.top + f.height + 40, xName, "middle");
@@ -109,9 +136,9 @@ Points thinned(const Points& points) {
   return kept;
 }
 
-std::string polyline(const Points& points, const char* colour) {
+std::string polyline(const Points& points, size_t input, const char* kind) {
   if (points.empty()) return "";
-  std::string s = "<polyline fill=\"none\" stroke=\"" + std::string(colour) + "\" stroke-width=\"2\" points=\"";
+  std::string s = "<polyline class=\"" + std::string(kind) + "\" fill=\"none\" " + strokeOf(input, curveWidth(input)) + " points=\"";
   for (const auto& [x, y] : points) s += number(x) + "," + number(y) + " ";
   return s + "\"/>\n";
 }
@@ -131,15 +158,13 @@ std::string lengthChart(const std::vector<MeasuredInput>& inputs, Frame f) {
   const double xStep = longest <= 20 ? 1 : std::ceil(tickStep(static_cast<double>(longest)));
   std::string s = axes(f, "Token lengths", "length (bytes)", "share of tokens", xStep, yStep, false);
   for (size_t i = 0; i < inputs.size(); ++i) {
-    const char* colour = COLOURS[i % NCOLOURS];
     Points points;
     const std::vector<double>& dist = inputs[i].yardsticks.len_dist;
     for (size_t k = 1; k <= dist.size(); ++k) points.emplace_back(f.x(static_cast<double>(k)), f.y(dist[k - 1]));
     points = thinned(points);
-    s += polyline(points, colour);
+    s += polyline(points, i, "lengths");
     if (longest > MARKEDLENGTHS) continue;
-    for (const auto& [x, y] : points)
-      s += "<circle cx=\"" + number(x) + "\" cy=\"" + number(y) + "\" r=\"3\" fill=\"" + colour + "\"/>\n";
+    for (const auto& [x, y] : points) s += marker(x, y, i, "length");
   }
   return s;
 }
@@ -151,7 +176,8 @@ std::string rankChart(const std::vector<MeasuredInput>& inputs, Frame f) {
     if (!in.yardsticks.frequencies.empty())
       highest = std::max(highest, static_cast<double>(in.yardsticks.frequencies.front()));
   }
-  f.xMin = f.yMin = 0;
+  f.xMin = 0;
+  f.yMin = -BELOWONE;
   f.xMax = std::max(1.0, std::ceil(std::log10(ranks)));
   f.yMax = std::max(1.0, std::ceil(std::log10(highest)));
   std::string s = axes(f, "Rank and frequency (log-log)", "rank", "frequency", std::ceil(f.xMax / 6),
@@ -161,7 +187,8 @@ std::string rankChart(const std::vector<MeasuredInput>& inputs, Frame f) {
     Points points;
     for (size_t r = 1; r <= freq.size(); ++r)
       points.emplace_back(f.x(std::log10(static_cast<double>(r))), f.y(std::log10(static_cast<double>(freq[r - 1]))));
-    s += polyline(thinned(points), COLOURS[i % NCOLOURS]);
+    s += polyline(thinned(points), i, "ranks");
+    if (!points.empty()) s += marker(points.back().first, points.back().second, i, "tail");
   }
   return s;
 }
@@ -202,7 +229,7 @@ std::string legend(const std::vector<MeasuredInput>& inputs, double left, double
   std::string s;
   for (size_t i = 0; i < inputs.size(); ++i) {
     double y = top + 22 * static_cast<double>(i);
-    s += line(left, y, left + 30, y, ("stroke=\"" + std::string(COLOURS[i % NCOLOURS]) + "\" stroke-width=\"3\"").c_str());
+    s += line(left, y, left + 30, y, strokeOf(i, 3).c_str());
     s += text(left + 38, y + 4, xmlText(inputs[i].name), "start");
   }
   return s;
@@ -210,17 +237,25 @@ std::string legend(const std::vector<MeasuredInput>& inputs, double left, double
 
 }  // namespace
 
-std::string comparisonSvg(const std::vector<MeasuredInput>& inputs) {
-  const double chartWidth = 380, chartHeight = 320, legendTop = 460;
+std::string comparisonSvg(const std::vector<MeasuredInput>& inputs, const PlotLook& look) {
+  const double chartWidth = 380, chartHeight = 320, width = 1000;
+  const double titleSpace = look.title.empty() ? 0 : 36, top = 50 + titleSpace, legendTop = 460 + titleSpace;
   const bool compared = inputs.size() > 1 && !inputs[1].windowed.z.empty();
   const double zTop = legendTop + 22 * static_cast<double>(inputs.size()) + 40, zHeight = 280;
   const double height = compared ? zTop + zHeight + 90 : legendTop + 22 * static_cast<double>(inputs.size()) + 20;
+  // The picture is drawn at its own size and shown at the size asked for.
+  const std::string shown = look.width > 0 ? "width=\"" + std::to_string(look.width) + "\" height=\"" +
+                                                 std::to_string(look.height) + "\""
+                                           : "width=\"" + number(width) + "\" height=\"" + number(height) + "\"";
   std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"" + number(height) +
-                  "\" viewBox=\"0 0 1000 " + number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
+                  "<svg xmlns=\"http://www.w3.org/2000/svg\" " + shown + " viewBox=\"0 0 " + number(width) + " " +
+                  number(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n"
                   "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
-  s += lengthChart(inputs, Frame{80, 50, chartWidth, chartHeight, 0, 1, 0, 1});
-  s += rankChart(inputs, Frame{80 + chartWidth + 110, 50, chartWidth, chartHeight, 0, 1, 0, 1});
+  if (!look.title.empty())
+    s += "<text class=\"title\" x=\"" + number(width / 2) + "\" y=\"36\" text-anchor=\"middle\" font-size=\"20\">" +
+         xmlText(look.title) + "</text>\n";
+  s += lengthChart(inputs, Frame{80, top, chartWidth, chartHeight, 0, 1, 0, 1});
+  s += rankChart(inputs, Frame{80 + chartWidth + 110, top, chartWidth, chartHeight, 0, 1, 0, 1});
   s += legend(inputs, 80, legendTop);
   if (compared) s += zChart(inputs, Frame{80, zTop, 2 * chartWidth + 110, zHeight, 0, 1, 0, 1});
   return s + "</svg>\n";
@@ -243,6 +278,6 @@ std::string curveSvg(const std::string& title, const std::string& xName, const s
   Points shown;
   for (const auto& [x, y] : points)
     if (std::isfinite(y)) shown.emplace_back(f.x(x), f.y(y));
-  s += polyline(thinned(shown), COLOURS[0]);
+  s += polyline(thinned(shown), 0, "curve");
   return s + "</svg>\n";
 }

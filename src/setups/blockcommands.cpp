@@ -1,6 +1,8 @@
 #include "setups/blockcommands.hpp"
 
+#include <fcntl.h>
 #include <getopt.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -8,7 +10,9 @@
 #include "cli/options.hpp"
 #include "setups/setupfile.hpp"
 #include "setups/space.hpp"
+#include "shell/files.hpp"
 #include "shell/inputfields.hpp"
+#include "shell/shell.hpp"
 
 namespace {
 
@@ -50,10 +54,30 @@ void printBlockUsage() {
       "                      (default %llu); a block that does not complete within\n"
       "                      it writes no file and exits with status 1\n"
       "  -h, --help          show this help and exit\n"
+      "  -V, --version       show the version and exit\n"
       "\n%s"
       "\nExit status: 0 when the files are written, 1 when the block did not complete\n"
       "or a file could not be written, 2 for a wrong set-up file or usage.\n",
       static_cast<unsigned long long>(DEFAULT_MAX_STEPS), SETUPSYNTAX);
+}
+
+void printOpenUsage() {
+  std::printf(
+      "Usage: plomar open SETUP\n"
+      "       plomar open SPACE --point N\n"
+      "Start the interactive program with the entries of the set-up file SETUP made\n"
+      "at the block menu, generate its block on screen, answer \"N\" to both save\n"
+      "questions, and leave the block menu with the block to you: every key of the\n"
+      "menu works from there (\"E\" returns to the main menu). SETUP - reads the\n"
+      "set-up from standard input and the keys from the terminal.\n"
+      "\n"
+      "Options:\n"
+      "      --point N   SETUP is the space of a sweep: take its point N\n"
+      "  -h, --help      show this help and exit\n"
+      "  -V, --version   show the version and exit\n"
+      "\n%s"
+      "\nExit status: 0 when the program ends, 2 for a wrong set-up file or usage.\n",
+      SETUPSYNTAX);
 }
 
 void printKeysUsage() {
@@ -68,6 +92,7 @@ void printKeysUsage() {
       "  -p, --prefix P  the prefix of the file names (default: none)\n"
       "      --point N   SETUP is the space of a sweep: take its point N\n"
       "  -h, --help      show this help and exit\n"
+      "  -V, --version   show the version and exit\n"
       "\n%s"
       "\nExit status: 0 on success, 2 for a wrong set-up file or usage.\n",
       SETUPSYNTAX);
@@ -79,6 +104,7 @@ struct BlockOptions {
   uint64_t maxSteps = DEFAULT_MAX_STEPS;
   uint64_t point = 0;  // 0: the file is a set-up, else a space and its point
   bool help = false;
+  bool version = false;
 };
 
 // The prefix is typed at the program's prompts, which read a text field:
@@ -93,6 +119,7 @@ bool typableAsPrefix(const std::string& prefix) {
 bool parsePositive(const char* text, uint64_t& value) { return parseCount(text, value) && value > 0; }
 
 const option BLOCKOPTIONS[] = {
+    {"version", no_argument, nullptr, 'V'},
     {"prefix", required_argument, nullptr, 'p'},
     {"max-steps", required_argument, nullptr, 'n'},
     {"point", required_argument, nullptr, 'P'},
@@ -100,21 +127,41 @@ const option BLOCKOPTIONS[] = {
     {nullptr, 0, nullptr, 0},
 };
 const option KEYSOPTIONS[] = {
+    {"version", no_argument, nullptr, 'V'},
     {"prefix", required_argument, nullptr, 'p'},
     {"point", required_argument, nullptr, 'P'},
     {"help", no_argument, nullptr, 'h'},
     {nullptr, 0, nullptr, 0},
 };
+const option OPENOPTIONS[] = {
+    {"version", no_argument, nullptr, 'V'},
+    {"point", required_argument, nullptr, 'P'},
+    {"help", no_argument, nullptr, 'h'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// What tells the three commands apart on their command lines.
+struct CommandForm {
+  const char* name;
+  const char* shortOptions;
+  const option* longOptions;
+  void (*printUsage)();
+};
+
+const CommandForm BLOCKFORM{"block", ":p:n:hV", BLOCKOPTIONS, printBlockUsage};
+const CommandForm KEYSFORM{"keys", ":p:hV", KEYSOPTIONS, printKeysUsage};
+const CommandForm OPENFORM{"open", ":hV", OPENOPTIONS, printOpenUsage};
 
 // False after a usage error was reported.
-bool parseOptions(const char* command, bool withSteps, int argc, char** argv, BlockOptions& o) {
+bool parseOptions(const CommandForm& form, int argc, char** argv, BlockOptions& o) {
+  const char* command = form.name;
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, withSteps ? ":p:n:h" : ":p:h", withSteps ? BLOCKOPTIONS : KEYSOPTIONS,
-                            nullptr)) != -1) {
+  while ((opt = getopt_long(argc, argv, form.shortOptions, form.longOptions, nullptr)) != -1) {
     switch (opt) {
       case 'h': o.help = true; return true;
+      case 'V': o.version = true; return true;
       case 'p': o.prefix = optarg; break;
       case 'n':
         if (parsePositive(optarg, o.maxSteps)) break;
@@ -182,16 +229,29 @@ bool loadSetup(const char* command, const BlockOptions& o, BlockSetupFile& setup
   }
 }
 
-// Options, help and the set-up of both commands: -1 when the command goes
-// on, otherwise its exit status.
-int startCommand(const char* command, bool withSteps, void (*printUsage)(), int argc, char** argv, BlockOptions& o,
-                 BlockSetupFile& setup) {
-  if (!parseOptions(command, withSteps, argc, argv, o)) return EXIT_USAGE;
+// Options, help and the set-up of the three commands: -1 when the command
+// goes on, otherwise its exit status.
+int startCommand(const CommandForm& form, int argc, char** argv, BlockOptions& o, BlockSetupFile& setup) {
+  if (!parseOptions(form, argc, argv, o)) return EXIT_USAGE;
   if (o.help) {
-    printUsage();
+    form.printUsage();
     return 0;
   }
-  return loadSetup(command, o, setup) ? -1 : EXIT_USAGE;
+  if (o.version) {
+    printVersion();
+    return 0;
+  }
+  return loadSetup(form.name, o, setup) ? -1 : EXIT_USAGE;
+}
+
+// After a set-up was read from standard input, the keys come from the
+// terminal, as they would for a set-up file.
+void keysFromTerminal() {
+  if (isatty(STDIN_FILENO)) return;
+  int tty = ::open("/dev/tty", O_RDONLY);
+  if (tty < 0) return;  // no terminal: the keys end where the input ended
+  dup2(tty, STDIN_FILENO);
+  ::close(tty);
 }
 
 }  // namespace
@@ -199,7 +259,7 @@ int startCommand(const char* command, bool withSteps, void (*printUsage)(), int 
 int runBlockCommand(int argc, char** argv) {
   BlockOptions o;
   BlockSetupFile setup;
-  if (int status = startCommand("block", true, printBlockUsage, argc, argv, o, setup); status >= 0) return status;
+  if (int status = startCommand(BLOCKFORM, argc, argv, o, setup); status >= 0) return status;
   HeadlessBlock block = generateHeadless(o.maxSteps);
   if (!block.complete) {
     commandError("block", o.setupPath + ": out of map steps: the block did not complete within " +
@@ -218,7 +278,15 @@ int runBlockCommand(int argc, char** argv) {
 int runKeysCommand(int argc, char** argv) {
   BlockOptions o;
   BlockSetupFile setup;
-  if (int status = startCommand("keys", false, printKeysUsage, argc, argv, o, setup); status >= 0) return status;
+  if (int status = startCommand(KEYSFORM, argc, argv, o, setup); status >= 0) return status;
   std::fputs(pipedKeys(setup, o.prefix).c_str(), stdout);
   return 0;
+}
+
+int runOpenCommand(int argc, char** argv) {
+  BlockOptions o;
+  BlockSetupFile setup;
+  if (int status = startCommand(OPENFORM, argc, argv, o, setup); status >= 0) return status;
+  if (o.setupPath == STANDARD_INPUT_NAME) keysFromTerminal();
+  return programMainTypedAhead(openingKeys());
 }

@@ -185,6 +185,8 @@ void applySetup(const BlockSetupFile& setup) {
   checkFinalGroupSizes(setup);
 }
 
+std::string openingKeys() { return "GHNN"; }
+
 std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix) {
   std::string keys;
   const SetupLine* map = findSetupLine(setup, "MAP");

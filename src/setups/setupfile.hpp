@@ -82,6 +82,11 @@ std::string setupFileText(const BlockSetupFile& setup);
 // write the same files as `plomar block` under `prefix`.
 std::string pipedKeys(const BlockSetupFile& setup, const std::string& prefix);
 
+// After applySetup: the keys that take the program from its main menu to the
+// block menu, generate the block there and answer "N" to both questions
+// that offer to save its integers and its vocabulary.
+std::string openingKeys();
+
 // Far above the map steps of any completable largest block: blocks of about
 // 27,300 groups of sizes 1..10 that complete take 16 to 37 million steps
 // (several average ranges tried); those that do not complete stay

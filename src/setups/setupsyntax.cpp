@@ -147,7 +147,7 @@ BlockSetupFile parseSetupText(const std::string& text, const std::string& fileNa
 std::string readSetupBytes(const std::string& path, const std::string& kind) {
   std::string bytes;
   int systemError = 0;
-  if (!readWholeFile(path, bytes, systemError))
+  if (!readWholeInput(path, bytes, systemError))
     throw SetupError(path + ": cannot read the " + kind + " file (" + std::strerror(systemError) + ")");
   return bytes;
 }

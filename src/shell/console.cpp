@@ -148,6 +148,11 @@ Sink& sink() { return *console().sink; }
 
 KeySource& keys() { return *console().keys; }
 
+void typeAhead(std::string_view keys) {
+  Console& c = console();
+  c.keys = std::make_unique<TypedAheadKeys>(keys, std::move(c.keys));
+}
+
 void install(std::unique_ptr<Sink> newSink, std::unique_ptr<KeySource> newKeys, int width, int height) {
   Console& c = console();
   c.sink = std::move(newSink);
@@ -157,6 +162,8 @@ void install(std::unique_ptr<Sink> newSink, std::unique_ptr<KeySource> newKeys, 
   c.terminalSize = false;
 }
 
+bool coloursWanted(const char* noColor) { return noColor == nullptr || noColor[0] == '\0'; }
+
 void setupStandardStreams() {
   Console& c = console();
   bool ttyOut = isatty(STDOUT_FILENO);
@@ -164,7 +171,7 @@ void setupStandardStreams() {
   if (ttyOut) windowSize(STDOUT_FILENO, width, height);
   std::unique_ptr<Sink> out;
   if (ttyOut) {
-    out = std::make_unique<AnsiSink>(STDOUT_FILENO, std::getenv("NO_COLOR") == nullptr);
+    out = std::make_unique<AnsiSink>(STDOUT_FILENO, coloursWanted(std::getenv("NO_COLOR")));
   } else {
     out = std::make_unique<PlainSink>(STDOUT_FILENO);
   }

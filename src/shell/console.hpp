@@ -134,6 +134,21 @@ class KeySource {
   virtual int32_t poll() = 0;  // KEY_NONE when no key is waiting
 };
 
+// Keys typed ahead for the user, then the keys of another source. While
+// typed-ahead keys remain, the poll passes on only Esc from the other
+// source (it can stop what the typed keys started) and drops the rest.
+class TypedAheadKeys : public KeySource {
+ public:
+  // Each byte is one key; a line feed is Enter.
+  TypedAheadKeys(std::string_view typed, std::unique_ptr<KeySource> then);
+  int32_t wait() override;
+  int32_t poll() override;
+
+ private:
+  std::deque<int32_t> typed_;
+  std::unique_ptr<KeySource> then_;
+};
+
 // Keys for tests: a queue for the waits and another for the polls.
 class ScriptedKeys : public KeySource {
  public:
@@ -225,12 +240,18 @@ std::string input(std::string_view prompt);
 
 ScreenModel& screen();
 
+// Colours on a terminal unless NO_COLOR is set to a non-empty value (its
+// value, or null when it is not set); an empty value does not count.
+bool coloursWanted(const char* noColor);
+
 // Chooses the sink and key source for the standard streams.
 void setupStandardStreams();
 // Replaces sink and keys (tests); returns the previous console state holder.
 void install(std::unique_ptr<Sink> sink, std::unique_ptr<KeySource> keys, int width, int height);
 Sink& sink();
 KeySource& keys();
+// The keys given come first, before those of the installed source.
+void typeAhead(std::string_view keys);
 // Flushes, resets the colour and gives the terminal back.
 void shutdown();
 

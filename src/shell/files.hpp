@@ -96,3 +96,8 @@ class InputFile {
 // cannot be held in memory (more than half of the machine's memory, or an
 // allocation refused) fails with ENOMEM and leaves `bytes` empty.
 bool readWholeFile(const std::string& name, std::string& bytes, int& systemError);
+
+// The name that stands for standard input among the inputs of a command.
+inline constexpr const char* STANDARD_INPUT_NAME = "-";
+// As readWholeFile, but the name "-" reads standard input to its end.
+bool readWholeInput(const std::string& name, std::string& bytes, int& systemError);

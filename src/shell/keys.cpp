@@ -30,6 +30,22 @@ int32_t ScriptedKeys::poll() {
   return k;
 }
 
+TypedAheadKeys::TypedAheadKeys(std::string_view typed, std::unique_ptr<KeySource> then) : then_(std::move(then)) {
+  for (unsigned char c : typed) typed_.push_back(c == '\n' ? KEY_ENTER : c);
+}
+
+int32_t TypedAheadKeys::wait() {
+  if (typed_.empty()) return then_->wait();
+  int32_t k = typed_.front();
+  typed_.pop_front();
+  return k;
+}
+
+int32_t TypedAheadKeys::poll() {
+  int32_t k = then_->poll();
+  return typed_.empty() || k == KEY_ESC ? k : KEY_NONE;
+}
+
 // ---- Piped keys ------------------------------------------------------------------
 
 bool StreamKeys::refill() {

@@ -14,11 +14,16 @@
 #include "symbols/symbols.hpp"
 #include "vocabutils/vocabutils.hpp"
 
-int programMain() {
+namespace {
+
+int interactiveSession(bool fromStart, std::string_view typedAhead) {
   con::setupStandardStreams();
+  if (!typedAhead.empty()) con::typeAhead(typedAhead);
   try {
-    SIZESTARTTABLES();
-    INIT();
+    if (fromStart) {
+      SIZESTARTTABLES();
+      INIT();
+    }
     SIGNON();
     MAINLOOP();
   } catch (const con::EndOfInput&) {
@@ -31,6 +36,12 @@ int programMain() {
   con::shutdown();
   return 0;
 }
+
+}  // namespace
+
+int programMain() { return interactiveSession(true, {}); }
+
+int programMainTypedAhead(std::string_view keys) { return interactiveSession(false, keys); }
 
 void SIGNON() {
   con::cls();

@@ -3,6 +3,7 @@
 // routines every subsystem uses.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Printed after the banner of the sign-on and of every report.
 inline constexpr const char* AUTHORSHIPNOTICE = "(c) the PLOMAR authors";
@@ -12,6 +13,10 @@ inline constexpr const char* AUTHORSHIPNOTICE = "(c) the PLOMAR authors";
 inline constexpr const char* PROGRAMVERSION = PLOMAR_VERSION;
 
 int programMain();
+// The interactive program on the standard streams from the state as it
+// stands (the tables sized and INIT done), with these keys typed ahead of
+// the user's: the sign-on, then the main menu reads them first.
+int programMainTypedAhead(std::string_view keys);
 void SIZESTARTTABLES();
 void INIT();
 // Every subsystem's state as the program has it at start: fresh variables,

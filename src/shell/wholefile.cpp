@@ -71,3 +71,12 @@ bool readWholeFile(const std::string& name, std::string& bytes, int& systemError
   std::string().swap(bytes);  // what was read is given back at once
   return false;
 }
+
+bool readWholeInput(const std::string& name, std::string& bytes, int& systemError) {
+  if (name != STANDARD_INPUT_NAME) return readWholeFile(name, bytes, systemError);
+  bytes.clear();
+  systemError = appendAllBytes(STDIN_FILENO, bytes);
+  if (systemError == 0) return true;
+  std::string().swap(bytes);
+  return false;
+}

@@ -72,10 +72,12 @@ const char* const USAGE =
     "      --resume         continue the fit in --out DIR after an interruption\n"
     "      --merge          keep the best of the fits in the folders DIR...\n"
     "  -h, --help           show this help and exit\n"
+    "  -V, --version        show the version and exit\n"
     "\n"
-    "The folder: design.txt and best.txt, set-up files for 'plomar block' and\n"
-    "'plomar keys' run in the folder, each with its symbols-map and phantoms\n"
-    "files (designMAP.TXT, designPHNTM.TXT, bestMAP.TXT, bestPHNTM.TXT);\n"
+    "The folder: design.txt and best.txt, set-up files for 'plomar block',\n"
+    "'plomar keys' and 'plomar open' run in the folder, each with its\n"
+    "symbols-map and phantoms files (designMAP.TXT, designPHNTM.TXT,\n"
+    "bestMAP.TXT, bestPHNTM.TXT);\n"
     "evaluations.csv, one row per evaluation with the columns of the sweep's\n"
     "table and the generation of the search; fit.svg, the best distance per\n"
     "evaluation, the length distributions and rank-frequency curves of the\n"
@@ -109,6 +111,7 @@ struct Settings {
   int jobs = 0;
   std::string out = "fit";
   bool resume = false, merge = false, fitOptions = false;
+  bool version = false;  // --version: nothing else is done
 };
 
 struct UsageProblem {
@@ -156,6 +159,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       {"resume", no_argument, nullptr, RESUME},
       {"merge", no_argument, nullptr, MERGE},
       {"help", no_argument, nullptr, 'h'},
+      {"version", no_argument, nullptr, 'V'},
   };
   addTargetOptions(options);
   options.push_back({nullptr, 0, nullptr, 0});
@@ -164,8 +168,8 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:uh", options.data(), nullptr)) != -1) {
-    s.fitOptions = s.fitOptions || (opt != 'o' && opt != MERGE && opt != 'h');
+  while ((opt = getopt_long(argc, argv, ":j:o:uhV", options.data(), nullptr)) != -1) {
+    s.fitOptions = s.fitOptions || (opt != 'o' && opt != MERGE && opt != 'h' && opt != 'V');
     try {
       if (takeTargetOption(opt, optarg, s.target)) continue;
     } catch (const std::invalid_argument& e) {
@@ -180,6 +184,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       case RESUME: s.resume = true; break;
       case MERGE: s.merge = true; break;
       case 'h': help = true; return s;
+      case 'V': s.version = true; return s;
       default: throw UsageProblem{refusedOptionText(opt, argv)};
     }
   }
@@ -422,6 +427,13 @@ std::vector<SweepRow> earlierRows(const Fit& f, const Settings& s, size_t& keepB
   return table.rows;
 }
 
+// The command that shows the best set-up of a fit's folder on screen, with
+// the program's name as it was started (its set-up names its map and
+// phantoms files from inside the folder).
+std::string openBestLine(const std::string& dir) {
+  return "cd " + shellWord(dir) + " && " + shellWord(programNameFromAnyFolder()) + " open best.txt";
+}
+
 int runFitOf(const Settings& s) {
   Fit f;
   f.dir = s.out;
@@ -471,10 +483,9 @@ int runFitOf(const Settings& s) {
     return EXIT_FAILED;
   }
   writePicture(f, record, MeasuredInput{"target", f.targetYardsticks, {}}, record.bestSetup);
-  std::printf("%s\nBest of %zu evaluations: evaluation %llu, dist %s. On screen:\n  cd %s && plomar keys best.txt | plomar\n",
-              resultTable(f, record).c_str(), record.rows.size(),
-              static_cast<unsigned long long>(record.rows[record.best].point),
-              distanceText(rowDistance(record.rows[record.best])).c_str(), shellWord(f.dir).c_str());
+  std::printf("%s\nBest of %zu evaluations: evaluation %llu, dist %s. On screen:\n  %s\n", resultTable(f, record).c_str(),
+              record.rows.size(), static_cast<unsigned long long>(record.rows[record.best].point),
+              distanceText(rowDistance(record.rows[record.best])).c_str(), openBestLine(f.dir).c_str());
   return 0;
 }
 
@@ -510,8 +521,8 @@ int runMerge(const Settings& s) {
   makeFolder(s.out);
   for (const std::string& name : fitFileNames())
     if (exists(best->dir + "/" + name)) writeWholeFile(s.out + "/" + name, inputBytes(best->dir + "/" + name));
-  std::printf("Best of %zu fits: %s, dist %s. On screen:\n  cd %s && plomar keys best.txt | plomar\n", folders.size(),
-              best->dir.c_str(), distanceText(best->distance).c_str(), shellWord(s.out).c_str());
+  std::printf("Best of %zu fits: %s, dist %s. On screen:\n  %s\n", folders.size(), best->dir.c_str(),
+              distanceText(best->distance).c_str(), openBestLine(s.out).c_str());
   return 0;
 }
 
@@ -524,6 +535,10 @@ int runFit(int argc, char** argv) {
     settings = parseSettings(argc, argv, help);
     if (help) {
       std::printf(USAGE, static_cast<unsigned long long>(STEPS_PER_GROUP));
+      return 0;
+    }
+    if (settings.version) {
+      printVersion();
       return 0;
     }
     return settings.merge ? runMerge(settings) : runFitOf(settings);

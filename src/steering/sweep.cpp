@@ -54,8 +54,9 @@ const char* const USAGE =
     "Text in double quotes is taken as it is; the file names of MAP and PHNTM\n"
     "hold no ranges. The points are the cartesian product of\n"
     "the values, numbered from 1: the first KEY = value line of the file varies\n"
-    "slowest, the last one fastest. 'plomar keys SPACE --point N' and\n"
-    "'plomar block SPACE --point N' take the set-up of point N.\n"
+    "slowest, the last one fastest. 'plomar keys SPACE --point N',\n"
+    "'plomar block SPACE --point N' and 'plomar open SPACE --point N' take the\n"
+    "set-up of point N.\n"
     "\n"
     "Target (one of them, read as 'plomar stats' reads its inputs):\n"
     "      --target FILE        an ordinary text\n"
@@ -85,6 +86,7 @@ const char* const USAGE =
     "      --resume         continue the table in --out FILE after an interruption\n"
     "      --merge          join the tables of the shards of one sweep\n"
     "  -h, --help           show this help and exit\n"
+    "  -V, --version        show the version and exit\n"
     "\n"
     "The table: a header line, then one row per point, in point order whatever\n"
     "--jobs is: point; setup (the point's set-up in file syntax, KEY = value\n"
@@ -108,7 +110,7 @@ const char* const USAGE =
     "(tables that hold only their headers as well).\n"
     "\n"
     "At the end the best 10 complete points (smallest distance) go to standard\n"
-    "error, each with the command that prints its keys; a progress bar goes to\n"
+    "error, each with the command that opens it on screen; a progress bar goes to\n"
     "standard error when it is a terminal. Nothing but the table goes to\n"
     "standard output.\n"
     "\n"
@@ -128,6 +130,7 @@ struct Settings {
   int jobs = 0;  // 0: one per core
   std::string out;
   bool resume = false, merge = false;
+  bool version = false;  // --version: nothing else is done
   bool sweepOptions = false;  // an option of a sweep (not of --merge) was given
 };
 
@@ -177,6 +180,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       {"resume", no_argument, nullptr, RESUME},
       {"merge", no_argument, nullptr, MERGE},
       {"help", no_argument, nullptr, 'h'},
+      {"version", no_argument, nullptr, 'V'},
   };
   addTargetOptions(options);
   options.push_back({nullptr, 0, nullptr, 0});
@@ -184,8 +188,8 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   opterr = 0;
   optind = 1;
   int opt;
-  while ((opt = getopt_long(argc, argv, ":j:o:hu", options.data(), nullptr)) != -1) {
-    s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h');
+  while ((opt = getopt_long(argc, argv, ":j:o:hVu", options.data(), nullptr)) != -1) {
+    s.sweepOptions = s.sweepOptions || (opt != 'o' && opt != MERGE && opt != 'h' && opt != 'V');
     try {
       if (takeTargetOption(opt, optarg, s.target)) continue;
     } catch (const std::invalid_argument& e) {
@@ -201,6 +205,7 @@ Settings parseSettings(int argc, char** argv, bool& help) {
       case RESUME: s.resume = true; break;
       case MERGE: s.merge = true; break;
       case 'h': help = true; return s;
+      case 'V': s.version = true; return s;
       default: throw UsageProblem{refusedOptionText(opt, argv)};
     }
   }
@@ -212,6 +217,8 @@ Settings parseSettings(int argc, char** argv, bool& help) {
   }
   if (s.arguments.size() != 1) throw UsageProblem{s.arguments.empty() ? "no space file" : "one space file only"};
   if (std::string problem = targetOptionsProblem(s.target); !problem.empty()) throw UsageProblem{problem};
+  if (s.arguments[0] == STANDARD_INPUT_NAME && s.target.path == STANDARD_INPUT_NAME)
+    throw UsageProblem{"standard input (-) can be read only once"};
   if (s.seeded && !s.sampled) throw UsageProblem{"--seed goes with --sample"};
   if (s.resume && s.out.empty()) throw UsageProblem{"--resume continues the table of --out FILE"};
   return s;
@@ -278,9 +285,10 @@ void printBest(const std::vector<SweepRow>& best, size_t rows, const std::string
   }
   std::fprintf(stderr, "The best %zu of %zu points (smallest distance to the target):\n", best.size(), rows);
   for (size_t i = 0; i < best.size(); ++i)
-    std::fprintf(stderr, "%3zu. point %-8llu distance %-12s plomar keys %s --point %llu\n", i + 1,
+    std::fprintf(stderr, "%3zu. point %-8llu distance %-12s %s open %s --point %llu\n", i + 1,
                  static_cast<unsigned long long>(best[i].point), significantForm(best[i].distance, 6).c_str(),
-                 shellWord(spaceName).c_str(), static_cast<unsigned long long>(best[i].point));
+                 shellWord(programName()).c_str(), shellWord(spaceName).c_str(),
+                 static_cast<unsigned long long>(best[i].point));
 }
 
 SetupError atPoint(const SetupError& e, uint64_t point) {
@@ -554,6 +562,10 @@ int runSweep(int argc, char** argv) {
     settings = parseSettings(argc, argv, help);
     if (help) {
       std::printf(USAGE, static_cast<unsigned long long>(DEFAULT_MAX_STEPS));
+      return 0;
+    }
+    if (settings.version) {
+      printVersion();
       return 0;
     }
   } catch (const UsageProblem& p) {

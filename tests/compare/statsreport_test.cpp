@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <regex>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -254,7 +255,8 @@ TEST(ComparisonPicture, ZBarsOfEveryMeasureOverTheBand) {
   // A bar for each measure of each input after the target, in its colour.
   const size_t measures = THREE.measures.size();
   auto bars = [&](const std::string& colour) {
-    return occurrences(svg, "fill=\"" + colour + "\"/>") - occurrences(svg, "r=\"3\" fill=\"" + colour + "\"/>");
+    const std::regex bar("<rect [^>]*fill=\"" + colour + "\"/>");
+    return static_cast<size_t>(std::distance(std::sregex_iterator(svg.begin(), svg.end(), bar), std::sregex_iterator()));
   };
   EXPECT_EQ(bars("#d62728"), measures);
   EXPECT_EQ(bars("#2ca02c"), measures);
@@ -272,6 +274,79 @@ TEST(ComparisonPicture, TheCheckerRefusesBrokenXml) {
   EXPECT_FALSE(wellFormedXml("<svg width=10/>", problem));
   EXPECT_FALSE(wellFormedXml("<svg/><svg/>", problem));
   EXPECT_TRUE(wellFormedXml("<svg a=\"1\"><g b='2'/>x &amp; y</svg>", problem)) << problem;
+}
+
+namespace {
+
+// The number in attribute `name` of the element at `at` and after.
+double attributeAt(const std::string& svg, size_t at, const std::string& name) {
+  size_t p = svg.find(" " + name + "=\"", at);
+  return p == std::string::npos ? -1 : std::stod(svg.substr(p + name.size() + 3));
+}
+
+// Every element that begins with this text, by position.
+std::vector<size_t> elements(const std::string& svg, const std::string& start) {
+  std::vector<size_t> at;
+  for (size_t p = svg.find(start); p != std::string::npos; p = svg.find(start, p + 1)) at.push_back(p);
+  return at;
+}
+
+// The element's text up to its end.
+std::string elementText(const std::string& svg, size_t at) { return svg.substr(at, svg.find('>', at) - at); }
+
+}  // namespace
+
+TEST(ComparisonPicture, TailsStandAboveTheFrameAndEqualInputsStayVisible) {
+  // Two equal inputs with types seen once, and a third one.
+  const Yardsticks y = measureTokens({"a", "b", "a", "c", "a", "d", "b"});
+  const std::string svg = comparisonSvg({{"one.txt", y, {}}, {"same.txt", y, {}}, {"other.txt", measureTokens({"x", "y"}), {}}});
+  std::string problem;
+  EXPECT_TRUE(wellFormedXml(svg, problem)) << problem;
+  const std::vector<size_t> frames = elements(svg, "<rect class=\"frame\"");
+  ASSERT_EQ(frames.size(), 2u);
+  const double rankTop = attributeAt(svg, frames[1], "y");
+  const double rankBottom = rankTop + attributeAt(svg, frames[1], "height");
+  // Each curve of the rank chart ends in a marker at frequency 1, clear of
+  // the frame's bottom edge.
+  const std::vector<size_t> tails = elements(svg, "<circle class=\"tail\"");
+  ASSERT_EQ(tails.size(), 3u);
+  for (size_t t : tails) {
+    EXPECT_LT(attributeAt(svg, t, "cy"), rankBottom - 10) << elementText(svg, t);
+    EXPECT_GT(attributeAt(svg, t, "cy"), rankTop);
+  }
+  EXPECT_EQ(attributeAt(svg, tails[0], "cy"), attributeAt(svg, tails[1], "cy"));
+  EXPECT_GT(attributeAt(svg, tails[0], "r"), attributeAt(svg, tails[1], "r")) << "the later marker leaves a ring";
+  // The first input's curves are solid, the second's and third's dashed,
+  // each its own way, in the legend too.
+  for (const char* kind : {"ranks", "lengths"}) {
+    const std::vector<size_t> curves = elements(svg, std::string("<polyline class=\"") + kind + "\"");
+    ASSERT_EQ(curves.size(), 3u) << kind;
+    EXPECT_EQ(elementText(svg, curves[0]).find("stroke-dasharray"), std::string::npos);
+    EXPECT_NE(elementText(svg, curves[1]).find("stroke-dasharray=\"9,5\""), std::string::npos);
+    EXPECT_NE(elementText(svg, curves[2]).find("stroke-dasharray=\"3,4\""), std::string::npos);
+    EXPECT_GT(attributeAt(svg, curves[0], "stroke-width"), attributeAt(svg, curves[1], "stroke-width"))
+        << "a later curve over an equal one leaves its edges showing";
+  }
+  EXPECT_EQ(occurrences(svg, "stroke-dasharray=\"9,5\""), 3u);  // two curves and the legend
+  // The frequency axis still names 1 and 10 at its ticks.
+  EXPECT_NE(svg.find(">1</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">10</text>"), std::string::npos);
+}
+
+TEST(ComparisonPicture, TitleAndSizeAsAsked) {
+  const std::vector<MeasuredInput> inputs{{"a.txt", measureTokens({"a", "b"}), {}}};
+  const std::string plain = comparisonSvg(inputs);
+  EXPECT_EQ(plain.find("class=\"title\""), std::string::npos);
+  EXPECT_NE(plain.find("width=\"1000.0\" height=\"502.0\" viewBox=\"0 0 1000.0 502.0\""), std::string::npos);
+  const std::string svg = comparisonSvg(inputs, PlotLook{"Harbour & <blocks>", 640, 300});
+  std::string problem;
+  EXPECT_TRUE(wellFormedXml(svg, problem)) << problem;
+  EXPECT_NE(svg.find(">Harbour &amp; &lt;blocks&gt;</text>"), std::string::npos);
+  // Shown at 640 x 300, drawn as before with room for the title.
+  EXPECT_NE(svg.find("width=\"640\" height=\"300\" viewBox=\"0 0 1000.0 538.0\""), std::string::npos);
+  const std::vector<size_t> frames = elements(svg, "<rect class=\"frame\"");
+  ASSERT_EQ(frames.size(), 2u);
+  EXPECT_GT(attributeAt(svg, frames[0], "y"), 36.0) << "the charts stand below the title";
 }
 
 namespace {

@@ -188,3 +188,21 @@ TEST(KeyDecoding, Utf8BecomesCodePage437) {
   EXPECT_EQ(FakeBytes("\xE2\x96\x88").key(), 219);  // full block
   EXPECT_EQ(FakeBytes("\xE2\x82\xAC").key(), con::KEY_NONE);  // the euro sign has no byte
 }
+
+TEST(Keys, TypedAheadKeysComeFirstAndOnlyEscCutsThroughTheirPoll) {
+  auto user = std::make_unique<con::ScriptedKeys>();
+  con::ScriptedKeys& typed = *user;
+  typed.type("E");
+  typed.pressDuringPoll('P');
+  typed.pressDuringPoll(con::KEY_ESC);
+  typed.pressDuringPoll('I');
+  con::TypedAheadKeys keys("GH\n", std::move(user));
+  EXPECT_EQ(keys.wait(), 'G');
+  EXPECT_EQ(keys.poll(), con::KEY_NONE);  // the user's P is dropped while typed keys remain
+  EXPECT_EQ(keys.poll(), con::KEY_ESC);   // but Esc stops what they started
+  EXPECT_EQ(keys.wait(), 'H');
+  EXPECT_EQ(keys.wait(), con::KEY_ENTER);
+  EXPECT_EQ(keys.poll(), 'I');  // then every key is the user's
+  EXPECT_EQ(keys.wait(), 'E');
+  EXPECT_THROW(keys.wait(), con::EndOfInput);
+}

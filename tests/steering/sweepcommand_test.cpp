@@ -62,7 +62,15 @@ TEST_F(SweepCommandTest, OneWorkerTwoWorkersAndMergedShardsWriteTheSameBytes) {
   ASSERT_EQ(one.exitStatus, 0) << one.err;
   EXPECT_EQ(one.out, "");
   EXPECT_NE(one.err.find("1. point "), std::string::npos) << one.err;
-  EXPECT_NE(one.err.find("plomar keys space.txt --point "), std::string::npos);
+  // The best points' lines open the point on screen, with the program's name
+  // as it was started; run as printed (keys piped), each shows its block.
+  const std::string opening = std::string(PLOMAR_BINARY) + " open space.txt --point ";
+  const size_t at = one.err.find(opening);
+  ASSERT_NE(at, std::string::npos) << one.err;
+  const std::string line = one.err.substr(at, one.err.find('\n', at) - at);
+  CommandResult opened = runProgram("/bin/sh", {"-c", line}, session.dir(), "EE");
+  EXPECT_EQ(opened.exitStatus, 0) << line << opened.err;
+  EXPECT_NE(opened.out.find("Total unique groups = "), std::string::npos) << line;
 
   SweepTable t = table("one.csv");
   ASSERT_EQ(t.rows.size(), 6u);
