@@ -18,7 +18,7 @@ constexpr double LEASTSIZESHARE = 0.002;
 constexpr double AVERAGEMARGIN = 0.15;
 constexpr uint64_t MAPDRAWS = 60000;
 constexpr uint64_t SIZEDRAWS = 10000;
-constexpr size_t POOLSIZE = 40;
+constexpr size_t POOLSIZE = 100;
 constexpr int MOSTSYMBOLROWS = 30;  // at least 8 rows are left for n-graphs
 constexpr std::array<int32_t, 8> TRIEDHIGHEST{38, 57, 76, 114, 152, 190, 266, 380};
 
