@@ -18,7 +18,7 @@ constexpr double LEASTSIZESHARE = 0.002;
 constexpr double AVERAGEMARGIN = 0.15;
 constexpr uint64_t MAPDRAWS = 60000;
 constexpr uint64_t SIZEDRAWS = 10000;
-constexpr size_t POOLSIZE = 40;
+constexpr size_t POOLSIZE = 100;
 constexpr int MOSTSYMBOLROWS = 30;  // at least 8 rows are left for n-graphs
 constexpr std::array<int32_t, 8> TRIEDHIGHEST{38, 57, 76, 114, 152, 190, 266, 380};
 
@@ -155,7 +155,7 @@ double mapError(const std::vector<std::vector<int32_t>>& rows, const std::vector
   return totalVariation(normalized(reached), wanted);
 }
 
-std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& types);
+std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& types, bool wholeOnly = false);
 
 void designUnits(FitDesign& d, const TypeCounts& types, bool codePoints) {
   std::vector<std::string> units = commonestCharacters(types, codePoints);
@@ -173,13 +173,34 @@ void designUnits(FitDesign& d, const TypeCounts& types, bool codePoints) {
   d.shares = sharesOfUnits(d.setup, types);
 }
 
+// One character: a byte, or a UTF-8 lead byte and its continuation bytes.
+bool isOneCharacter(const std::string& unit) {
+  if (unit.size() == 1) return true;
+  if (unit.empty() || static_cast<unsigned char>(unit[0]) < 0xC0) return false;
+  return std::all_of(unit.begin() + 1, unit.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
+}
+
 // Each row's share when the tokens are cut into the rows' units; a row that
-// repeats an earlier unit is never cut, its share stays 0.
-std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& types) {
-  std::vector<std::string> rows(s.units.begin(), s.units.end());
+// repeats an earlier unit is never cut, its share stays 0. A token that is a
+// row's unit counts for that row. With `wholeOnly` the other tokens are cut
+// into the rows of single characters alone, so that a word row is drawn as
+// often as the word stands alone, not as often as it occurs inside others.
+std::array<double, FIT_ROWS> sharesOfUnits(const FitSetup& s, const TypeCounts& types, bool wholeOnly) {
+  std::vector<std::string> rows(s.units.begin(), s.units.end()), characters;
   std::vector<uint64_t> counts(FIT_ROWS, 0);
-  UnitIndex index(rows);
-  for (const auto& [token, count] : types) index.cut(token, rows, [&](size_t u) { counts[u] += count; });
+  std::vector<size_t> characterRows;
+  for (size_t r = 0; r < rows.size(); ++r)
+    if (isOneCharacter(rows[r])) {
+      characters.push_back(rows[r]);
+      characterRows.push_back(r);
+    }
+  UnitIndex index(rows), characterIndex(characters);
+  for (const auto& [token, count] : types) {
+    auto whole = std::find(rows.begin(), rows.end(), token);
+    if (whole != rows.end()) counts[static_cast<size_t>(whole - rows.begin())] += count;
+    else if (wholeOnly) characterIndex.cut(token, characters, [&](size_t u) { counts[characterRows[u]] += count; });
+    else index.cut(token, rows, [&](size_t u) { counts[u] += count; });
+  }
   double total = static_cast<double>(std::accumulate(counts.begin(), counts.end(), uint64_t{0}));
   std::array<double, FIT_ROWS> shares{};
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) shares[r] = total > 0 ? static_cast<double>(counts[r]) / total : 0;
@@ -218,7 +239,7 @@ FitSetup wordVariant(FitDesign& d, const TypeCounts& types, size_t words, const 
   for (const std::string& b : commonestCharacters(types, codePoints))
     if (units.size() < static_cast<size_t>(FIT_ROWS)) units.push_back(b);
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) s.units[r] = r < units.size() ? units[r] : units[0];
-  d.variantShares.push_back(sharesOfUnits(s, types));
+  d.variantShares.push_back(sharesOfUnits(s, types, true));
   designMap(s, d.variantShares.back(), counts);
   return s;
 }

@@ -31,7 +31,9 @@ struct FitDesign {
   std::array<double, FIT_ROWS> shares{};  // each row's share in the target's cut tokens
   // The design with 8, 16, 24, 30 and 38 of its rows holding the commonest whole
   // tokens instead, the others the commonest bytes (shares and map made in
-  // the same way): a generator whose groups repeat as words do.
+  // the same way, except that a word row's share counts the tokens that are
+  // that word, and the other tokens are cut into the characters' rows alone):
+  // a generator whose groups repeat as words do.
   std::vector<FitSetup> variants;
   std::vector<std::array<double, FIT_ROWS>> variantShares;  // the shares of each variant's rows
 };

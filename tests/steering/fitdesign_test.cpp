@@ -98,3 +98,26 @@ TEST(FitDesign, CodePointsOfUtf8TargetsStayWhole) {
   }
   EXPECT_FALSE(holds("\xC3"));
 }
+
+// A word row of a variant is drawn as often as the word stands alone; the
+// tokens that are no word row are cut into the characters' rows only.
+TEST(FitDesign, WordRowsOfVariantsShareOnlyWholeTokens) {
+  std::vector<std::string> tokens;
+  for (const char* word : {"the", "of", "to", "and", "in", "is", "it", "be"})
+    for (int i = 0; i < 20; ++i) tokens.push_back(word);
+  for (int i = 0; i < 6; ++i) tokens.push_back("there");  // holds "the", and no word row
+  FitDesign d = designFromTarget(tokens, 400, 499);
+  ASSERT_FALSE(d.variants.empty());
+  const FitSetup& eight = d.variants.front();
+  const std::array<double, FIT_ROWS>& shares = d.variantShares.front();
+  auto shareOf = [&](const std::string& unit) {
+    auto row = std::find(eight.units.begin(), eight.units.end(), unit);
+    EXPECT_NE(row, eight.units.end()) << unit;
+    return row == eight.units.end() ? -1.0 : shares[static_cast<size_t>(row - eight.units.begin())];
+  };
+  EXPECT_DOUBLE_EQ(shareOf("the"), shareOf("of"));
+  EXPECT_GT(shareOf("r"), 0);  // from "there" alone
+  // Of 160 words and the 30 characters of "there", "the" stands alone 20 times.
+  EXPECT_NEAR(shareOf("the"), 20.0 / 190, 1e-12);
+  EXPECT_NEAR(std::accumulate(shares.begin(), shares.end(), 0.0), 1, 1e-9);
+}
