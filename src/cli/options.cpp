@@ -116,6 +116,14 @@ std::string refusedOptionText(int opt, char** argv) {
   return (longForm ? "unrecognized option '" : "invalid option '") + name + "'";
 }
 
+uint64_t countOption(const char* name, const char* text, uint64_t least, std::optional<uint64_t> most) {
+  uint64_t v = 0;
+  if (parseCount(text, v) && v >= least && (!most || v <= *most)) return v;
+  const std::string wanted = most ? "from " + std::to_string(least) + " to " + std::to_string(*most)
+                                  : "of at least " + std::to_string(least);
+  throw UsageProblem{std::string("--") + name + " wants a whole number " + wanted + ", not '" + text + "'"};
+}
+
 bool parseCount(const char* text, uint64_t& value) {
   if (text == nullptr || *text < '0' || *text > '9') return false;
   errno = 0;

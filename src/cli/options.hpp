@@ -2,6 +2,7 @@
 // What every command of the command-line side shares: the usage error line
 // and the name of the option that getopt_long refused.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,16 @@ int finishStandardOutput(const std::string& command, int status);
 // refused and why, e.g. "unrecognized option '--frob'", "option '-o' needs
 // an argument".
 std::string refusedOptionText(int opt, char** argv);
+
+// A usage problem found while reading a command's options: its text goes
+// to usageError (exit 2).
+struct UsageProblem {
+  std::string text;
+};
+
+// The value of option --NAME, a whole number of at least `least` (and at most
+// `most`, when given), or a UsageProblem naming the option and the text.
+uint64_t countOption(const char* name, const char* text, uint64_t least, std::optional<uint64_t> most = std::nullopt);
 
 // A whole number written in decimal digits only (no sign, no blanks), as
 // options take counts; false for anything else or a value above 2^64 - 1.

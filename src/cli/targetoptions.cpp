@@ -38,10 +38,7 @@ bool takeTargetOption(int opt, const char* value, TargetOptions& t) {
     case TARGETWORDS: setTarget(t, InputKind::Words, value); return true;
     case TARGETLIST: setTarget(t, InputKind::List, value); return true;
     case TARGETBLOCK: setTarget(t, InputKind::Block, value); return true;
-    case WINDOW:
-      if (!parseCount(value, t.window) || t.window < 1)
-        throw std::invalid_argument(std::string("--window wants a whole number of at least 1, not '") + value + "'");
-      return true;
+    case WINDOW: t.window = countOption("window", value, 1); return true;
     case MEASURES:
       try {
         t.measures = measuresOfList(value);

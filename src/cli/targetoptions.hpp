@@ -28,7 +28,7 @@ void addTargetOptions(std::vector<option>& table);
 
 // Takes the option when it is one of them (true, false for any other); a value
 // it refuses throws std::invalid_argument with the problem, e.g. "give one
-// target only".
+// target only" (a window that is not a count: UsageProblem).
 bool takeTargetOption(int opt, const char* value, TargetOptions& t);
 
 // After all options: why the target cannot be used (no target, reading

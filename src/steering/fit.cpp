@@ -114,10 +114,6 @@ struct Settings {
   bool version = false;  // --version: nothing else is done
 };
 
-struct UsageProblem {
-  std::string text;
-};
-
 // Input the fit refuses (exit 2 as a usage error), in the form "FILE: problem".
 struct RefusedInput {
   std::string text;
@@ -138,14 +134,6 @@ struct Fit {
 };
 
 // ---- options ----
-
-uint64_t countOption(const char* name, const char* text, uint64_t least, uint64_t most) {
-  uint64_t v = 0;
-  if (!parseCount(text, v) || v < least || v > most)
-    throw UsageProblem{std::string("--") + name + " wants a whole number from " + std::to_string(least) + " to " +
-                       std::to_string(most) + ", not '" + text + "'"};
-  return v;
-}
 
 enum OptionCode { MAXSTEPS = 256, BUDGET, SEED, RESUME, MERGE };
 

@@ -146,24 +146,12 @@ struct Sweep {
 
 // ---- options ----
 
-struct UsageProblem {
-  std::string text;
-};
-
 void setShard(Settings& s, const char* text) {
   std::string t = text;
   size_t slash = t.find('/');
   if (slash == std::string::npos || !parseCount(t.substr(0, slash).c_str(), s.shard) ||
       !parseCount(t.substr(slash + 1).c_str(), s.shards) || s.shard < 1 || s.shard > s.shards)
     throw UsageProblem{"--shard wants I/N with 1 <= I <= N, not '" + t + "'"};
-}
-
-uint64_t countOption(const char* name, const char* text, uint64_t least) {
-  uint64_t v = 0;
-  if (!parseCount(text, v) || v < least)
-    throw UsageProblem{std::string("--") + name + " wants a whole number of at least " + std::to_string(least) +
-                       ", not '" + text + "'"};
-  return v;
 }
 
 enum OptionCode { MAXSTEPS = 256, SAMPLE, SEED, SHARD, RESUME, MERGE };
