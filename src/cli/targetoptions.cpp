@@ -1,6 +1,8 @@
 // The target options of the steering commands.
 #include "cli/targetoptions.hpp"
 
+#include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 
 #include "cli/options.hpp"
@@ -56,4 +58,15 @@ bool takeTargetOption(int opt, const char* value, TargetOptions& t) {
 std::string targetOptionsProblem(const TargetOptions& t) {
   if (!t.given) return "no target (--target, --target-words, --target-list or --target-block)";
   return readingOptionsProblem(t.reading);
+}
+
+SteeringTarget readSteeringTarget(const TargetOptions& t) {
+  SteeringTarget target;
+  target.bytes = inputBytes(t.path);
+  target.tokens = tokensOfInput(t.kind, target.bytes, t.path, t.reading);
+  const size_t tokens = target.tokens.size();
+  const WindowPlan plan = planWindow(static_cast<size_t>(std::min<uint64_t>(t.window, SIZE_MAX)), {tokens});
+  target.window = plan.window;
+  if (plan.refused()) target.tooShort = t.path + ": " + tooShortText(tokens, true);
+  return target;
 }

@@ -34,3 +34,15 @@ bool takeTargetOption(int opt, const char* value, TargetOptions& t);
 // After all options: why the target cannot be used (no target, reading
 // options that do not go), or empty text.
 std::string targetOptionsProblem(const TargetOptions& t);
+
+// The target of a steering command, read once: its bytes (for the command's
+// fingerprint), its tokens, and the window of the comparison.
+struct SteeringTarget {
+  std::string bytes;
+  std::vector<std::string> tokens;
+  size_t window = 0;
+  std::string tooShort;  // "FILE: problem" when no window fits, else empty
+};
+
+// Throws InputError for a target that cannot be read.
+SteeringTarget readSteeringTarget(const TargetOptions& t);

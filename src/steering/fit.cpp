@@ -425,15 +425,15 @@ std::string openBestLine(const std::string& dir) {
 int runFitOf(const Settings& s) {
   Fit f;
   f.dir = s.out;
-  const std::string targetBytes = inputBytes(s.target.path);
-  const std::vector<std::string> tokens = tokensOfInput(s.target.kind, targetBytes, s.target.path, s.target.reading);
-  const WindowPlan plan = planWindow(s.target.window, {tokens.size()});
-  if (plan.refused()) throw RefusedInput{s.target.path + ": " + tooShortText(tokens.size(), true)};
-  const uint64_t window = plan.window;
+  const SteeringTarget target = readSteeringTarget(s.target);
+  if (!target.tooShort.empty()) throw RefusedInput{target.tooShort};
+  const uint64_t window = target.window;
+  const std::string& targetBytes = target.bytes;
+  const std::vector<std::string>& tokens = target.tokens;
   f.measuring.reading = s.target.reading;
   const TokenSequence targetSequence = tokenSequence(tokens, s.target.reading.characters);
   f.targetYardsticks = measureSequence(targetSequence);
-  f.measuring.target.emplace(targetSequence, plan.window, s.target.measures);
+  f.measuring.target.emplace(targetSequence, target.window, s.target.measures);
   std::vector<std::string> comparison{"plomar fit comparison 1", std::to_string(static_cast<int>(s.target.kind)),
                                       targetBytes, std::to_string(window), "strip " + s.target.reading.strip,
                                       "drop " + s.target.reading.drop,

@@ -357,25 +357,19 @@ int runMerge(const Settings& s) {
   return 0;
 }
 
-// The target measured on its windows, or a refusal naming it.
-WindowedTarget windowedTarget(const Settings& s, const TokenSequence& target) {
-  const WindowPlan plan = planWindow(static_cast<size_t>(std::min<uint64_t>(s.target.window, SIZE_MAX)), {target.size()});
-  if (plan.refused()) throw std::runtime_error(s.target.path + ": " + tooShortText(target.size(), true));
-  return WindowedTarget(target, plan.window, s.target.measures);
-}
-
 Sweep prepareSweep(const Settings& s) {
   Sweep w;
   w.spaceText = inputBytes(s.arguments[0]);
   w.space = parseSpaceText(w.spaceText, s.arguments[0]);
-  std::string targetBytes = inputBytes(s.target.path);
+  SteeringTarget target = readSteeringTarget(s.target);
+  if (!target.tooShort.empty()) throw std::runtime_error(target.tooShort);
   w.measuring.reading = s.target.reading;
   w.measures = s.target.measures;
-  w.measuring.target = windowedTarget(s, tokenSequence(tokensOfInput(s.target.kind, targetBytes, s.target.path, s.target.reading),
-                                             s.target.reading.characters));
+  w.measuring.target.emplace(tokenSequence(std::move(target.tokens), s.target.reading.characters), target.window,
+                             s.target.measures);
   w.maxSteps = s.maxSteps;
   w.header = sweepHeader(w.measures);
-  w.sweep = sweepField(fingerprintOfSweep(w, s, targetBytes), s.sampled ? std::min(s.sample, w.space.pointCount)
+  w.sweep = sweepField(fingerprintOfSweep(w, s, target.bytes), s.sampled ? std::min(s.sample, w.space.pointCount)
                                                                            : w.space.pointCount);
   return w;
 }
