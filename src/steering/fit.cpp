@@ -467,7 +467,7 @@ int runFitOf(const Settings& s) {
     endByStopSignal();
   }
   if (!outcome.problem.empty()) {
-    std::fprintf(stderr, "plomar fit: %s\n", outcome.problem.c_str());
+    commandError(COMMAND, outcome.problem);
     return EXIT_FAILED;
   }
   writePicture(f, record, MeasuredInput{"target", f.targetYardsticks, {}}, record.bestSetup);
