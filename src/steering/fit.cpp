@@ -277,6 +277,21 @@ struct Record {
   }
 };
 
+// The part of a row's distance that the lengths of its groups make: the
+// sum of the squared z of the length measures (infinity for a block that
+// did not complete).
+double lengthsPart(const Fit& f, const SweepRow& row) {
+  if (!std::isfinite(rowDistance(row))) return std::numeric_limits<double>::infinity();
+  const RowFields fields = rowFields(f.header, row.text);
+  double sum = 0;
+  for (const char* name : {"z_len_mean", "z_len_sd", "z_len_ac", "z_len_dist"}) {
+    double z = 0;
+    const std::string field = fields[name];
+    if (std::from_chars(field.data(), field.data() + field.size(), z).ec == std::errc{}) sum += z * z;
+  }
+  return sum;
+}
+
 std::string distanceText(double d) { return std::isfinite(d) ? fixedSignificant(d) : "out of steps"; }
 
 // ---- the search ----
@@ -296,7 +311,7 @@ Outcome search(Fit& f, const Settings& s, Record& record, const std::vector<Swee
     f.generation = proposals;
     f.generationNumber = search.generation();
     f.firstEvaluation = search.evaluations() + 1;
-    std::vector<double> distances;
+    std::vector<double> distances, lengths;
     std::vector<uint64_t> missing;
     for (size_t i = 0; i < proposals.size(); ++i) {
       uint64_t evaluation = f.firstEvaluation + i;
@@ -309,6 +324,7 @@ Outcome search(Fit& f, const Settings& s, Record& record, const std::vector<Swee
         throw FitFileError(f.dir + "/" + FIT_TABLE + ": evaluation " + std::to_string(evaluation) +
                            " is not this fit's (another version of the program?)");
       distances.push_back(rowDistance(row));
+      lengths.push_back(lengthsPart(f, row));
       if (record.improved(row, proposals[i])) writeFitSetup(f.dir, "best", proposals[i]);
     }
     RunOutcome outcome = runPoints(
@@ -317,6 +333,7 @@ Outcome search(Fit& f, const Settings& s, Record& record, const std::vector<Swee
           table.write(text);
           SweepRow row = readSweepTable(f.header + text, "row").rows.front();
           distances.push_back(rowDistance(row));
+          lengths.push_back(lengthsPart(f, row));
           const FitSetup& setup = f.generation[row.point - f.firstEvaluation];
           if (record.improved(row, setup)) writeFitSetup(f.dir, "best", setup);
           progress.advance("best dist " + distanceText(rowDistance(record.rows[record.best])));
@@ -329,7 +346,7 @@ Outcome search(Fit& f, const Settings& s, Record& record, const std::vector<Swee
       progress.clear();
       return Outcome{false, outcome.problem};
     }
-    search.tell(distances);
+    search.tell(distances, lengths);
   }
   progress.clear();
   return Outcome{};
@@ -449,7 +466,7 @@ int runFitOf(const Settings& s) {
 
   size_t keepBytes = 0;
   std::vector<SweepRow> earlier = earlierRows(f, s, keepBytes);
-  f.design = designFromTarget(tokens, blockLo, blockHi, s.target.reading.characters == Characters::Utf8);
+  f.design = designFromTarget(tokens, blockLo, blockHi, s.target.reading.characters == Characters::Utf8, f.maxSteps);
   makeFolder(f.dir);
   writeFitSetup(f.dir, "design", f.design.setup);
   if (s.budget == 0) {

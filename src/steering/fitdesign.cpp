@@ -5,11 +5,15 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <limits>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
 
 #include "blockgen/generatorchaos.hpp"
 #include "chaosrun/chaosfunction.hpp"
+#include "compare/windows.hpp"
+#include "setups/setupfile.hpp"
 #include "state/blockgenstate.hpp"
 
 namespace {
@@ -17,7 +21,10 @@ namespace {
 constexpr double LEASTSIZESHARE = 0.002;
 constexpr double AVERAGEMARGIN = 0.15;
 constexpr uint64_t MAPDRAWS = 60000;
-constexpr uint64_t SIZEDRAWS = 10000;
+constexpr uint64_t SIZEDRAWS = 2000;
+constexpr int SIZESTEPS = 200;    // K2 of 3.6, 3.602, .., 4
+constexpr int SIZESPAST = 4;      // highest sizes tried past the longest candidate
+constexpr size_t SIMULATEDCHOICES = 64;  // size choices whose blocks are made and compared
 constexpr size_t POOLSIZE = 100;
 constexpr int MOSTSYMBOLROWS = 30;  // at least 8 rows are left for n-graphs
 constexpr std::array<int32_t, 8> TRIEDHIGHEST{38, 57, 76, 114, 152, 190, 266, 380};
@@ -230,14 +237,33 @@ void designMap(FitSetup& s, const std::array<double, FIT_ROWS>& shares, const Co
   }
 }
 
+// The commonest token of one character; empty when there is none.
+std::string commonestOneCharacterToken(const TypeCounts& types) {
+  std::string commonest;
+  uint64_t most = 0;
+  for (const auto& [token, count] : types)
+    if (count > most && isOneCharacter(token)) {
+      commonest = token;
+      most = count;
+    }
+  return commonest;
+}
+
 // The design with its first `words` rows holding the commonest whole tokens
-// and the others the commonest bytes.
+// and the others the commonest bytes. With groups of one character
+// activated, one row at least holds a character (the commonest token of one
+// character first), or such groups could never be made.
 FitSetup wordVariant(FitDesign& d, const TypeCounts& types, size_t words, const CountsByHighest& counts,
                      bool codePoints) {
   FitSetup s = d.setup;
-  std::vector<std::string> units = commonestWords(types, words);
-  for (const std::string& b : commonestCharacters(types, codePoints))
-    if (units.size() < static_cast<size_t>(FIT_ROWS)) units.push_back(b);
+  const bool oneCharacterGroups = (s.sizes & 2u) != 0;
+  std::vector<std::string> units = commonestWords(types, std::min(words, FIT_ROWS - size_t{oneCharacterGroups}));
+  std::vector<std::string> characters = commonestCharacters(types, codePoints);
+  if (const std::string single = commonestOneCharacterToken(types); oneCharacterGroups && !single.empty())
+    characters.insert(characters.begin(), single);
+  for (const std::string& c : characters)
+    if (units.size() < static_cast<size_t>(FIT_ROWS) && std::find(units.begin(), units.end(), c) == units.end())
+      units.push_back(c);
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r) s.units[r] = r < units.size() ? units[r] : units[0];
   d.variantShares.push_back(sharesOfUnits(s, types, true));
   designMap(s, d.variantShares.back(), counts);
@@ -261,22 +287,57 @@ std::vector<uint64_t> drawnSizeCounts(double k, double x, int highest) {
   return drawCounts(CHAOSFUNCTIONGCF2, GEN.IG2, GEN.HIGROUPSIZE, SIZEDRAWS);
 }
 
-// How far the sizes drawn with only `sizes` active lie from the target's lengths.
-double sizesError(const std::vector<uint64_t>& counts, uint32_t sizes, const std::vector<double>& wanted) {
-  std::vector<double> drawn(wanted.size(), 0);
+// The shares of the sizes drawn with only `sizes` active (index 0 unused).
+std::vector<double> activeShares(const std::vector<uint64_t>& counts, uint32_t sizes, size_t length) {
+  std::vector<double> drawn(length, 0);
   for (size_t s = 1; s < counts.size() && s < drawn.size(); ++s)
     if ((sizes >> s & 1u) != 0) drawn[s] = static_cast<double>(counts[s]);
-  return totalVariation(normalized(drawn), wanted);
+  return normalized(drawn);
+}
+
+double meanSize(const std::vector<double>& shares) {
+  double mean = 0;
+  for (size_t s = 1; s < shares.size(); ++s) mean += static_cast<double>(s) * shares[s];
+  return mean;
+}
+
+// The sizes of a finished block as its trimming leaves them, roughly: while
+// the average is too large, the block frees the groups at least as long as
+// the average and draws new ones, so the long sizes thin out by one factor
+// until the mean is reached (the short ones when it is too small). Empty
+// when no factor reaches it.
+std::vector<double> trimmedShares(std::vector<double> drawn, double mean) {
+  const bool tooLong = meanSize(drawn) > mean;
+  double keptShare = 0, keptSum = 0, thinnedShare = 0, thinnedSum = 0;
+  for (size_t s = 1; s < drawn.size(); ++s) {
+    const bool thinned = tooLong ? static_cast<double>(s) >= mean : static_cast<double>(s) <= mean;
+    (thinned ? thinnedShare : keptShare) += drawn[s];
+    (thinned ? thinnedSum : keptSum) += static_cast<double>(s) * drawn[s];
+  }
+  const double factor = (mean * keptShare - keptSum) / (thinnedSum - mean * thinnedShare);
+  if (!(factor > 0 && factor <= 1) || keptShare <= 0) return {};
+  for (size_t s = 1; s < drawn.size(); ++s)
+    if (tooLong ? static_cast<double>(s) >= mean : static_cast<double>(s) <= mean) drawn[s] *= factor;
+  return normalized(drawn);
+}
+
+// How far the sizes drawn with only `sizes` active, once trimmed to the
+// target's mean, lie from the target's lengths (total variation).
+double sizesError(const std::vector<uint64_t>& counts, uint32_t sizes, const std::vector<double>& wanted) {
+  std::vector<double> trimmed = trimmedShares(activeShares(counts, sizes, wanted.size()), meanSize(wanted));
+  return trimmed.empty() ? 1 : totalVariation(trimmed, wanted);
 }
 
 // From `sizes`, the size whose deactivation brings the draws closest to the
-// target is deactivated, as long as that helps and two sizes stay.
+// target is deactivated, as long as that helps and two sizes stay; the
+// highest size stays, since GCF2 scales its draws to it.
 uint32_t prunedSizes(const std::vector<uint64_t>& counts, uint32_t sizes, const std::vector<double>& wanted,
                      double& error) {
   error = sizesError(counts, sizes, wanted);
+  const int highest = highestSize(sizes);
   for (;;) {
     uint32_t best = sizes;
-    for (int s = 1; s <= FIT_LARGESTSIZE && sizeCount(sizes) > 2; ++s) {
+    for (int s = 1; s < highest && sizeCount(sizes) > 2; ++s) {
       if ((sizes >> s & 1u) == 0) continue;
       double e = sizesError(counts, sizes & ~(1u << s), wanted);
       if (e < error) {
@@ -289,27 +350,115 @@ uint32_t prunedSizes(const std::vector<uint64_t>& counts, uint32_t sizes, const 
   }
 }
 
-void designSizes(FitDesign& d, const TypeCounts& types) {
-  std::vector<double> shares = lengthShares(types);
-  double mean = 0;
+struct SizeChoice {
+  double error = 0, k2 = 0;
+  uint32_t sizes = 0;
+};
+
+// The size choices whose GCF2 draws, trimmed, come closest to the target's
+// lengths, best first: every highest size from above the shortest candidate
+// length to a few past the longest, every K2 of the grid.
+std::vector<SizeChoice> closestSizeChoices(const std::vector<double>& shares, double x2, size_t count) {
   uint32_t candidates = 0;
-  for (size_t s = 1; s < shares.size(); ++s) {
-    mean += static_cast<double>(s) * shares[s];
+  for (size_t s = 1; s < shares.size(); ++s)
     if (shares[s] >= LEASTSIZESHARE) candidates |= 1u << s;
-  }
   if (sizeCount(candidates) < 2) candidates |= 1u << (highestSize(candidates) + 1);
-  double bestError = 2;
-  for (int step = 0; step <= 20; ++step) {
-    double k = 3.6 + 0.02 * step, error = 0;
-    uint32_t sizes = prunedSizes(drawnSizeCounts(k, d.setup.x[1], highestSize(candidates)), candidates, shares, error);
-    if (error < bestError) {
-      bestError = error;
-      d.setup.k[1] = k;
-      d.setup.sizes = sizes;
+  // The block's trimming can only bring the mean down to the target's from a highest size above it.
+  const int first = std::max({2, lowestSize(candidates) + 1, static_cast<int>(meanSize(shares)) + 1});
+  const int last = std::min(FIT_LARGESTSIZE, highestSize(candidates) + SIZESPAST);
+  std::vector<SizeChoice> choices;
+  for (int highest = first; highest <= last; ++highest) {
+    const uint32_t allowed = (candidates & ((2u << highest) - 1)) | (1u << highest);
+    if (sizeCount(allowed) < 2) continue;
+    for (int step = 0; step <= SIZESTEPS; ++step) {
+      SizeChoice c;
+      c.k2 = 3.6 + 0.4 * step / SIZESTEPS;
+      c.sizes = prunedSizes(drawnSizeCounts(c.k2, x2, highest), allowed, shares, c.error);
+      choices.push_back(c);
     }
   }
+  std::stable_sort(choices.begin(), choices.end(), [](const SizeChoice& a, const SizeChoice& b) { return a.error < b.error; });
+  std::vector<SizeChoice> closest;
+  for (const SizeChoice& c : choices) {
+    bool again = std::any_of(closest.begin(), closest.end(), [&](const SizeChoice& d) { return d.sizes == c.sizes && d.k2 == c.k2; });
+    if (!again && closest.size() < count) closest.push_back(c);
+  }
+  return closest;
+}
+
+// The lengths of the groups of the block of a set-up's sizes, average range
+// and chaos parameters, as comparison tokens. They do not depend on the
+// units: GCF2 and GCF3 alone decide the sizes and the slots, so the block is
+// made with the program's start symbols, without map. Empty when it does not
+// complete within `maxSteps`.
+std::vector<std::string> blockLengths(const FitSetup& s, uint64_t maxSteps) {
+  FitSetup sizesOnly = s;
+  std::string text = fitSetupText(sizesOnly, "", "");
+  text.erase(text.find("W = "));  // without the map
+  applySetup(parseSetupText(text, "design"));
+  if (!generateHeadless(maxSteps).complete) return {};
+  std::vector<std::string> lengths;
+  for (const std::string& group : finishedBlockGroups()) lengths.emplace_back(group.size(), 'a');
+  return lengths;
+}
+
+// The root mean square of the z of the length measures of a set-up's block
+// (infinity for a block that does not complete or is shorter than a window).
+double lengthsDistance(const FitSetup& s, const WindowedTarget& lengths, uint64_t maxSteps) {
+  std::vector<std::string> tokens = blockLengths(s, maxSteps);
+  if (tokens.size() < lengths.window()) return std::numeric_limits<double>::infinity();
+  return lengths.compare(tokenSequence(std::move(tokens))).dist;
+}
+
+// Sizes, K2 and the average range: the closest size choices by their trimmed
+// draws, then each one's block made and its lengths compared with the
+// target's windows; the closest of those, then its slot function and
+// average range varied in the same way.
+void designSizes(FitDesign& d, const TypeCounts& types, const WindowedTarget* lengths, uint64_t maxSteps) {
+  std::vector<double> shares = lengthShares(types);
+  const double mean = meanSize(shares);
   d.setup.averageLo = mean - AVERAGEMARGIN;
   d.setup.averageHi = mean + AVERAGEMARGIN;
+  std::vector<SizeChoice> choices = closestSizeChoices(shares, d.setup.x[1], lengths ? SIMULATEDCHOICES : 1);
+  if (choices.empty()) return;
+  d.setup.k[1] = choices[0].k2;
+  d.setup.sizes = choices[0].sizes;
+  if (lengths == nullptr) return;
+  std::vector<FitSetup> tried;
+  for (const SizeChoice& c : choices) {
+    FitSetup s = d.setup;
+    s.k[1] = c.k2;
+    s.sizes = c.sizes;
+    makeValid(s);
+    tried.push_back(s);
+  }
+  double best = std::numeric_limits<double>::infinity();
+  auto keepClosest = [&](const std::vector<FitSetup>& setups) {
+    for (const FitSetup& s : setups) {
+      double distance = lengthsDistance(s, *lengths, maxSteps);
+      if (distance < best) {
+        best = distance;
+        d.setup = s;
+      }
+    }
+  };
+  keepClosest(tried);
+  tried.clear();
+  for (double k3 : {3.995, 3.999, 4.0})
+    for (double x3 : {0.3, 0.6, 0.7}) {
+      FitSetup s = d.setup;
+      s.k[2] = k3;
+      s.x[2] = x3;
+      tried.push_back(s);
+    }
+  for (double margin : {0.05, 0.3}) {
+    FitSetup s = d.setup;
+    s.averageLo = mean - margin;
+    s.averageHi = mean + margin;
+    makeValid(s);
+    tried.push_back(s);
+  }
+  keepClosest(tried);
 }
 
 }  // namespace
@@ -366,7 +515,7 @@ std::vector<std::vector<int32_t>> assignIntegers(const std::vector<uint64_t>& co
 }
 
 FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi,
-                           bool codePoints) {
+                           bool codePoints, uint64_t maxSteps) {
   FitDesign d;
   d.setup.blockLo = blockLo;
   d.setup.blockHi = blockHi;
@@ -374,7 +523,13 @@ FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t block
   d.setup.x = {X1, X2, X3};
   TypeCounts types = typeCounts(tokens);
   designUnits(d, types, codePoints);
-  designSizes(d, types);
+  // The comparison's window is the block size range's width.
+  const size_t window = static_cast<size_t>(blockHi - blockLo + 1);
+  std::optional<WindowedTarget> lengths;
+  if (window >= LEAST_WINDOW && tokens.size() / window >= 2)
+    lengths.emplace(tokenSequence(tokens, codePoints ? Characters::Utf8 : Characters::Bytes), window,
+                    std::vector<std::string>{"len_mean", "len_sd", "len_ac", "len_dist"});
+  designSizes(d, types, lengths ? &*lengths : nullptr, maxSteps > 0 ? maxSteps : 2000 * static_cast<uint64_t>(blockHi));
   makeValid(d.setup);
   const CountsByHighest counts = countsByHighest(d.setup);
   designMap(d.setup, d.shares, counts);

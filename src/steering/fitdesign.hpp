@@ -42,7 +42,7 @@ struct FitDesign {
 // `codePoints` the tokens are UTF-8 and a character of more than one byte is
 // a unit of its own (an active phantom), never cut.
 FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi,
-                           bool codePoints = false);
+                           bool codePoints = false, uint64_t maxSteps = 0);
 
 // Draw counts of GCF4 for integers 1..highest (index 0 unused): `draws`
 // accepted draws from the seed X with parameter K, as a block generation

@@ -11,6 +11,29 @@ constexpr double FIRSTSTRENGTH = 0.3, LEASTSTRENGTH = 0.02, MOSTSTRENGTH = 1.0;
 constexpr double LEARNINGRATE = 0.3;  // tau of the log-normal self-adaptation
 constexpr uint64_t REMAPDRAWS = 20000;
 constexpr double RECOMBINATION = 0.5;  // the share of offspring of two parents
+// The share of mutations that change the lengths of the groups. The lengths
+// (and the order of the groups) follow from the sizes, the average range and
+// K2, X2, K3, X3 alone, whatever the units; most offspring keep their
+// parent's, so that a change of units is judged on the same lengths.
+constexpr double LENGTHSMUTATION = 0.3;
+
+constexpr double LENGTHSTRANSFER = 0.2;  // the share of offspring given the closest lengths
+
+bool sameLengths(const FitSetup& a, const FitSetup& b) {
+  return a.k[1] == b.k[1] && a.x[1] == b.x[1] && a.k[2] == b.k[2] && a.x[2] == b.x[2] && a.sizes == b.sizes &&
+         a.averageLo == b.averageLo && a.averageHi == b.averageHi;
+}
+
+// What decides the lengths of the groups, taken from `from`.
+void takeLengths(FitSetup& to, const FitSetup& from) {
+  for (size_t i = 1; i < 3; ++i) {
+    to.k[i] = from.k[i];
+    to.x[i] = from.x[i];
+  }
+  to.sizes = from.sizes;
+  to.averageLo = from.averageLo;
+  to.averageHi = from.averageHi;
+}
 
 // e^x from + - * / alone, which every machine rounds alike (the C
 // library's exp may differ in its last bit between systems): the [2/2] Pade
@@ -68,9 +91,13 @@ std::vector<FitSetup> FitSearch::propose() {
       }
       Member parent = parents_[below(parents_.size())];
       if (parents_.size() > 1 && uniform() < RECOMBINATION) parent = recombined(parent, parents_[below(parents_.size())]);
+      // The closest lengths told so far, given to the offspring of another parent.
+      bool transfer = uniform() < LENGTHSTRANSFER && std::isfinite(closestLengths_.lengths) &&
+                      !sameLengths(parent.setup, closestLengths_.setup);
+      if (transfer) takeLengths(parent.setup, closestLengths_.setup);
       double strength =
           std::clamp(parent.strength * portableExp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);
-      proposed_.push_back(mutated(parent, strength));
+      proposed_.push_back(mutated(parent, strength, !transfer));
     }
   }
   std::vector<FitSetup> setups;
@@ -78,10 +105,14 @@ std::vector<FitSetup> FitSearch::propose() {
   return setups;
 }
 
-void FitSearch::tell(const std::vector<double>& distances) {
+void FitSearch::tell(const std::vector<double>& distances, const std::vector<double>& lengths) {
   for (size_t i = 0; i < proposed_.size() && i < distances.size(); ++i) {
     double d = distances[i];
     proposed_[i].distance = std::isnan(d) ? std::numeric_limits<double>::infinity() : d;
+    if (i < lengths.size() && lengths[i] < closestLengths_.lengths) {
+      closestLengths_ = proposed_[i];
+      closestLengths_.lengths = lengths[i];
+    }
   }
   evaluations_ += proposed_.size();
   // Plus selection: the parents stay unless offspring do better; among equal
@@ -93,9 +124,9 @@ void FitSearch::tell(const std::vector<double>& distances) {
   proposed_.clear();
 }
 
-// Discrete recombination: each row (its unit, map integers and share) and each
-// chaos function's K and X from one parent or the other; sizes, the average
-// range, W and the scan controls from the first. The strength is their mean.
+// Discrete recombination: each row (its unit, map integers and share), K1 and
+// X1, and the lengths (below) from one parent or the other; W and the scan
+// controls from the first. The strength is their mean.
 FitSearch::Member FitSearch::recombined(const Member& a, const Member& b) {
   Member child = a;
   for (size_t r = 0; r < static_cast<size_t>(FIT_ROWS); ++r)
@@ -104,28 +135,29 @@ FitSearch::Member FitSearch::recombined(const Member& a, const Member& b) {
       child.setup.map[r] = b.setup.map[r];
       child.shares[r] = b.shares[r];
     }
-  for (size_t i = 0; i < 3; ++i)
-    if (uniform() < 0.5) {
-      child.setup.k[i] = b.setup.k[i];
-      child.setup.x[i] = b.setup.x[i];
-    }
+  if (uniform() < 0.5) {
+    child.setup.k[0] = b.setup.k[0];
+    child.setup.x[0] = b.setup.x[0];
+  }
+  if (uniform() < 0.5) takeLengths(child.setup, b.setup);
   child.strength = (a.strength + b.strength) / 2;
   return child;
 }
 
-FitSearch::Member FitSearch::mutated(const Member& parent, double strength) {
+FitSearch::Member FitSearch::mutated(const Member& parent, double strength, bool mayChangeLengths) {
   Member child{parent.setup, strength, 0, parent.shares};
   FitSetup& s = child.setup;
-  for (size_t i = 0; i < 3; ++i) {
+  const bool lengths = uniform() < LENGTHSMUTATION && mayChangeLengths;
+  for (size_t i = 0; i < (lengths ? 3u : 1u); ++i) {
     if (uniform() < 0.5) s.k[i] = reflected(s.k[i] + strength * 0.1 * gaussian(), 3.6, 4.0);
     if (uniform() < 0.3) s.x[i] = reflected(s.x[i] + strength * 0.3 * gaussian(), 1e-6, 1 - 1e-6);
   }
-  if (uniform() < 0.4) {
+  if (lengths && uniform() < 0.4) {
     double shift = strength * 0.5 * gaussian(), widen = strength * 0.2 * gaussian();
     s.averageLo += shift - widen;
     s.averageHi += shift + widen;
   }
-  if (uniform() < strength) {
+  if (lengths && uniform() < strength) {
     int lo = std::max(1, lowestSize(s.sizes) - 1), hi = std::min(FIT_LARGESTSIZE, highestSize(s.sizes) + 1);
     s.sizes ^= 1u << (lo + static_cast<int>(below(static_cast<size_t>(hi - lo + 1))));
   }

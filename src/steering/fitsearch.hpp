@@ -9,6 +9,7 @@
 // every random draw comes from one seeded 64-bit Mersenne Twister, in the
 // order of the proposals.
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -31,8 +32,11 @@ class FitSearch {
   // when the budget is spent. Every call must be followed by tell().
   std::vector<FitSetup> propose();
   // The distances of the set-ups of the last proposal, in their order
-  // (infinity for a set-up that failed: the worst).
-  void tell(const std::vector<double>& distances);
+  // (infinity for a set-up that failed: the worst), and when known the part
+  // of each that the lengths of the groups make (the sum of the squared z of
+  // the length measures): the set-up with the smallest part gives its
+  // lengths to some offspring of other parents.
+  void tell(const std::vector<double>& distances, const std::vector<double>& lengths = {});
 
   // The generation of the last proposal (0: the design).
   size_t generation() const { return generation_; }
@@ -48,8 +52,9 @@ class FitSearch {
     double strength = 0;
     double distance = 0;
     std::array<double, FIT_ROWS> shares{};  // the rows' shares its map was last made for
+    double lengths = std::numeric_limits<double>::infinity();  // the lengths' part of its distance
   };
-  Member mutated(const Member& parent, double strength);
+  Member mutated(const Member& parent, double strength, bool mayChangeLengths);
   Member recombined(const Member& a, const Member& b);
   double uniform();   // in [0, 1)
   double gaussian();  // nearly standard normal, the same bits on every machine
@@ -59,6 +64,7 @@ class FitSearch {
   SearchSettings settings_;
   std::mt19937_64 random_;
   std::vector<Member> parents_, proposed_;
+  Member closestLengths_;  // the set-up told with the smallest lengths' part
   size_t generation_ = 0;
   uint64_t evaluations_ = 0;
   bool started_ = false;
