@@ -11,12 +11,14 @@
 //   furthest below its target, at most 5 a row, and an integer that would
 //   overshoot every row is left out of the map. The W whose map comes
 //   closest to the shares (total variation) is kept.
-// - Sizes. Lengths with at least 0.2 % of the tokens may be activated. For
-//   each K2 of 3.6, 3.62, .., 4, GCF2 is run and its draws counted; sizes are
-//   deactivated one at a time while that brings the draws of the active sizes
-//   closer to the target's length distribution (total variation). The K2
-//   and sizes that come closest are kept; the average range is the target's
-//   mean length +- 0.15.
+// - Sizes. The lengths of the groups follow from the sizes, the average
+//   range, K2, X2, K3 and X3 alone. For every highest size and every K2 of
+//   3.6, 3.602, .., 4, GCF2 is run, its long sizes thinned by the one factor
+//   that brings their mean to the target's (as the block's trimming does),
+//   and sizes deactivated while that brings them closer to the target's
+//   lengths (total variation). The closest choices are then generated as
+//   blocks and compared on the length measures of the target's windows, and
+//   the best one varied in K3, X3 and the average range.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -38,9 +40,12 @@ struct FitDesign {
   std::vector<std::array<double, FIT_ROWS>> variantShares;  // the shares of each variant's rows
 };
 
-// `blockLo`..`blockHi`: the block size range of every evaluation. With
-// `codePoints` the tokens are UTF-8 and a character of more than one byte is
-// a unit of its own (an active phantom), never cut.
+// `blockLo`..`blockHi`: the block size range of every evaluation, whose
+// width is the comparison's window. With `codePoints` the tokens are UTF-8
+// and a character of more than one byte is a unit of its own (an active
+// phantom), never cut. A block made for the sizes that has not completed
+// within `maxSteps` map steps (0: 2000 per group of the largest block) is
+// the worst.
 FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi,
                            bool codePoints = false, uint64_t maxSteps = 0);
 

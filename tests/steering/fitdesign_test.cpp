@@ -121,3 +121,52 @@ TEST(FitDesign, WordRowsOfVariantsShareOnlyWholeTokens) {
   EXPECT_NEAR(shareOf("the"), 20.0 / 190, 1e-12);
   EXPECT_NEAR(std::accumulate(shares.begin(), shares.end(), 0.0), 1, 1e-9);
 }
+
+// The design chooses the sizes from blocks made with the program's start
+// symbols: the lengths of a block's groups, in block order, follow from its
+// sizes, average range and K2, X2, K3, X3 alone, not from its units, map,
+// scan controls or K1.
+TEST(FitDesign, TheLengthsOfABlockDoNotDependOnItsUnits) {
+  FitDesign d = designFromTarget(syntheticTokens(), 400, 499);
+  auto lengthsOf = [](const FitSetup& s, bool withUnits) {
+    std::string text = fitSetupText(s, "", "");
+    if (!withUnits) text.erase(text.find("W = "));
+    applySetup(parseSetupText(text, "lengths"));
+    if (withUnits) installUnits(s);
+    EXPECT_TRUE(generateHeadless(50'000'000).complete);
+    std::vector<size_t> lengths;
+    for (const std::string& group : finishedBlockGroups()) lengths.push_back(group.size());
+    return lengths;
+  };
+  const std::vector<size_t> start = lengthsOf(d.setup, false);
+  ASSERT_GE(start.size(), 400u);
+  EXPECT_EQ(lengthsOf(d.setup, true), start);
+  ASSERT_FALSE(d.variants.empty());
+  FitSetup other = d.variants.back();
+  other.k[0] = 3.7;
+  other.x[0] = 0.55;
+  other.direction = 'R';
+  other.resume = 'L';
+  EXPECT_EQ(lengthsOf(other, true), start);
+  other.x[2] = 0.61;  // another slot function
+  EXPECT_NE(lengthsOf(other, true), start);
+}
+
+// With groups of one character activated, a variant of words keeps a row
+// for a character, the commonest token of one character first.
+TEST(FitDesign, VariantsKeepACharacterForGroupsOfOneCharacter) {
+  std::vector<std::string> tokens;
+  for (int w = 0; w < 60; ++w)
+    for (int i = 0; i < 3 + w % 5; ++i) tokens.push_back(std::string(1, static_cast<char>('b' + w % 20)) + "x" + std::to_string(w));
+  for (size_t i = 0, n = tokens.size(); i < n / 4; ++i) tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(i * 5), i % 3 ? "a" : "I");
+  FitDesign d = designFromTarget(tokens, 400, 499);
+  ASSERT_NE(d.setup.sizes & 2u, 0u) << "the design did not activate groups of one character";
+  const FitSetup& words = d.variants.back();
+  size_t characters = 0;
+  for (const std::string& unit : words.units) characters += unit.size() == 1 ? 1 : 0;
+  EXPECT_EQ(characters, 1u);
+  EXPECT_NE(std::find(words.units.begin(), words.units.end(), "a"), words.units.end());
+  applySetup(parseSetupText(fitSetupText(words, "", ""), "words"));
+  installUnits(words);
+  EXPECT_TRUE(generateHeadless(50'000'000).complete);
+}

@@ -109,3 +109,45 @@ TEST(FitSearch, FailedSetupsAreTheWorst) {
   EXPECT_EQ(search.bestDistance(), 2.5);
   EXPECT_EQ(search.best(), g[3]);
 }
+
+namespace {
+
+bool sameLengths(const FitSetup& a, const FitSetup& b) {
+  return a.k[1] == b.k[1] && a.x[1] == b.x[1] && a.k[2] == b.k[2] && a.x[2] == b.x[2] && a.sizes == b.sizes &&
+         a.averageLo == b.averageLo && a.averageHi == b.averageHi;
+}
+
+// Offspring over three generations that carry the lengths of a set-up of
+// the first generation whose lengths are not the design's, told with the
+// worst distance and, when `tellLengths`, the closest lengths.
+size_t offspringWithItsLengths(bool tellLengths) {
+  FitSearch search(syntheticDesign(), SearchSettings{100, 5});
+  const FitSetup design = search.propose().front();
+  search.tell({1.0}, {50.0});
+  std::vector<FitSetup> first = search.propose();
+  size_t chosen = 0;
+  while (chosen < first.size() && sameLengths(first[chosen], design)) ++chosen;
+  EXPECT_LT(chosen, first.size()) << "no set-up of the first generation has lengths of its own";
+  std::vector<double> distances, lengths;
+  for (size_t i = 0; i < first.size(); ++i) {
+    distances.push_back(i == chosen ? 100.0 : 1.0 + static_cast<double>(i));
+    lengths.push_back(i == chosen ? 1.0 : 100.0);
+  }
+  search.tell(distances, tellLengths ? lengths : std::vector<double>{});
+  size_t carrying = 0;
+  for (int g = 0; g < 3; ++g) {
+    std::vector<FitSetup> next = search.propose();
+    for (const FitSetup& s : next) carrying += chosen < first.size() && sameLengths(s, first[chosen]) ? 1 : 0;
+    search.tell(std::vector<double>(next.size(), 50.0));
+  }
+  return carrying;
+}
+
+}  // namespace
+
+// The lengths of the set-up whose length measures came closest go to
+// offspring of other parents, even when its distance keeps it out of them.
+TEST(FitSearch, TheClosestLengthsGoToOffspringOfOtherParents) {
+  EXPECT_EQ(offspringWithItsLengths(false), 0u);
+  EXPECT_GE(offspringWithItsLengths(true), 2u);
+}
