@@ -18,6 +18,7 @@ constexpr double RECOMBINATION = 0.5;  // the share of offspring of two parents
 constexpr double LENGTHSMUTATION = 0.3;
 
 constexpr double LENGTHSTRANSFER = 0.2;  // the share of offspring given the closest lengths
+constexpr int MUTATIONRETRIES = 8;  // new mutations of a child that repeats a set-up
 
 bool sameLengths(const FitSetup& a, const FitSetup& b) {
   return a.k[1] == b.k[1] && a.x[1] == b.x[1] && a.k[2] == b.k[2] && a.x[2] == b.x[2] && a.sizes == b.sizes &&
@@ -70,6 +71,12 @@ double FitSearch::gaussian() {
 
 size_t FitSearch::below(size_t n) { return n <= 1 ? 0 : static_cast<size_t>(uniform() * static_cast<double>(n)); }
 
+bool FitSearch::known(const FitSetup& s) const {
+  auto same = [&](const Member& m) { return m.setup == s; };
+  return std::any_of(told_.begin(), told_.end(), [&](const FitSetup& t) { return t == s; }) ||
+         std::any_of(proposed_.begin(), proposed_.end(), same);
+}
+
 double FitSearch::bestDistance() const {
   return parents_.empty() ? std::numeric_limits<double>::infinity() : parents_.front().distance;
 }
@@ -97,7 +104,12 @@ std::vector<FitSetup> FitSearch::propose() {
       if (transfer) takeLengths(parent.setup, closestLengths_.setup);
       double strength =
           std::clamp(parent.strength * portableExp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);
-      proposed_.push_back(mutated(parent, strength, !transfer));
+      // A set-up already evaluated or proposed is mutated again (a few times
+      // at most), since its block would be the same.
+      Member child = mutated(parent, strength, !transfer);
+      for (int again = 0; again < MUTATIONRETRIES && known(child.setup); ++again)
+        child = mutated(parent, strength, !transfer);
+      proposed_.push_back(child);
     }
   }
   std::vector<FitSetup> setups;
@@ -115,6 +127,7 @@ void FitSearch::tell(const std::vector<double>& distances, const std::vector<dou
     }
   }
   evaluations_ += proposed_.size();
+  for (const Member& m : proposed_) told_.push_back(m.setup);
   // Plus selection: the parents stay unless offspring do better; among equal
   // distances the earlier member wins.
   parents_.insert(parents_.end(), proposed_.begin(), proposed_.end());

@@ -56,6 +56,7 @@ class FitSearch {
   };
   Member mutated(const Member& parent, double strength, bool mayChangeLengths);
   Member recombined(const Member& a, const Member& b);
+  bool known(const FitSetup& s) const;  // evaluated or in the proposal being made
   double uniform();   // in [0, 1)
   double gaussian();  // nearly standard normal, the same bits on every machine
   size_t below(size_t n);  // in 0..n-1
@@ -64,6 +65,7 @@ class FitSearch {
   SearchSettings settings_;
   std::mt19937_64 random_;
   std::vector<Member> parents_, proposed_;
+  std::vector<FitSetup> told_;  // every set-up evaluated
   Member closestLengths_;  // the set-up told with the smallest lengths' part
   size_t generation_ = 0;
   uint64_t evaluations_ = 0;

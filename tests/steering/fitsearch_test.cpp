@@ -151,3 +151,15 @@ TEST(FitSearch, TheClosestLengthsGoToOffspringOfOtherParents) {
   EXPECT_EQ(offspringWithItsLengths(false), 0u);
   EXPECT_GE(offspringWithItsLengths(true), 2u);
 }
+
+// A set-up is never proposed twice: its block would be the same.
+TEST(FitSearch, NoSetupIsProposedTwice) {
+  SearchRun run = runSearch(SearchSettings{300, 2});
+  std::vector<FitSetup> all;
+  for (const std::vector<FitSetup>& g : run.generations) all.insert(all.end(), g.begin(), g.end());
+  ASSERT_EQ(all.size(), 300u);
+  size_t repeated = 0;
+  for (size_t i = 0; i < all.size(); ++i)
+    for (size_t j = 0; j < i; ++j) repeated += all[i] == all[j] ? 1 : 0;
+  EXPECT_EQ(repeated, 0u);
+}
