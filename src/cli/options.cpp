@@ -85,6 +85,12 @@ int finishStandardOutput(const std::string& command, int status) {
 
 void printVersion() { std::printf("plomar %s\n", PROGRAMVERSION); }
 
+bool answeredHelpOrVersion(bool help, bool version, const std::function<void()>& printUsage) {
+  if (help) printUsage();
+  else if (version) printVersion();
+  return help || version;
+}
+
 namespace {
 std::string& nameStartedBy() {
   static std::string name = "plomar";

@@ -2,6 +2,7 @@
 // What every command of the command-line side shares: the usage error line
 // and the name of the option that getopt_long refused.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ void commandError(const std::string& command, const std::string& text);
 // The program's name and version line on standard output, as every
 // command prints it for --version.
 void printVersion();
+// --help (the usage, printed by `printUsage`) or else --version answered on
+// standard output; true when one was, and the command ends with status 0.
+bool answeredHelpOrVersion(bool help, bool version, const std::function<void()>& printUsage);
 
 // The name the program was started by (argv[0]), for the command lines it
 // prints for the user to run; "plomar" until commandLineMain sets it.

@@ -284,14 +284,8 @@ int runStats(int argc, char** argv) {
   Settings s;
   bool help = false, version = false;
   if (!parse(argc, argv, s, &help, &version)) return EXIT_USAGE;
-  if (version) {
-    printVersion();
-    return 0;
-  }
-  if (help) {
-    std::fputs(USAGE, stdout);
-    return 0;
-  }
+  // parse stops at the first of the two, so only one is set.
+  if (answeredHelpOrVersion(help, version, [] { std::fputs(USAGE, stdout); })) return 0;
   Comparison c;
   c.measures = s.measures;
   c.characters = s.reading.characters;

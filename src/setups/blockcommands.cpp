@@ -233,14 +233,7 @@ bool loadSetup(const char* command, const BlockOptions& o, BlockSetupFile& setup
 // goes on, otherwise its exit status.
 int startCommand(const CommandForm& form, int argc, char** argv, BlockOptions& o, BlockSetupFile& setup) {
   if (!parseOptions(form, argc, argv, o)) return EXIT_USAGE;
-  if (o.help) {
-    form.printUsage();
-    return 0;
-  }
-  if (o.version) {
-    printVersion();
-    return 0;
-  }
+  if (answeredHelpOrVersion(o.help, o.version, form.printUsage)) return 0;
   return loadSetup(form.name, o, setup) ? -1 : EXIT_USAGE;
 }
 

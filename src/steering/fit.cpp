@@ -284,9 +284,9 @@ double lengthsPart(const Fit& f, const SweepRow& row) {
   if (!std::isfinite(rowDistance(row))) return std::numeric_limits<double>::infinity();
   const RowFields fields = rowFields(f.header, row.text);
   double sum = 0;
-  for (const char* name : {"z_len_mean", "z_len_sd", "z_len_ac", "z_len_dist"}) {
+  for (const std::string& measure : lengthMeasures()) {
     double z = 0;
-    const std::string field = fields[name];
+    const std::string field = fields["z_" + measure];
     if (std::from_chars(field.data(), field.data() + field.size(), z).ec == std::errc{}) sum += z * z;
   }
   return sum;
@@ -538,14 +538,9 @@ int runFit(int argc, char** argv) {
   try {
     bool help = false;
     settings = parseSettings(argc, argv, help);
-    if (help) {
-      std::printf(USAGE, static_cast<unsigned long long>(STEPS_PER_GROUP));
+    if (answeredHelpOrVersion(help, settings.version,
+                              [] { std::printf(USAGE, static_cast<unsigned long long>(STEPS_PER_GROUP)); }))
       return 0;
-    }
-    if (settings.version) {
-      printVersion();
-      return 0;
-    }
     return settings.merge ? runMerge(settings) : runFitOf(settings);
   } catch (const UsageProblem& p) {
     usageError(COMMAND, p.text);

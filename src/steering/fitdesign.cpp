@@ -308,16 +308,16 @@ double meanSize(const std::vector<double>& shares) {
 // when no factor reaches it.
 std::vector<double> trimmedShares(std::vector<double> drawn, double mean) {
   const bool tooLong = meanSize(drawn) > mean;
+  auto thinned = [&](size_t s) { return tooLong ? static_cast<double>(s) >= mean : static_cast<double>(s) <= mean; };
   double keptShare = 0, keptSum = 0, thinnedShare = 0, thinnedSum = 0;
   for (size_t s = 1; s < drawn.size(); ++s) {
-    const bool thinned = tooLong ? static_cast<double>(s) >= mean : static_cast<double>(s) <= mean;
-    (thinned ? thinnedShare : keptShare) += drawn[s];
-    (thinned ? thinnedSum : keptSum) += static_cast<double>(s) * drawn[s];
+    (thinned(s) ? thinnedShare : keptShare) += drawn[s];
+    (thinned(s) ? thinnedSum : keptSum) += static_cast<double>(s) * drawn[s];
   }
   const double factor = (mean * keptShare - keptSum) / (thinnedSum - mean * thinnedShare);
   if (!(factor > 0 && factor <= 1) || keptShare <= 0) return {};
   for (size_t s = 1; s < drawn.size(); ++s)
-    if (tooLong ? static_cast<double>(s) >= mean : static_cast<double>(s) <= mean) drawn[s] *= factor;
+    if (thinned(s)) drawn[s] *= factor;
   return normalized(drawn);
 }
 
@@ -377,13 +377,10 @@ std::vector<SizeChoice> closestSizeChoices(const std::vector<double>& shares, do
       choices.push_back(c);
     }
   }
+  // No two choices are alike: the highest size stays active, and one K2 gives one choice for each.
   std::stable_sort(choices.begin(), choices.end(), [](const SizeChoice& a, const SizeChoice& b) { return a.error < b.error; });
-  std::vector<SizeChoice> closest;
-  for (const SizeChoice& c : choices) {
-    bool again = std::any_of(closest.begin(), closest.end(), [&](const SizeChoice& d) { return d.sizes == c.sizes && d.k2 == c.k2; });
-    if (!again && closest.size() < count) closest.push_back(c);
-  }
-  return closest;
+  if (choices.size() > count) choices.resize(count);
+  return choices;
 }
 
 // The lengths of the groups of the block of a set-up's sizes, average range
@@ -392,10 +389,7 @@ std::vector<SizeChoice> closestSizeChoices(const std::vector<double>& shares, do
 // made with the program's start symbols, without map. Empty when it does not
 // complete within `maxSteps`.
 std::vector<std::string> blockLengths(const FitSetup& s, uint64_t maxSteps) {
-  FitSetup sizesOnly = s;
-  std::string text = fitSetupText(sizesOnly, "", "");
-  text.erase(text.find("W = "));  // without the map
-  applySetup(parseSetupText(text, "design"));
+  applySetup(parseSetupText(fitSizesText(s), "design"));
   if (!generateHeadless(maxSteps).complete) return {};
   std::vector<std::string> lengths;
   for (const std::string& group : finishedBlockGroups()) lengths.emplace_back(group.size(), 'a');
@@ -463,6 +457,11 @@ void designSizes(FitDesign& d, const TypeCounts& types, const WindowedTarget* le
 
 }  // namespace
 
+const std::vector<std::string>& lengthMeasures() {
+  static const std::vector<std::string> measures{"len_mean", "len_sd", "len_ac", "len_dist"};
+  return measures;
+}
+
 std::vector<uint64_t> mapIntegerCounts(double k, double x, int32_t highest, uint64_t draws) {
   GEN.K1 = k;
   GEN.X1 = x;
@@ -528,7 +527,7 @@ FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t block
   std::optional<WindowedTarget> lengths;
   if (window >= LEAST_WINDOW && tokens.size() / window >= 2)
     lengths.emplace(tokenSequence(tokens, codePoints ? Characters::Utf8 : Characters::Bytes), window,
-                    std::vector<std::string>{"len_mean", "len_sd", "len_ac", "len_dist"});
+                    lengthMeasures());
   designSizes(d, types, lengths ? &*lengths : nullptr, maxSteps > 0 ? maxSteps : 2000 * static_cast<uint64_t>(blockHi));
   makeValid(d.setup);
   const CountsByHighest counts = countsByHighest(d.setup);

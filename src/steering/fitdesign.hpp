@@ -49,6 +49,10 @@ struct FitDesign {
 FitDesign designFromTarget(const std::vector<std::string>& tokens, int32_t blockLo, int32_t blockHi,
                            bool codePoints = false, uint64_t maxSteps = 0);
 
+// The measures of the lengths of the groups, which the sizes are designed
+// for (see lengthsOf).
+const std::vector<std::string>& lengthMeasures();
+
 // Draw counts of GCF4 for integers 1..highest (index 0 unused): `draws`
 // accepted draws from the seed X with parameter K, as a block generation
 // makes them.

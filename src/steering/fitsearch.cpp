@@ -11,30 +11,12 @@ constexpr double FIRSTSTRENGTH = 0.3, LEASTSTRENGTH = 0.02, MOSTSTRENGTH = 1.0;
 constexpr double LEARNINGRATE = 0.3;  // tau of the log-normal self-adaptation
 constexpr uint64_t REMAPDRAWS = 20000;
 constexpr double RECOMBINATION = 0.5;  // the share of offspring of two parents
-// The share of mutations that change the lengths of the groups. The lengths
-// (and the order of the groups) follow from the sizes, the average range and
-// K2, X2, K3, X3 alone, whatever the units; most offspring keep their
-// parent's, so that a change of units is judged on the same lengths.
+// The share of mutations that change the lengths of the groups (see
+// lengthsOf): most offspring keep their parent's, so that a change of units
+// is judged on the same lengths.
 constexpr double LENGTHSMUTATION = 0.3;
-
 constexpr double LENGTHSTRANSFER = 0.2;  // the share of offspring given the closest lengths
-constexpr int MUTATIONRETRIES = 8;  // new mutations of a child that repeats a set-up
-
-bool sameLengths(const FitSetup& a, const FitSetup& b) {
-  return a.k[1] == b.k[1] && a.x[1] == b.x[1] && a.k[2] == b.k[2] && a.x[2] == b.x[2] && a.sizes == b.sizes &&
-         a.averageLo == b.averageLo && a.averageHi == b.averageHi;
-}
-
-// What decides the lengths of the groups, taken from `from`.
-void takeLengths(FitSetup& to, const FitSetup& from) {
-  for (size_t i = 1; i < 3; ++i) {
-    to.k[i] = from.k[i];
-    to.x[i] = from.x[i];
-  }
-  to.sizes = from.sizes;
-  to.averageLo = from.averageLo;
-  to.averageHi = from.averageHi;
-}
+constexpr int MUTATIONRETRIES = 8;       // new mutations of a child that repeats a set-up
 
 // e^x from + - * / alone, which every machine rounds alike (the C
 // library's exp may differ in its last bit between systems): the [2/2] Pade
@@ -72,9 +54,8 @@ double FitSearch::gaussian() {
 size_t FitSearch::below(size_t n) { return n <= 1 ? 0 : static_cast<size_t>(uniform() * static_cast<double>(n)); }
 
 bool FitSearch::known(const FitSetup& s) const {
-  auto same = [&](const Member& m) { return m.setup == s; };
-  return std::any_of(told_.begin(), told_.end(), [&](const FitSetup& t) { return t == s; }) ||
-         std::any_of(proposed_.begin(), proposed_.end(), same);
+  return std::find(told_.begin(), told_.end(), s) != told_.end() ||
+         std::any_of(proposed_.begin(), proposed_.end(), [&](const Member& m) { return m.setup == s; });
 }
 
 double FitSearch::bestDistance() const {
@@ -100,8 +81,8 @@ std::vector<FitSetup> FitSearch::propose() {
       if (parents_.size() > 1 && uniform() < RECOMBINATION) parent = recombined(parent, parents_[below(parents_.size())]);
       // The closest lengths told so far, given to the offspring of another parent.
       bool transfer = uniform() < LENGTHSTRANSFER && std::isfinite(closestLengths_.lengths) &&
-                      !sameLengths(parent.setup, closestLengths_.setup);
-      if (transfer) takeLengths(parent.setup, closestLengths_.setup);
+                      lengthsOf(parent.setup) != lengthsOf(closestLengths_.setup);
+      if (transfer) lengthsOf(parent.setup) = lengthsOf(closestLengths_.setup);
       double strength =
           std::clamp(parent.strength * portableExp(LEARNINGRATE * gaussian()), LEASTSTRENGTH, MOSTSTRENGTH);
       // A set-up already evaluated or proposed is mutated again (a few times
@@ -152,7 +133,7 @@ FitSearch::Member FitSearch::recombined(const Member& a, const Member& b) {
     child.setup.k[0] = b.setup.k[0];
     child.setup.x[0] = b.setup.x[0];
   }
-  if (uniform() < 0.5) takeLengths(child.setup, b.setup);
+  if (uniform() < 0.5) lengthsOf(child.setup) = lengthsOf(b.setup);
   child.strength = (a.strength + b.strength) / 2;
   return child;
 }

@@ -59,7 +59,7 @@ void makeValid(FitSetup& s) {
   if (s.resume != 'L') s.resume = 'B';
 }
 
-std::string fitSetupText(const FitSetup& s, const std::string& mapFile, const std::string& phantomsFile) {
+std::string fitSizesText(const FitSetup& s) {
   std::string text = "B = " + std::to_string(s.blockLo) + "," + std::to_string(s.blockHi) + "\n";
   for (int size = 1; size <= FIT_LARGESTSIZE; ++size) {
     if ((s.sizes >> size & 1u) == 0 || (s.sizes >> (size - 1) & 1u) != 0) continue;
@@ -70,6 +70,11 @@ std::string fitSetupText(const FitSetup& s, const std::string& mapFile, const st
   text += "V = " + decimalText(s.averageLo, 3) + "," + decimalText(s.averageHi, 3) + "\n";
   for (int i = 0; i < 3; ++i)
     text += "X" + std::to_string(i + 1) + " = " + decimalText(s.k[i], 6) + "," + decimalText(s.x[i], 6) + "\n";
+  return text;
+}
+
+std::string fitSetupText(const FitSetup& s, const std::string& mapFile, const std::string& phantomsFile) {
+  std::string text = fitSizesText(s);
   text += "W = " + std::to_string(s.highestInteger) + "\n";
   if (!mapFile.empty()) text += "MAP = " + mapFile + "\n";
   if (!phantomsFile.empty()) text += "PHNTM = " + phantomsFile + "\n";

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 inline constexpr int FIT_ROWS = 38;
 inline constexpr int FIT_COLUMNS = 5;
@@ -28,6 +29,15 @@ struct FitSetup {
   bool operator==(const FitSetup&) const = default;
 };
 
+// What decides the lengths of the groups and their order in the block,
+// whatever the units, map, scan controls and K1: the activated sizes, the
+// average range, K2, X2, K3 and X3 (and the block size range, the same for
+// every set-up of a fit). Compared and assigned as a whole.
+inline auto lengthsOf(FitSetup& s) { return std::tie(s.sizes, s.averageLo, s.averageHi, s.k[1], s.x[1], s.k[2], s.x[2]); }
+inline auto lengthsOf(const FitSetup& s) {
+  return std::tie(s.sizes, s.averageLo, s.averageHi, s.k[1], s.x[1], s.k[2], s.x[2]);
+}
+
 int lowestSize(uint32_t sizes);
 int highestSize(uint32_t sizes);
 int sizeCount(uint32_t sizes);
@@ -39,6 +49,10 @@ int sizeCount(uint32_t sizes);
 // units of 1..30 bytes without NUL, CR or LF.
 void makeValid(FitSetup& s);
 
+// The set-up file's lines of the block size range, sizes, average range and
+// chaos parameters: a set-up of the program's start symbols, without map,
+// whose groups have the lengths of the whole set-up's.
+std::string fitSizesText(const FitSetup& s);
 // The set-up file text; MAP and PHNTM lines name the two files when the
 // names are not empty.
 std::string fitSetupText(const FitSetup& s, const std::string& mapFile, const std::string& phantomsFile);

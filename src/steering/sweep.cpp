@@ -542,14 +542,9 @@ int runSweep(int argc, char** argv) {
   try {
     bool help = false;
     settings = parseSettings(argc, argv, help);
-    if (help) {
-      std::printf(USAGE, static_cast<unsigned long long>(DEFAULT_MAX_STEPS));
+    if (answeredHelpOrVersion(help, settings.version,
+                              [] { std::printf(USAGE, static_cast<unsigned long long>(DEFAULT_MAX_STEPS)); }))
       return 0;
-    }
-    if (settings.version) {
-      printVersion();
-      return 0;
-    }
   } catch (const UsageProblem& p) {
     usageError(COMMAND, p.text);
     return EXIT_USAGE;

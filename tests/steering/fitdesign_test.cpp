@@ -128,28 +128,26 @@ TEST(FitDesign, WordRowsOfVariantsShareOnlyWholeTokens) {
 // scan controls or K1.
 TEST(FitDesign, TheLengthsOfABlockDoNotDependOnItsUnits) {
   FitDesign d = designFromTarget(syntheticTokens(), 400, 499);
-  auto lengthsOf = [](const FitSetup& s, bool withUnits) {
-    std::string text = fitSetupText(s, "", "");
-    if (!withUnits) text.erase(text.find("W = "));
-    applySetup(parseSetupText(text, "lengths"));
+  auto groupLengths = [](const FitSetup& s, bool withUnits) {
+    applySetup(parseSetupText(withUnits ? fitSetupText(s, "", "") : fitSizesText(s), "lengths"));
     if (withUnits) installUnits(s);
     EXPECT_TRUE(generateHeadless(50'000'000).complete);
     std::vector<size_t> lengths;
     for (const std::string& group : finishedBlockGroups()) lengths.push_back(group.size());
     return lengths;
   };
-  const std::vector<size_t> start = lengthsOf(d.setup, false);
+  const std::vector<size_t> start = groupLengths(d.setup, false);
   ASSERT_GE(start.size(), 400u);
-  EXPECT_EQ(lengthsOf(d.setup, true), start);
+  EXPECT_EQ(groupLengths(d.setup, true), start);
   ASSERT_FALSE(d.variants.empty());
   FitSetup other = d.variants.back();
   other.k[0] = 3.7;
   other.x[0] = 0.55;
   other.direction = 'R';
   other.resume = 'L';
-  EXPECT_EQ(lengthsOf(other, true), start);
+  EXPECT_EQ(groupLengths(other, true), start);
   other.x[2] = 0.61;  // another slot function
-  EXPECT_NE(lengthsOf(other, true), start);
+  EXPECT_NE(groupLengths(other, true), start);
 }
 
 // With groups of one character activated, a variant of words keeps a row

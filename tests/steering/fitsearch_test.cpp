@@ -112,11 +112,6 @@ TEST(FitSearch, FailedSetupsAreTheWorst) {
 
 namespace {
 
-bool sameLengths(const FitSetup& a, const FitSetup& b) {
-  return a.k[1] == b.k[1] && a.x[1] == b.x[1] && a.k[2] == b.k[2] && a.x[2] == b.x[2] && a.sizes == b.sizes &&
-         a.averageLo == b.averageLo && a.averageHi == b.averageHi;
-}
-
 // Offspring over three generations that carry the lengths of a set-up of
 // the first generation whose lengths are not the design's, told with the
 // worst distance and, when `tellLengths`, the closest lengths.
@@ -126,7 +121,7 @@ size_t offspringWithItsLengths(bool tellLengths) {
   search.tell({1.0}, {50.0});
   std::vector<FitSetup> first = search.propose();
   size_t chosen = 0;
-  while (chosen < first.size() && sameLengths(first[chosen], design)) ++chosen;
+  while (chosen < first.size() && lengthsOf(first[chosen]) == lengthsOf(design)) ++chosen;
   EXPECT_LT(chosen, first.size()) << "no set-up of the first generation has lengths of its own";
   std::vector<double> distances, lengths;
   for (size_t i = 0; i < first.size(); ++i) {
@@ -137,7 +132,7 @@ size_t offspringWithItsLengths(bool tellLengths) {
   size_t carrying = 0;
   for (int g = 0; g < 3; ++g) {
     std::vector<FitSetup> next = search.propose();
-    for (const FitSetup& s : next) carrying += chosen < first.size() && sameLengths(s, first[chosen]) ? 1 : 0;
+    for (const FitSetup& s : next) carrying += chosen < first.size() && lengthsOf(s) == lengthsOf(first[chosen]) ? 1 : 0;
     search.tell(std::vector<double>(next.size(), 50.0));
   }
   return carrying;
